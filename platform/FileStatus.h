@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace tavrin::platform {
+
+// True when a file or a folder exists at `path` (code page 932).
+bool PathExists(std::string_view path);
+
+// True when a folder exists at `path` (code page 932).
+bool IsDirectory(std::string_view path);
+
+}  // namespace tavrin::platform

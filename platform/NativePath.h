@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrin::platform {
+
+// The engine's paths are code page 932 bytes, as its users type them and as "template.tbl"
+// names them. On POSIX they become UTF-8, and "\" counts as a folder separator there, since
+// tables written on Windows name files like "tpl\dialog_h.txt". The bytes are decoded before
+// any separator is looked at, so the trail byte 0x5C of a double-byte character is never
+// taken for a separator. On Windows the same bytes go to the wide API through code page 932.
+// Returns nothing when the bytes are not valid code page 932.
+std::optional<std::filesystem::path> ToNativePath(std::string_view path);
+
+// The reverse, for paths the system hands back (the current directory). Characters that code
+// page 932 cannot hold become "?".
+std::string FromNativePath(const std::filesystem::path& path);
+
+// The separator that joins a folder and a file name on this system: "\" on Windows, "/" on
+// POSIX.
+inline constexpr char kNativeSeparator =
+#ifdef _WIN32
+    '\\';
+#else
+    '/';
+#endif
+
+}  // namespace tavrin::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavrin::platform {
+
+// Text mode as Windows programs have always had it, on every OS: reading turns each CR LF
+// pair into one LF, writing turns each LF into CR LF. Nothing else changes: a lone CR, a 0x1A
+// byte and NUL bytes are data. Generated files thus get CR LF line ends even on POSIX, as
+// their users' Windows tools expect.
+std::string DecodeTextMode(std::string_view raw);
+std::string EncodeTextMode(std::string_view text);
+
+// Reads the whole file at `path` (code page 932) as bytes. False when it cannot be opened or
+// read to its end.
+bool ReadFileBytes(std::string_view path, std::string& bytes);
+
+// Reads the whole file in text mode.
+bool ReadTextFile(std::string_view path, std::string& text);
+
+// Writes `bytes` as the new content of `path` without ever leaving a half-written file: the
+// bytes go to a temporary file in the destination's folder, which is flushed to disk and
+// then renamed over the destination. On any failure the temporary file is removed and the
+// destination stays exactly as it was. A destination that exists but may not be written
+// (read-only) is not replaced: that is a failure too. A replaced file keeps its permissions.
+bool WriteFileAtomically(std::string_view path, std::string_view bytes);
+
+// WriteFileAtomically in text mode.
+bool WriteTextFile(std::string_view path, std::string_view text);
+
+}  // namespace tavrin::platform

@@ -1,0 +1,30 @@
+#include <sys/stat.h>
+
+#include "platform/FileStatus.h"
+#include "platform/NativePath.h"
+
+namespace tavrin::platform {
+
+namespace {
+
+bool Stat(std::string_view path, struct stat& status) {
+    if (path.empty()) {
+        return false;
+    }
+    auto native = ToNativePath(path);
+    return native && ::stat(native->c_str(), &status) == 0;
+}
+
+}  // namespace
+
+bool PathExists(std::string_view path) {
+    struct stat status {};
+    return Stat(path, status);
+}
+
+bool IsDirectory(std::string_view path) {
+    struct stat status {};
+    return Stat(path, status) && S_ISDIR(status.st_mode);
+}
+
+}  // namespace tavrin::platform
