@@ -1,0 +1,398 @@
+#include "engine/PatternMatcher.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#define PCRE2_CODE_UNIT_WIDTH 0
+#include <pcre2.h>
+
+#include "engine/Mbcs.h"
+
+namespace tavrin {
+namespace {
+
+// Nothing inside an expression may switch modes: "(*UTF)" would make PCRE2 decode our mapped
+// double-byte units as code points, and "(*UCP)" would let "\w" match them.
+constexpr std::uint32_t kCompileOptions = PCRE2_NEVER_UTF | PCRE2_NEVER_UCP;
+
+struct ParsedText {
+    std::string_view expression;
+    bool doubleByte = false;
+};
+
+void SetMessage(std::string* message, std::string_view text) {
+    if (message != nullptr) {
+        message->assign(text);
+    }
+}
+
+// The expression ends at the last slash. Looking for the first unescaped slash instead would
+// take the 0x5C trail byte of a double-byte character for a backslash and run past the real
+// end; 0x2F itself is never a trail byte, so the last one is always the delimiter.
+bool ParsePatternText(std::string_view text, ParsedText& parsed, std::string* message) {
+    const std::size_t last = text.rfind('/');
+    if (text.empty() || text.front() != '/' || last == 0) {
+        SetMessage(message, "a pattern is written as /expression/options");
+        return false;
+    }
+    parsed.expression = text.substr(1, last - 1);
+    for (char option : text.substr(last + 1)) {
+        if (option != 'k') {
+            SetMessage(message, "unknown option");
+            return false;
+        }
+        parsed.doubleByte = true;
+    }
+    return true;
+}
+
+void SetCompileError(std::string* message, int error) {
+    if (message == nullptr) {
+        return;
+    }
+    PCRE2_UCHAR8 buffer[256];
+    const int length = pcre2_get_error_message_8(error, buffer, sizeof buffer);
+    if (length < 0) {
+        message->assign("the expression does not compile");
+    } else {
+        message->assign(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(length));
+    }
+}
+
+// Every code page 932 character becomes one code unit, so that PCRE2's characters are ours:
+// "." takes both bytes, repetition repeats whole characters, and no match can begin or end
+// between the two bytes. Double-byte values (0x8140 and up) lie above every single byte, so
+// "\w" and the default character tables never see them as letters.
+void MapCharacters(std::string_view text, std::size_t from, std::vector<PCRE2_UCHAR32>& units,
+                   std::vector<std::size_t>* offsets) {
+    units.clear();
+    if (offsets != nullptr) {
+        offsets->clear();
+    }
+    for (std::size_t pos = from; pos < text.size();) {
+        const std::size_t length = mbcs::CharLength(text, pos);
+        PCRE2_UCHAR32 unit = static_cast<unsigned char>(text[pos]);
+        if (length == 2) {
+            unit = unit << 8 | static_cast<unsigned char>(text[pos + 1]);
+        }
+        units.push_back(unit);
+        if (offsets != nullptr) {
+            offsets->push_back(pos);
+        }
+        pos += length;
+    }
+    if (offsets != nullptr) {
+        offsets->push_back(text.size());
+    }
+}
+
+pcre2_code_8* CompileNarrow(std::string_view expression, std::string* message) {
+    pcre2_compile_context_8* context = pcre2_compile_context_create_8(nullptr);
+    if (context == nullptr) {
+        SetMessage(message, "out of memory");
+        return nullptr;
+    }
+    pcre2_set_newline_8(context, PCRE2_NEWLINE_LF);
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code_8* code =
+        pcre2_compile_8(reinterpret_cast<PCRE2_SPTR8>(expression.data()), expression.size(),
+                        kCompileOptions, &error, &errorOffset, context);
+    pcre2_compile_context_free_8(context);
+    if (code == nullptr) {
+        SetCompileError(message, error);
+    }
+    return code;
+}
+
+pcre2_code_32* CompileWide(std::string_view expression, std::string* message) {
+    std::vector<PCRE2_UCHAR32> units;
+    MapCharacters(expression, 0, units, nullptr);
+    units.push_back(0);  // so that data() is never null, even for an empty expression
+    pcre2_compile_context_32* context = pcre2_compile_context_create_32(nullptr);
+    if (context == nullptr) {
+        SetMessage(message, "out of memory");
+        return nullptr;
+    }
+    pcre2_set_newline_32(context, PCRE2_NEWLINE_LF);
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code_32* code = pcre2_compile_32(units.data(), units.size() - 1, kCompileOptions, &error,
+                                           &errorOffset, context);
+    pcre2_compile_context_free_32(context);
+    if (code == nullptr) {
+        SetCompileError(message, error);
+    }
+    return code;
+}
+
+// The compiled forms of one pattern. A double-byte pattern always has the wide code; when
+// its expression is plain ASCII it also keeps the narrow code, which gives the same results
+// on a plain ASCII subject without mapping it.
+struct Codes {
+    Codes() = default;
+    Codes(const Codes&) = delete;
+    Codes& operator=(const Codes&) = delete;
+    ~Codes() {
+        pcre2_code_free_8(narrow);
+        pcre2_code_free_32(wide);
+    }
+
+    pcre2_code_8* narrow = nullptr;
+    pcre2_code_32* wide = nullptr;
+    int groupCount = 0;
+};
+
+// Searches one subject from any character boundary. The subject is mapped once, and the match
+// data is kept, so that a repeated search allocates nothing.
+class SearchState {
+public:
+    explicit SearchState(const Codes& codes) : m_codes(codes) {}
+    SearchState(const SearchState&) = delete;
+    SearchState& operator=(const SearchState&) = delete;
+    ~SearchState() {
+        pcre2_match_data_free_8(m_narrowData);
+        pcre2_match_data_free_32(m_wideData);
+    }
+
+    void Prepare(std::string_view subject) {
+        m_subject = subject;
+        m_spans.assign(static_cast<std::size_t>(m_codes.groupCount) + 1, MatchSpan{});
+        m_useWide =
+            m_codes.wide != nullptr && (m_codes.narrow == nullptr || mbcs::HasHighBytes(subject));
+        if (m_useWide) {
+            if (m_wideData == nullptr) {
+                m_wideData = pcre2_match_data_create_from_pattern_32(m_codes.wide, nullptr);
+            }
+            MapCharacters(m_subject, 0, m_units, &m_offsets);
+        } else if (m_narrowData == nullptr) {
+            m_narrowData = pcre2_match_data_create_from_pattern_8(m_codes.narrow, nullptr);
+        }
+    }
+
+    // The rest from `from` is handed to PCRE2 as a subject of its own, so that "^", "\A" and
+    // look-behind see `from` as the start, exactly as a fresh search of the rest would.
+    bool Find(std::size_t from, std::uint32_t options) {
+        std::fill(m_spans.begin(), m_spans.end(), MatchSpan{});
+        if (from >= m_subject.size()) {
+            return false;
+        }
+        return m_useWide ? FindWide(from, options) : FindNarrow(from, options);
+    }
+
+    MatchSpan Group(int index) const {
+        if (index < 0 || static_cast<std::size_t>(index) >= m_spans.size()) {
+            return {};
+        }
+        return m_spans[static_cast<std::size_t>(index)];
+    }
+
+private:
+    bool FindNarrow(std::size_t from, std::uint32_t options) {
+        if (m_narrowData == nullptr) {
+            return false;
+        }
+        const int count =
+            pcre2_match_8(m_codes.narrow, reinterpret_cast<PCRE2_SPTR8>(m_subject.data() + from),
+                          m_subject.size() - from, 0, options, m_narrowData, nullptr);
+        Record(count, pcre2_get_ovector_pointer_8(m_narrowData),
+               [from](PCRE2_SIZE unit) { return from + unit; });
+        return count > 0;
+    }
+
+    bool FindWide(std::size_t from, std::uint32_t options) {
+        if (m_wideData == nullptr) {
+            return false;
+        }
+        auto start = std::lower_bound(m_offsets.begin(), m_offsets.end(), from);
+        if (start == m_offsets.end() || *start != from) {
+            // Not a boundary of the current mapping: map again from here, which is what a
+            // fresh search of the rest would see.
+            MapCharacters(m_subject, from, m_units, &m_offsets);
+            start = m_offsets.begin();
+        }
+        const auto first = static_cast<std::size_t>(start - m_offsets.begin());
+        const int count = pcre2_match_32(m_codes.wide, m_units.data() + first,
+                                         m_units.size() - first, 0, options, m_wideData, nullptr);
+        Record(count, pcre2_get_ovector_pointer_32(m_wideData),
+               [this, first](PCRE2_SIZE unit) { return m_offsets[first + unit]; });
+        return count > 0;
+    }
+
+    template <typename ToByteOffset>
+    void Record(int count, const PCRE2_SIZE* ovector, ToByteOffset toByteOffset) {
+        for (std::size_t i = 0; count > 0 && i < static_cast<std::size_t>(count); ++i) {
+            if (i < m_spans.size() && ovector[2 * i] != PCRE2_UNSET) {
+                m_spans[i] = {toByteOffset(ovector[2 * i]), toByteOffset(ovector[2 * i + 1]), true};
+            }
+        }
+    }
+
+    const Codes& m_codes;
+    pcre2_match_data_8* m_narrowData = nullptr;
+    pcre2_match_data_32* m_wideData = nullptr;
+    std::string_view m_subject;
+    bool m_useWide = false;
+    std::vector<PCRE2_UCHAR32> m_units;
+    std::vector<std::size_t> m_offsets;  // byte offset of each unit, then the subject's end
+    std::vector<MatchSpan> m_spans;
+};
+
+}  // namespace
+
+struct CompiledPattern::Impl {
+    std::string text;
+    Codes codes;
+    SearchState lastMatch{codes};  // the state of the last BMatch
+    const char* subjectBegin = nullptr;
+};
+
+struct SubjectSearch::Impl {
+    explicit Impl(const Codes& codes) : state(codes) {}
+    SearchState state;
+};
+
+namespace {
+
+std::unique_ptr<CompiledPattern::Impl> Compile(std::string_view patternText, bool forRepeatedUse,
+                                               std::string* message) {
+    ParsedText parsed;
+    if (!ParsePatternText(patternText, parsed, message)) {
+        return nullptr;
+    }
+    auto impl = std::make_unique<CompiledPattern::Impl>();
+    impl->text.assign(patternText);
+    Codes& codes = impl->codes;
+    std::uint32_t groupCount = 0;
+    if (parsed.doubleByte) {
+        codes.wide = CompileWide(parsed.expression, message);
+        if (codes.wide == nullptr) {
+            return nullptr;
+        }
+        pcre2_pattern_info_32(codes.wide, PCRE2_INFO_CAPTURECOUNT, &groupCount);
+        if (!mbcs::HasHighBytes(parsed.expression)) {
+            codes.narrow = CompileNarrow(parsed.expression, nullptr);
+        }
+    } else {
+        codes.narrow = CompileNarrow(parsed.expression, message);
+        if (codes.narrow == nullptr) {
+            return nullptr;
+        }
+        pcre2_pattern_info_8(codes.narrow, PCRE2_INFO_CAPTURECOUNT, &groupCount);
+    }
+    codes.groupCount = static_cast<int>(groupCount);
+    // Without JIT support the interpreter gives the same results, only slower.
+    if (forRepeatedUse && codes.narrow != nullptr) {
+        pcre2_jit_compile_8(codes.narrow, PCRE2_JIT_COMPLETE);
+    }
+    if (forRepeatedUse && codes.wide != nullptr) {
+        pcre2_jit_compile_32(codes.wide, PCRE2_JIT_COMPLETE);
+    }
+    return impl;
+}
+
+}  // namespace
+
+CompiledPattern::CompiledPattern(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
+
+CompiledPattern::~CompiledPattern() = default;
+
+const std::string& CompiledPattern::PatternText() const {
+    return m_impl->text;
+}
+
+int CompiledPattern::GroupCount() const {
+    return m_impl->codes.groupCount;
+}
+
+const char* CompiledPattern::MatchBegin(int index) const {
+    const MatchSpan span = m_impl->lastMatch.Group(index);
+    return span.matched ? m_impl->subjectBegin + span.begin : nullptr;
+}
+
+const char* CompiledPattern::MatchEnd(int index) const {
+    const MatchSpan span = m_impl->lastMatch.Group(index);
+    return span.matched ? m_impl->subjectBegin + span.end : nullptr;
+}
+
+CompiledPattern* CompilePattern(std::string_view patternText, bool forRepeatedUse) {
+    std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, forRepeatedUse, nullptr);
+    return impl ? new CompiledPattern(std::move(impl)) : nullptr;
+}
+
+int BMatch(std::string_view patternText, const char* subjectBegin, const char* subjectEnd,
+           CompiledPattern** handle, std::string* message) {
+    if (handle == nullptr) {
+        return 0;
+    }
+    if (*handle == nullptr) {
+        std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, false, message);
+        if (!impl) {
+            return 0;
+        }
+        *handle = new CompiledPattern(std::move(impl));
+    }
+    CompiledPattern::Impl& impl = *(*handle)->m_impl;
+    const std::size_t size = subjectBegin != nullptr && subjectEnd > subjectBegin
+                                 ? static_cast<std::size_t>(subjectEnd - subjectBegin)
+                                 : 0;
+    impl.subjectBegin = subjectBegin;
+    impl.lastMatch.Prepare(std::string_view(subjectBegin, size));
+    return impl.lastMatch.Find(0, 0) ? 1 : 0;
+}
+
+void BRegfree(CompiledPattern* handle) {
+    delete handle;
+}
+
+SubjectSearch::SubjectSearch(const CompiledPattern& pattern, std::string_view subject)
+    : m_impl(std::make_unique<Impl>(pattern.m_impl->codes)) {
+    m_impl->state.Prepare(subject);
+}
+
+SubjectSearch::~SubjectSearch() = default;
+
+bool SubjectSearch::Find(std::size_t from, bool nonEmptyAtStart) {
+    return m_impl->state.Find(from, nonEmptyAtStart ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0);
+}
+
+MatchSpan SubjectSearch::Group(int index) const {
+    return m_impl->state.Group(index);
+}
+
+CPatternMatcher::CPatternMatcher(int slotCount)
+    : m_slots(static_cast<std::size_t>(std::max(slotCount, 0)), nullptr) {}
+
+CPatternMatcher::~CPatternMatcher() {
+    for (CompiledPattern* slot : m_slots) {
+        if (slot != nullptr) {
+            BRegfree(slot);
+        }
+    }
+}
+
+CompiledPattern* CPatternMatcher::GetCompiled(std::string_view patternText) {
+    static constexpr char kSpace[] = " ";
+    for (CompiledPattern*& slot : m_slots) {
+        if (slot == nullptr) {
+            BMatch(patternText, kSpace, kSpace + 1, &slot);
+            return slot;
+        }
+        if (slot->PatternText() == patternText) {
+            return slot;
+        }
+    }
+    return nullptr;
+}
+
+bool IsMatch(std::string_view subject, std::string_view patternText) {
+    CompiledPattern* handle = nullptr;
+    const int result =
+        BMatch(patternText, subject.data(), subject.data() + subject.size(), &handle);
+    if (handle != nullptr) {
+        BRegfree(handle);
+    }
+    return result != 0;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,206 @@
+#include "engine/PatternMatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Mbcs.h"
+
+namespace tavrin {
+namespace {
+
+using namespace std::string_literals;
+
+std::string Span(bool matched, std::size_t begin, std::size_t end) {
+    return matched ? std::to_string(begin) + "-" + std::to_string(end) : "-";
+}
+
+// "begin-end" of the whole match and of every group ("-" for an unset one), or "none".
+std::string Describe(const CompiledPattern& pattern, const char* base) {
+    std::string out;
+    for (int i = 0; i <= pattern.GroupCount(); ++i) {
+        const char* begin = pattern.MatchBegin(i);
+        out +=
+            (i > 0 ? " " : "") + Span(begin != nullptr, begin - base, pattern.MatchEnd(i) - base);
+    }
+    return out;
+}
+
+std::string Describe(const SubjectSearch& search, int groupCount, std::size_t shift) {
+    std::string out;
+    for (int i = 0; i <= groupCount; ++i) {
+        const MatchSpan span = search.Group(i);
+        out += (i > 0 ? " " : "") + Span(span.matched, span.begin - shift, span.end - shift);
+    }
+    return out;
+}
+
+// One BMatch with a fresh handle; "!" when the pattern does not compile.
+std::string Search(const std::string& pattern, const std::string& subject) {
+    CompiledPattern* handle = nullptr;
+    const char* begin = subject.data();
+    const int found = BMatch(pattern, begin, begin + subject.size(), &handle);
+    if (handle == nullptr) {
+        return "!";
+    }
+    std::string result = found != 0 ? Describe(*handle, begin) : "none";
+    BRegfree(handle);
+    return result;
+}
+
+struct Case {
+    std::string pattern;
+    std::string subject;
+    std::string expected;
+};
+
+// 0x83 0x41 is a katakana whose trail byte is "A", 0x83 0x5C one whose trail byte is "\",
+// 0x81 0x40 the full-width space whose trail byte is "@".
+TEST(PatternMatcherTest, MatchesAsTable) {
+    const std::vector<Case> cases = {
+        {"/A/k", "\x83\x41", "none"},
+        {"/A/k", "\x83\x41\x41", "2-3"},
+        {"/\\\\/k", "\x83\x5C\\", "2-3"},
+        {"/@/k", "\x81\x40@", "2-3"},
+        {"/x\x83/k", "x\x83\x41", "none"},
+        {"/x\x83/", "x\x83\x41", "0-2"},
+        {"/^.$/k", "\x83\x41", "0-2"},
+        {"/^.$/", "\x83\x41", "none"},
+        {"/A/", "\x83\x41", "1-2"},
+        {"/^\x83\x41+$/k", "\x83\x41\x83\x41", "0-4"},
+        {"/^\x83\x41+$/", "\x83\x41\x83\x41", "none"},
+        {"/^\x83\x41+$/", "\x83\x41\x41", "0-3"},
+        {"/\\x{8341}/k", "a\x83\x41", "1-3"},
+        {"/^.$/k", "\x83", "0-1"},              // lead byte at the end
+        {"/^.$/k", "\x83\n", "0-1"},            // lead byte before a line feed
+        {"/^. $/k", "\x83 ", "0-2"},            // lead byte before an invalid trail byte
+        {"/\\w/k", "\x83\x41\xB1\x61", "3-4"},  // 0xB1: a half-width katakana
+        {"/\\w/", "\x83\x41", "1-2"},
+        {"/(*UCP)\\w/k", "\x83\x41", "!"},
+        {"/(*UTF)\\w/k", "\x83\x41", "!"},
+        {"/a.b/k", "a\nb", "none"},
+        {"/.+/k", "ab\ncd\n", "0-2"},
+        {"/b/k", "a\0b"s, "2-3"},
+        {"/a.b/", "a\0b"s, "0-3"},
+        {"/\x83\x5C/k", "\x83\x5C", "0-2"},
+        {"/\x83\x5C/k", "\\", "none"},
+        {"/\x83\x5C*x/k", "\x83\x5C\x83\x5Cx", "0-5"},
+        {"/\x83\x5C/", "\x83\x5C", "!"},
+        {"/a\\/b/k", "xa/b", "1-4"},
+        {"/a/i", "a", "!"},
+        {"/a/kx", "a", "!"},
+        {"/a", "a", "!"},
+        {"a", "a", "!"},
+        {"/(/k", "(", "!"},
+        {"/a?/k", "bab", "0-0"},
+        {"/a?/k", "", "none"},
+        {"/(a)|(b)/", "b", "0-1 - 0-1"},
+        {"/\\$\\$LARGE\\((.*)\\)\\$\\$/k", "x $$LARGE(a)$$ y $$LARGE(b)$$ z\n", "2-29 10-26"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Search(c.pattern, c.subject), c.expected) << c.pattern << " on " << c.subject;
+    }
+}
+
+TEST(PatternMatcherTest, CompileFailureLeavesHandleNullAndGivesMessage) {
+    CompiledPattern* handle = nullptr;
+    std::string message;
+    const char subject[] = "(";
+    EXPECT_EQ(BMatch("/(/k", subject, subject + 1, &handle, &message), 0);
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_FALSE(message.empty());
+}
+
+TEST(PatternMatcherTest, ReplaceLoopFindsEveryOccurrenceAndStopsAtTheEnd) {
+    CPatternMatcher matcher(8);
+    const std::string text = "/ab/k";
+    CompiledPattern* handle = matcher.GetCompiled(text);
+    ASSERT_NE(handle, nullptr);
+    const std::string line = "ab\x83\x41-ab";
+    const char* end = line.data() + line.size();
+    std::string found;
+    for (const char* pos = line.data(); pos < end && BMatch(text, pos, end, &handle) != 0;
+         pos = handle->MatchEnd(0)) {
+        found += Describe(*handle, line.data()) + ";";
+    }
+    EXPECT_EQ(found, "0-2;5-7;");
+}
+
+TEST(PatternMatcherTest, GetCompiledReusesSlotsAndReportsFailures) {
+    CPatternMatcher matcher(2);
+    EXPECT_EQ(matcher.GetCompiled("/(/k"), nullptr);  // the slot stays free
+    CompiledPattern* first = matcher.GetCompiled("/a/k");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(matcher.GetCompiled("/a/k"), first);
+    CompiledPattern* second = matcher.GetCompiled("/b/k");
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(matcher.GetCompiled("/c/k"), nullptr);  // "/a/k" took one slot only
+    EXPECT_EQ(matcher.GetCompiled("/a/k"), first);
+    EXPECT_EQ(second->PatternText(), "/b/k");
+}
+
+TEST(PatternMatcherTest, IsMatchTestsResourceLines) {
+    EXPECT_TRUE(IsMatch("IDD_MAIN DIALOG DISCARDABLE  0, 0, 100, 50\n", "/\\w .*DIALOG .*/"));
+    EXPECT_FALSE(IsMatch("IDD_MAIN DIALOGEX 0, 0, 100, 50\n", "/\\w .*DIALOG .*/"));
+    EXPECT_FALSE(IsMatch("", "/.*/"));
+}
+
+TEST(PatternMatcherTest, FindRetriesNonEmptyAtStart) {
+    CompiledPattern* pattern = CompilePattern("/x*/k");
+    ASSERT_NE(pattern, nullptr);
+    const std::string subject = "\x83\x41x";
+    SubjectSearch search(*pattern, subject);
+    ASSERT_TRUE(search.Find(0));
+    EXPECT_EQ(Describe(search, 0, 0), "0-0");
+    EXPECT_FALSE(search.Find(0, true));
+    ASSERT_TRUE(search.Find(2, true));
+    EXPECT_EQ(Describe(search, 0, 0), "2-3");
+    EXPECT_FALSE(search.Find(3));
+    BRegfree(pattern);
+}
+
+// Every search from a character boundary must equal a fresh BMatch of the rest: "^" and
+// look-behind see the boundary as the start.
+TEST(PatternMatcherTest, FindAgreesWithBMatchOnTheRest) {
+    const std::string subject = "ab\x83\x41-Ab\x81\x40@A\n";
+    for (const std::string pattern :
+         {"/\\w+/k", "/^./k", "/(?<=a)b/k", "/A|(\x83\x41)|@/k", "/\\x{8341}*/k", "/.$/k"}) {
+        CompiledPattern* compiled = CompilePattern(pattern, true);
+        ASSERT_NE(compiled, nullptr) << pattern;
+        SubjectSearch search(*compiled, subject);
+        for (std::size_t from = 0; from < subject.size(); from += mbcs::CharLength(subject, from)) {
+            const std::string rest = subject.substr(from);
+            const std::string found =
+                search.Find(from) ? Describe(search, compiled->GroupCount(), from) : "none";
+            EXPECT_EQ(found, Search(pattern, rest)) << pattern << " from " << from;
+        }
+        BRegfree(compiled);
+    }
+}
+
+// An ASCII subject behind a double-byte prefix is searched through the mapped units, the bare
+// subject through the byte code of the same expression; both must give the same answers.
+TEST(PatternMatcherTest, AsciiShortcutAgreesWithMappedSearch) {
+    const std::vector<std::string> subjects = {"a", "ab\n", "xaab b12_\n", "a\0b"s, "\n\n", "ba"};
+    for (const char* expression :
+         {"a",       "a*",      "^a",      "b$",    "\\w+",  "\\W",     ".*",
+          "(a)|(b)", "(?<=a)b", "\\bx",    "a?",    "[^a]+", "\\d{2,}", "(a+)(b*)\\n",
+          "$",       "\\z",     "\\x{62}", "(?i)A", "\\s",   "(?=b)"}) {
+        const std::string pattern = "/"s + expression + "/k";
+        CompiledPattern* compiled = CompilePattern(pattern);
+        ASSERT_NE(compiled, nullptr) << pattern;
+        for (const std::string& subject : subjects) {
+            const std::string mapped = "\x83\x41" + subject;
+            SubjectSearch search(*compiled, mapped);
+            const std::string found =
+                search.Find(2) ? Describe(search, compiled->GroupCount(), 2) : "none";
+            EXPECT_EQ(found, Search(pattern, subject)) << pattern << " on " << subject;
+        }
+        BRegfree(compiled);
+    }
+}
+
+}  // namespace
+}  // namespace tavrin
