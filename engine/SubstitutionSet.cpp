@@ -1,0 +1,255 @@
+#include "engine/SubstitutionSet.h"
+
+#include <cstdio>
+
+#include "engine/Mbcs.h"
+#include "platform/Com.h"
+#include "platform/Guid.h"
+#include "platform/TextFile.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::string_view kGuidKeyword = "$$GUID()$$";
+constexpr std::string_view kLargeKeyword = "$$LARGE()$$";
+// Greedy: two "$$LARGE(" on one line form one occurrence, from the first to the last ")$$".
+constexpr const char* kLargePattern = "\\$\\$LARGE\\((.*)\\)\\$\\$";
+
+// A matcher that owns its one pattern for one replacement pass.
+constexpr int kSlotsPerPass = 8;
+
+bool IsEscapedByte(char c) {
+    switch (c) {
+        case '$':
+        case '(':
+        case ')':
+        case '*':
+        case '.':
+        case '/':
+        case '[':
+        case '\\':
+        case ']':
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string PatternTextOf(const CSubstitutionEntry& entry) {
+    return "/" + entry.m_pattern + "/k";
+}
+
+}  // namespace
+
+void CSubstitutionEntry::Evaluate(std::string_view /*captured*/) {
+    m_replacement = m_value;
+}
+
+void CGuidEntry::Prepare() {
+    m_guidText.clear();
+    platform::Guid guid = platform::NewGuid();
+    if (guid.IsNull()) {
+        return;  // no GUID to be had: "$$GUID()$$" becomes nothing
+    }
+    // Underscores where the usual text has hyphens, so that the GUID can be part of an
+    // identifier such as an include guard.
+    char text[40];
+    std::snprintf(text, sizeof text, "%08lX_%04X_%04X_%02X%02X_%02X%02X%02X%02X%02X%02X",
+                  static_cast<unsigned long>(guid.data1), guid.data2, guid.data3, guid.data4[0],
+                  guid.data4[1], guid.data4[2], guid.data4[3], guid.data4[4], guid.data4[5],
+                  guid.data4[6], guid.data4[7]);
+    m_guidText = text;
+}
+
+void CGuidEntry::Evaluate(std::string_view /*captured*/) {
+    m_replacement = m_guidText;
+}
+
+void CUpperCaseEntry::Evaluate(std::string_view captured) {
+    m_replacement.assign(captured);
+    // Only single-byte characters change: a trail byte in a..z belongs to a double-byte
+    // character and must stay, or the character would turn into another one.
+    for (std::size_t pos = 0; pos < m_replacement.size();) {
+        std::size_t length = mbcs::CharLength(m_replacement, pos);
+        if (length == 1) {
+            char& c = m_replacement[pos];
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            } else if (c == '.') {
+                c = '_';
+            }
+        }
+        pos += length;
+    }
+}
+
+CSubstitutionSet::CSubstitutionSet() {
+    AddFunction(std::make_unique<CGuidEntry>(), kGuidKeyword, nullptr);
+    AddFunction(std::make_unique<CUpperCaseEntry>(), kLargeKeyword, kLargePattern);
+}
+
+CSubstitutionSet::~CSubstitutionSet() {
+    ReleaseCompiled();
+}
+
+void CSubstitutionSet::AddKeyword(std::string_view keyword, std::string_view value) {
+    auto entry = std::make_unique<CSubstitutionEntry>();
+    entry->m_keyword = keyword;
+    entry->m_value = value;
+    entry->m_pattern = EscapePattern(keyword);
+    m_keywordEntries.push_back(std::move(entry));
+}
+
+void CSubstitutionSet::SetKeywordValue(std::string_view keyword, std::string_view value) {
+    for (auto& entry : m_keywordEntries) {
+        if (entry->m_keyword == keyword) {
+            entry->m_value = value;
+            return;
+        }
+    }
+}
+
+void CSubstitutionSet::AddFunction(std::unique_ptr<CSubstitutionEntry> entry,
+                                   std::string_view keyword, const char* pattern) {
+    entry->m_keyword = keyword;
+    entry->m_value.clear();
+    entry->m_pattern = pattern != nullptr ? std::string(pattern) : EscapePattern(keyword);
+    m_functionEntries.push_back(std::move(entry));
+}
+
+void CSubstitutionSet::BeginGeneration() {
+    platform::BeginComUse();
+    for (auto& entry : m_keywordEntries) {
+        entry->Prepare();
+    }
+    for (auto& entry : m_functionEntries) {
+        entry->Prepare();
+    }
+    ReleaseCompiled();
+    m_generating = true;
+}
+
+void CSubstitutionSet::EndGeneration() {
+    m_generating = false;
+    ReleaseCompiled();
+    platform::EndComUse();
+}
+
+void CSubstitutionSet::ReleaseCompiled() {
+    for (auto& [entry, compiled] : m_compiled) {
+        if (compiled != nullptr) {
+            BRegfree(compiled);
+        }
+    }
+    m_compiled.clear();
+}
+
+const CompiledPattern* CSubstitutionSet::CompiledFor(const CSubstitutionEntry& entry) {
+    auto found = m_compiled.find(&entry);
+    if (found != m_compiled.end()) {
+        return found->second;
+    }
+    // Entries' patterns do not change during a generation, so one compilation serves every
+    // line; a pattern that does not compile is remembered as such too.
+    CompiledPattern* compiled = CompilePattern(PatternTextOf(entry), true);
+    m_compiled.emplace(&entry, compiled);
+    return compiled;
+}
+
+std::string CSubstitutionSet::EscapePattern(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size() * 2);
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t length = mbcs::CharLength(text, pos);
+        if (length == 1 && IsEscapedByte(text[pos])) {
+            escaped.push_back('\\');
+        }
+        escaped.append(text.substr(pos, length));
+        pos += length;
+    }
+    return escaped;
+}
+
+std::string CSubstitutionSet::ApplyEntry(std::string_view line, CSubstitutionEntry& entry) {
+    std::unique_ptr<CPatternMatcher> passMatcher;
+    const CompiledPattern* compiled = nullptr;
+    if (m_reuse == PatternReuse::PerGeneration && m_generating) {
+        compiled = CompiledFor(entry);
+    } else {
+        passMatcher = std::make_unique<CPatternMatcher>(kSlotsPerPass);
+        compiled = passMatcher->GetCompiled(PatternTextOf(entry));
+    }
+    if (compiled == nullptr) {
+        return std::string(line);  // a keyword that is no valid expression finds nothing
+    }
+
+    std::string out;
+    out.reserve(line.size());
+    SubjectSearch search(*compiled, line);
+    const bool hasGroup = compiled->GroupCount() > 0;
+    std::size_t pos = 0;
+    bool afterEmptyMatch = false;
+    while (pos < line.size()) {
+        if (!search.Find(pos, afterEmptyMatch)) {
+            if (!afterEmptyMatch) {
+                break;
+            }
+            // An empty match must not stop the search where it stands: like Perl's s///g,
+            // step over one whole character and search on.
+            std::size_t length = mbcs::CharLength(line, pos);
+            out.append(line.substr(pos, length));
+            pos += length;
+            afterEmptyMatch = false;
+            continue;
+        }
+        MatchSpan match = search.Group(0);
+        out.append(line.substr(pos, match.begin - pos));
+        std::string_view captured;
+        if (hasGroup) {
+            MatchSpan group = search.Group(1);
+            if (group.matched && group.end > group.begin) {
+                captured = line.substr(group.begin, group.end - group.begin);
+            }
+        }
+        entry.Evaluate(captured);
+        out.append(entry.m_replacement);
+        afterEmptyMatch = match.begin == match.end;
+        pos = match.end;
+    }
+    if (pos < line.size()) {
+        out.append(line.substr(pos));
+    }
+    return out;
+}
+
+std::string CSubstitutionSet::ExpandLine(std::string_view line) {
+    std::string working(line);
+    for (auto& entry : m_keywordEntries) {
+        working = ApplyEntry(working, *entry);
+    }
+    for (auto& entry : m_functionEntries) {
+        working = ApplyEntry(working, *entry);
+    }
+    return working;
+}
+
+bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_view outputPath) {
+    std::string text;
+    if (!platform::ReadTextFile(templatePath, text)) {
+        return false;
+    }
+    // Lines are expanded whole, however long, with their line feed; NUL bytes are data.
+    std::string expanded;
+    expanded.reserve(text.size() + text.size() / 4);
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        std::size_t end = rest.find('\n');
+        std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
+        expanded.append(ExpandLine(rest.substr(0, length)));
+        rest.remove_prefix(length);
+    }
+    return platform::WriteTextFile(outputPath, expanded);
+}
+
+}  // namespace tavrin
