@@ -1,0 +1,230 @@
+#include "engine/IniFile.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "engine/Mbcs.h"
+#include "platform/FileStatus.h"
+#include "platform/TextFile.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// Text-mode content cut at line feeds, without them. A line feed is never a trail byte, so a
+// plain byte search is safe. A final line feed does not open an empty last line.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return lines;
+}
+
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Compares character by character so that only single-byte letters are folded; the trail
+// byte of a double-byte character must match exactly.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < a.size();) {
+        const std::size_t length = mbcs::CharLength(a, pos);
+        if (mbcs::CharLength(b, pos) != length) {
+            return false;
+        }
+        if (length == 2 ? a.substr(pos, 2) != b.substr(pos, 2)
+                        : LowerAscii(a[pos]) != LowerAscii(b[pos])) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+bool IsComment(std::string_view line) {
+    std::string_view trimmed = mbcs::TrimWhiteSpaceLeft(line);
+    return !trimmed.empty() && trimmed.front() == ';';
+}
+
+// The name a section header line opens, or nothing for any other line. "]" can be the trail
+// byte of a double-byte character, hence the character-wise search.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    std::string_view trimmed = mbcs::TrimWhiteSpace(line);
+    if (trimmed.empty() || trimmed.front() != '[') {
+        return std::nullopt;
+    }
+    std::size_t close = mbcs::FindChar(trimmed, ']', 1);
+    if (close == npos) {
+        return std::nullopt;
+    }
+    return mbcs::TrimWhiteSpace(trimmed.substr(1, close - 1));
+}
+
+// Position of the "=" that makes `line` a key line, or npos for a comment or a line without.
+std::size_t KeySeparator(std::string_view line) {
+    return IsComment(line) ? npos : mbcs::FindChar(line, '=');
+}
+
+// Line indices of a section's body: [begin, end).
+struct SectionBody {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionBody> FindSection(const std::vector<std::string_view>& lines,
+                                       std::string_view section) {
+    section = mbcs::TrimWhiteSpace(section);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        std::optional<std::string_view> name = SectionName(lines[index]);
+        if (!name || !EqualsIgnoringAsciiCase(*name, section)) {
+            continue;
+        }
+        SectionBody body{index + 1, index + 1};
+        while (body.end < lines.size() && !SectionName(lines[body.end])) {
+            ++body.end;
+        }
+        return body;
+    }
+    return std::nullopt;
+}
+
+// Index of the first line of `body` whose key is `key`, or npos.
+std::size_t FindKey(const std::vector<std::string_view>& lines, SectionBody body,
+                    std::string_view key) {
+    key = mbcs::TrimWhiteSpace(key);
+    for (std::size_t index = body.begin; index < body.end; ++index) {
+        std::size_t separator = KeySeparator(lines[index]);
+        if (separator != npos &&
+            EqualsIgnoringAsciiCase(mbcs::TrimWhiteSpace(lines[index].substr(0, separator)), key)) {
+            return index;
+        }
+    }
+    return npos;
+}
+
+bool IsQuoted(std::string_view value) {
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// A value the reader would change (blanks at an end, or a quote at both ends) is written in
+// one more pair of quotes, which the reader removes again.
+std::string FormatValue(std::string_view value) {
+    const bool needsQuotes =
+        !value.empty() &&
+        (mbcs::IsWhiteSpace(static_cast<unsigned char>(value.front())) ||
+         mbcs::IsWhiteSpace(static_cast<unsigned char>(value.back())) || IsQuoted(value));
+    return needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != npos;
+}
+
+bool CanStore(std::string_view section, std::string_view key, std::string_view value) {
+    std::string_view trimmedKey = mbcs::TrimWhiteSpace(key);
+    return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
+           mbcs::FindChar(section, ']') == npos && !trimmedKey.empty() &&
+           mbcs::FindChar(key, '=') == npos && trimmedKey.front() != ';' &&
+           trimmedKey.front() != '[';
+}
+
+}  // namespace
+
+bool ReadIniSection(std::string_view path, std::string_view section,
+                    std::vector<std::string>& lines) {
+    lines.clear();
+    std::string text;
+    if (!platform::ReadTextFile(path, text)) {
+        return false;
+    }
+    const std::vector<std::string_view> fileLines = SplitLines(text);
+    std::optional<SectionBody> body = FindSection(fileLines, section);
+    if (!body) {
+        return false;
+    }
+    for (std::size_t index = body->begin; index < body->end; ++index) {
+        std::string_view line = mbcs::TrimWhiteSpace(fileLines[index]);
+        if (!line.empty() && !IsComment(line)) {
+            lines.emplace_back(line);
+        }
+    }
+    return !lines.empty();
+}
+
+std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue) {
+    std::string text;
+    if (!platform::ReadTextFile(path, text)) {
+        return std::string(defaultValue);
+    }
+    const std::vector<std::string_view> lines = SplitLines(text);
+    std::optional<SectionBody> body = FindSection(lines, section);
+    std::size_t index = body ? FindKey(lines, *body, key) : npos;
+    if (index == npos) {
+        return std::string(defaultValue);
+    }
+    std::string_view line = lines[index];
+    std::string_view value = mbcs::TrimWhiteSpace(line.substr(KeySeparator(line) + 1));
+    if (IsQuoted(value)) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value);
+}
+
+bool WriteIniString(std::string_view path, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    if (!CanStore(section, key, value)) {
+        return false;
+    }
+    // A file that exists but cannot be read must not be replaced by one holding only this key.
+    std::string text;
+    if (platform::PathExists(path) && !platform::ReadTextFile(path, text)) {
+        return false;
+    }
+
+    std::vector<std::string_view> lines = SplitLines(text);
+    std::string changed;  // owns a rewritten line or a new section, as `lines` only views
+    std::optional<SectionBody> body = FindSection(lines, section);
+    const std::string newKeyLine =
+        std::string(mbcs::TrimWhiteSpace(key)) + "=" + FormatValue(value);
+    if (!body) {
+        changed = "[" + std::string(mbcs::TrimWhiteSpace(section)) + "]\n" + newKeyLine;
+        lines.push_back(changed);
+    } else if (std::size_t index = FindKey(lines, *body, key); index != npos) {
+        // Keep everything up to the value: the key as spelled and the blanks after "=".
+        std::string_view line = lines[index];
+        std::size_t valueStart = KeySeparator(line) + 1;
+        valueStart = line.size() - mbcs::TrimWhiteSpaceLeft(line.substr(valueStart)).size();
+        changed = std::string(line.substr(0, valueStart)) + FormatValue(value);
+        lines[index] = changed;
+    } else {
+        std::size_t insertAt = body->begin;
+        for (std::size_t index = body->begin; index < body->end; ++index) {
+            if (!mbcs::TrimWhiteSpace(lines[index]).empty()) {
+                insertAt = index + 1;
+            }
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), newKeyLine);
+    }
+
+    std::string output;
+    for (std::string_view line : lines) {
+        output.append(line);
+        output.push_back('\n');
+    }
+    return platform::WriteTextFile(path, output);
+}
+
+}  // namespace tavrin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Files in INI form: a line whose text starts with "[" and holds a "]" opens the section named
+// between them, and the lines up to the next such line belong to it. The template table is
+// read through ReadIniSection, the settings file through ReadIniString and WriteIniString.
+//
+// The files are code page 932 text read and written in text mode (CR LF or LF in, CR LF out).
+// Section and key names are compared ignoring ASCII letter case; a double-byte character is
+// compared exactly, so two characters whose trail bytes differ only as "A" and "a" differ.
+// Names asked for are trimmed of white space as the names in the file are. When a section
+// occurs more than once, only its first occurrence counts.
+//
+// Lines whose first non-blank character is ";" are comments. They are never delivered nor
+// taken for keys, so that a table or a settings file can be annotated without the comment
+// turning into a template, a keyword or a setting; the writer keeps them where they are.
+namespace tavrin {
+
+// Fills `lines` with every line of section `section`, in file order, trimmed of white space at
+// both ends, quotes and "=" untouched; blank lines and comments are left out. A section of any
+// size is read whole. False, with `lines` empty, when the file cannot be read, the section is
+// missing, or it has no such line.
+bool ReadIniSection(std::string_view path, std::string_view section,
+                    std::vector<std::string>& lines);
+
+// The value of the first line "key=value" of section `section`, trimmed of white space; when
+// the trimmed value starts and ends with a double quote, that one pair of quotes is removed
+// (WriteIniString quotes values that would otherwise lose blanks or quotes). `defaultValue`
+// when the file, the section or the key is missing.
+std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue);
+
+// Sets `key` of `section` to `value`. Creates the file and the section when missing; replaces
+// the value of the key's first line in place, keeping the line's spelling of the key and its
+// spacing around "="; adds a missing key after the section's last non-blank line. Every other
+// line, comment and blank line stays as it was. The file is replaced atomically, so a failed
+// write leaves the old file intact. False when the file exists but cannot be read, when it
+// cannot be written, or when the names or the value cannot be stored in INI form: a line
+// break anywhere, an empty key or one holding "=" or starting with ";" or "[", a section
+// name holding "]".
+bool WriteIniString(std::string_view path, std::string_view section, std::string_view key,
+                    std::string_view value);
+
+}  // namespace tavrin

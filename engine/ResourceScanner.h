@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Lists the dialog resource IDs of a resource script: the first word of every line that looks
+// like a dialog declaration ("IDD_ABOUTBOX DIALOG DISCARDABLE 0, 0, 217, 55"). Nothing else of
+// the script's syntax is interpreted, so a commented-out declaration counts as well, while a
+// DIALOGEX declaration does not.
+namespace tavrin {
+
+class CResourceScanner {
+public:
+    // Empties the list and reads the script at `path`. True when at least one ID was found.
+    bool Scan(std::string_view path);
+
+    int GetCount() const { return static_cast<int>(ids.size()); }
+    // `index` from 0 to GetCount() - 1.
+    const std::string& GetAt(int index) const { return ids[static_cast<std::size_t>(index)]; }
+    // The IDs in file order; an ID declared twice is listed twice.
+    const std::vector<std::string>& GetIds() const { return ids; }
+
+private:
+    std::vector<std::string> ids;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,129 @@
+#include "engine/TemplateTable.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+#include <tuple>
+#include <utility>
+
+#include "engine/IniFile.h"
+#include "engine/Mbcs.h"
+
+namespace tavrin {
+
+namespace {
+
+// The first two fields of a value. Commas are skipped as a tokenizer skips delimiters, so an
+// empty field can never stand before a non-empty one, and a third field is ignored.
+std::pair<std::string, std::string> CutFields(std::string_view value) {
+    mbcs::Tokenizer fields(value, ',');
+    std::string first(fields.Next().value_or(std::string_view()));
+    std::string second(fields.Next().value_or(std::string_view()));
+    CTemplateTable::TrimValue(first);
+    CTemplateTable::TrimValue(second);
+    return {std::move(first), std::move(second)};
+}
+
+}  // namespace
+
+void CTemplateTable::SetFileName(std::string_view path) {
+    fileName = path;
+}
+
+bool CTemplateTable::Load() {
+    entries.clear();
+    std::vector<KeyValue> lines;
+    if (!ReadSection("Template", lines)) {
+        return false;
+    }
+    for (const KeyValue& line : lines) {
+        CTemplateEntry entry = ParseTemplateLine(line);
+        if (!entry.keywords.empty()) {
+            entries.push_back(std::move(entry));
+        }
+    }
+    return !entries.empty();
+}
+
+int CTemplateTable::GetCount() const {
+    return static_cast<int>(entries.size());
+}
+
+const CTemplateEntry& CTemplateTable::GetAt(int index) const {
+    assert(index >= 0 && index < GetCount());
+    return entries[static_cast<std::size_t>(index)];
+}
+
+const CTemplateEntry* CTemplateTable::FindEntry(std::string_view name) const {
+    for (const CTemplateEntry& entry : entries) {
+        if (entry.name == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+const CTemplateKeyword* CTemplateTable::FindKeyword(std::string_view templateName,
+                                                    std::string_view keyword) const {
+    const CTemplateEntry* entry = FindEntry(templateName);
+    if (entry == nullptr) {
+        return nullptr;
+    }
+    for (const CTemplateKeyword& record : entry->keywords) {
+        if (record.keyword == keyword) {
+            return &record;
+        }
+    }
+    return nullptr;
+}
+
+CTemplateKeyword CTemplateTable::ParseKeywordLine(const KeyValue& line) {
+    CTemplateKeyword record;
+    record.keyword = line.key;
+    std::tie(record.firstField, record.value) = CutFields(line.value);
+    return record;
+}
+
+void CTemplateTable::TrimValue(std::string& text) {
+    // A double quote is never a trail byte, so stripping quotes byte by byte is safe.
+    std::string_view rest = mbcs::TrimWhiteSpaceLeft(text);
+    rest.remove_prefix(std::min(rest.find_first_not_of('"'), rest.size()));
+    rest = mbcs::TrimWhiteSpaceRight(rest);
+    std::size_t last = rest.find_last_not_of('"');
+    rest = rest.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    text = std::string(rest);
+}
+
+bool CTemplateTable::ReadSection(std::string_view section, std::vector<KeyValue>& lines) const {
+    lines.clear();
+    std::vector<std::string> texts;
+    if (!ReadIniSection(fileName, section, texts)) {
+        return false;
+    }
+    for (std::string_view text : texts) {
+        std::size_t separator = mbcs::FindChar(text, '=');
+        std::string_view key = mbcs::TrimWhiteSpace(text.substr(0, separator));
+        std::string_view value = separator == std::string_view::npos
+                                     ? std::string_view()
+                                     : mbcs::TrimWhiteSpace(text.substr(separator + 1));
+        if (!key.empty()) {
+            lines.push_back({std::string(key), std::string(value)});
+        }
+    }
+    return !lines.empty();
+}
+
+CTemplateEntry CTemplateTable::ParseTemplateLine(const KeyValue& line) const {
+    CTemplateEntry entry;
+    entry.name = line.key;
+    std::tie(entry.headerTemplate, entry.sourceTemplate) = CutFields(line.value);
+    TrimValue(entry.name);
+    std::vector<KeyValue> keywordLines;
+    ReadSection(entry.name, keywordLines);
+    for (const KeyValue& keywordLine : keywordLines) {
+        entry.keywords.push_back(ParseKeywordLine(keywordLine));
+    }
+    return entry;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The template table file "template.tbl" in INI form. Its section "Template" lists the
+// templates, one line each: name = header template file, source template file. The section
+// named after a template lists that template's keywords: keyword = first field, value.
+//
+// Names are looked up byte for byte, although a template's section is found ignoring ASCII
+// letter case. Repeated templates and repeated keywords stay in file order and the first one
+// wins every lookup.
+namespace tavrin {
+
+// One keyword line of a template's section.
+struct CTemplateKeyword {
+    std::string keyword;     // never empty; quotes around it belong to it
+    std::string firstField;  // kept with the keyword; nothing reads it
+    std::string value;       // empty when the line has fewer than two fields
+};
+
+// One template: a line of the "Template" section with the keywords of its own section.
+struct CTemplateEntry {
+    std::string name;
+    std::string sourceTemplate;  // second field of the line, used as written
+    std::string headerTemplate;  // first field of the line, used as written
+    std::vector<CTemplateKeyword> keywords;
+};
+
+class CTemplateTable {
+public:
+    // A line of a section cut at its first "=", both sides trimmed of white space.
+    struct KeyValue {
+        std::string key;
+        std::string value;
+    };
+
+    // Stores the path of the table file; reads nothing.
+    void SetFileName(std::string_view path);
+
+    // Empties the table and reads it again. A template whose section yields no keyword is left
+    // out. True when at least one template was loaded.
+    bool Load();
+
+    int GetCount() const;
+    // `index` from 0 to GetCount() - 1.
+    const CTemplateEntry& GetAt(int index) const;
+
+    // The first template named `name`, or null.
+    const CTemplateEntry* FindEntry(std::string_view name) const;
+    // The first record of `keyword` in the first template named `templateName`, or null.
+    const CTemplateKeyword* FindKeyword(std::string_view templateName,
+                                        std::string_view keyword) const;
+
+    // The keyword as the key stands (quotes and all); its first and second comma-separated
+    // field of the value, each trimmed by TrimValue.
+    static CTemplateKeyword ParseKeywordLine(const KeyValue& line);
+
+    // Removes white space, then double quotes, from the start, then white space, then double
+    // quotes, from the end. Quotes thus protect blanks inside them.
+    static void TrimValue(std::string& text);
+
+private:
+    // The lines of `section` that have a non-empty key. False when there is none.
+    bool ReadSection(std::string_view section, std::vector<KeyValue>& lines) const;
+
+    // The entry of one "Template" line, with the keywords of its section.
+    CTemplateEntry ParseTemplateLine(const KeyValue& line) const;
+
+    std::vector<CTemplateEntry> entries;
+    std::string fileName;
+};
+
+}  // namespace tavrin

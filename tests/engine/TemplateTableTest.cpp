@@ -1,0 +1,80 @@
+#include "engine/TemplateTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace tavrin {
+namespace {
+
+std::string Fixture(const char* name) {
+    return std::string(TAVRIN_FIXTURES_DIR) + "/table/" + name;
+}
+
+// One line per template ("* name|header|source"), then one per keyword ("  keyword|first|value").
+std::string Dump(const CTemplateTable& table) {
+    std::string dump;
+    for (int index = 0; index < table.GetCount(); ++index) {
+        const CTemplateEntry& entry = table.GetAt(index);
+        dump += "* " + entry.name + "|" + entry.headerTemplate + "|" + entry.sourceTemplate + "\n";
+        for (const CTemplateKeyword& keyword : entry.keywords) {
+            dump += "  " + keyword.keyword + "|" + keyword.firstField + "|" + keyword.value + "\n";
+        }
+    }
+    return dump;
+}
+
+// The fixture holds the field rules side by side: cutting at commas, quote and blank trimming,
+// full-width spaces, double-byte names, sections found ignoring case (but not across the trail
+// byte of a double-byte character), duplicates, dropped templates, comments and the template
+// named Template.
+TEST(TemplateTableTest, LoadsTableAsGolden) {
+    CTemplateTable table;
+    table.SetFileName(Fixture("template.tbl"));
+    ASSERT_TRUE(table.Load());
+    EXPECT_EQ(Dump(table), testing::ReadFixture("table/template.expected"));
+}
+
+TEST(TemplateTableTest, LookupsAreExactAndFirstWins) {
+    CTemplateTable table;
+    table.SetFileName(Fixture("template.tbl"));
+    ASSERT_TRUE(table.Load());
+
+    const CTemplateEntry* entry = table.FindEntry("MyDialog");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry, &table.GetAt(0));
+    EXPECT_EQ(table.FindEntry("mydialog"), nullptr);
+    EXPECT_EQ(table.FindEntry("Quoted"), nullptr);
+    EXPECT_NE(table.FindEntry("  Quoted  "), nullptr);
+
+    const CTemplateKeyword* sname = table.FindKeyword("MyDialog", "$$SNAME$$");
+    ASSERT_NE(sname, nullptr);
+    EXPECT_EQ(sname->value, "CDialog");
+    EXPECT_EQ(table.FindKeyword("MyDialog", "$$sname$$"), nullptr);
+    EXPECT_EQ(table.FindKeyword("MyDialog", "$$Q$$"), nullptr);
+    EXPECT_NE(table.FindKeyword("MyDialog", "\"$$Q$$\""), nullptr);
+    EXPECT_EQ(table.FindKeyword("Missing", "$$SNAME$$"), nullptr);
+}
+
+TEST(TemplateTableTest, LoadFailsAndEmptiesWithoutUsableTemplate) {
+    CTemplateTable table;
+    table.SetFileName(Fixture("template.tbl"));
+    ASSERT_TRUE(table.Load());
+
+    table.SetFileName(Fixture("unusable.tbl"));
+    EXPECT_FALSE(table.Load());
+    EXPECT_EQ(table.GetCount(), 0);
+
+    table.SetFileName(Fixture("no-such-file.tbl"));
+    EXPECT_FALSE(table.Load());
+
+    testing::TempDir dir;
+    dir.Write("empty.tbl", "[Template]\r\n\r\n[Other]\r\nA = b, c\r\n");
+    table.SetFileName(dir.File("empty.tbl"));
+    EXPECT_FALSE(table.Load());
+}
+
+}  // namespace
+}  // namespace tavrin
