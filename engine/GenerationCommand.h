@@ -1,0 +1,98 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/StringTable.h"
+#include "engine/SubstitutionSet.h"
+#include "engine/TemplateTable.h"
+
+namespace tavrin {
+
+// One generation request, as the user entered it. All texts are code page 932.
+struct GenerationRequest {
+    std::optional<std::string> templateName;  // the selected template; none when nothing is
+    std::string basicClassName;
+    std::string derivedClassName;
+    std::string headerFileName;
+    std::string sourceFileName;
+    std::string outputFolder;  // may be empty: the current directory
+    std::string dialogResourceId;
+};
+
+// A message of the string table with the values to insert into its "%s".
+struct Message {
+    int id = 0;
+    std::vector<std::string> inserts;
+
+    // The text as the user sees it, in code page 932.
+    std::string Text() const;
+};
+
+// What the command needs from the front end that runs it: the dialog and tavrin-cli are
+// the two hosts, and tests use a recording one.
+class IGenerationHost {
+public:
+    virtual ~IGenerationHost() = default;
+
+    // True when a file or folder exists at `path`.
+    virtual bool FileExists(std::string_view path) = 0;
+
+    // Reports a problem (an exclamation mark and an OK button in the dialog).
+    virtual void ShowMessage(const Message& message) = 0;
+
+    // Asks the overwrite question; true when the user answers Yes.
+    virtual bool AskOverwrite(const Message& question) = 0;
+};
+
+// How a run ended. Only kWritten wrote anything, except kSourceFailed, which leaves the new
+// header in place.
+enum class GenerationOutcome {
+    kWritten,
+    kInvalidRequest,   // a required value is missing (message shown)
+    kUnknownTemplate,  // the selected name is not in the table (nothing shown)
+    kTemplateMissing,  // a template file does not exist (message shown)
+    kDeclined,         // the user would not overwrite
+    kHeaderFailed,     // the header could not be written (message shown)
+    kSourceFailed,     // the source could not be written (message shown)
+};
+
+// The generation command: checks a request, works out the output paths, asks before it
+// overwrites, and expands the template's header and source files into the output folder.
+class CGenerationCommand {
+public:
+    CGenerationCommand(const CTemplateTable& table, IGenerationHost& host)
+        : m_table(table), m_host(host) {}
+
+    // Checks the request in a fixed order and shows the message of the first failed check
+    // only. A value holding only blanks counts as given.
+    bool ValidateRequest(const GenerationRequest& request);
+
+    // The whole command.
+    GenerationOutcome OnGenerate(const GenerationRequest& request);
+
+    // Writes the header, then the source; shows the message of a failure. The source is not
+    // attempted when the header fails.
+    bool GenerateFiles(CSubstitutionSet& set, const CTemplateEntry& entry,
+                       const GenerationRequest& request);
+
+    // Joins a folder and a file name with exactly one separator ("\" on Windows, "/" on
+    // POSIX). A folder that already ends in a separator gets none added; an empty folder
+    // gives the bare name.
+    static std::string JoinPath(std::string_view folder, std::string_view name);
+
+    // The output paths of the last run that got as far as working them out.
+    const std::string& HeaderPath() const { return m_strHeaderPath; }
+    const std::string& SourcePath() const { return m_strSourcePath; }
+
+private:
+    const CTemplateTable& m_table;
+    IGenerationHost& m_host;
+    std::string m_strHeaderPath;
+    std::string m_strSourcePath;
+    bool m_headerWritten = false;
+};
+
+}  // namespace tavrin
