@@ -13,6 +13,10 @@ namespace tavrin::platform {
 // bytes are not valid code page 932.
 bool Cp932ToUtf8(std::string_view cp932, std::string& utf8);
 
+// Converts code page 932 bytes to UTF-8 for display, where a wrong byte must not hide the
+// rest of the text: each character that is not valid code page 932 becomes "?".
+std::string Cp932ToUtf8(std::string_view cp932);
+
 // Converts UTF-8 to code page 932. A character code page 932 cannot hold, and every byte
 // that is not valid UTF-8, becomes "?".
 std::string Utf8ToCp932(std::string_view utf8);

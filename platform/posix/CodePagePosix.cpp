@@ -94,11 +94,33 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
     return length;
 }
 
+// Bytes of the character of code page 932 at the start of `rest` that could not be converted:
+// a lead byte takes its trail byte with it when there is one, so that an unassigned
+// double-byte character gives one "?" and its trail byte is not read as a character of its
+// own.
+std::size_t Cp932SequenceLength(std::string_view rest) {
+    auto lead = static_cast<unsigned char>(rest[0]);
+    bool isLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    if (!isLead || rest.size() < 2) {
+        return 1;
+    }
+    auto trail = static_cast<unsigned char>(rest[1]);
+    bool isTrail = trail >= 0x40 && trail <= 0xFC && trail != 0x7F;
+    return isTrail ? 2 : 1;
+}
+
 }  // namespace
 
 bool Cp932ToUtf8(std::string_view cp932, std::string& utf8) {
     Converter converter("UTF-8", "CP932");
     return converter.Run(cp932, utf8, nullptr);
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+    Converter converter("UTF-8", "CP932");
+    std::string result;
+    converter.Run(cp932, result, Cp932SequenceLength);
+    return result;
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {

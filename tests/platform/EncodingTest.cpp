@@ -20,6 +20,14 @@ TEST(CodePage, Cp932ToUtf8KeepsTrailBytesInsideTheirCharacter) {
     EXPECT_FALSE(Cp932ToUtf8("\x83", utf8));  // a lead byte without its trail
 }
 
+TEST(CodePage, LossyCp932ToUtf8ReplacesOneCharacterPerBadSequence) {
+    EXPECT_EQ(Cp932ToUtf8(std::string(kSo) + "\\x"), std::string(kSoUtf8) + "\\x");
+    EXPECT_EQ(Cp932ToUtf8("\x85\x40z"), "?z");   // unassigned double-byte: one "?", no "@"
+    EXPECT_EQ(Cp932ToUtf8("\x81\x20z"), "? z");  // a lead byte before a byte that cannot trail
+    EXPECT_EQ(Cp932ToUtf8("a\x80\xfd"), "a??");
+    EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");  // cut short at the end
+}
+
 TEST(CodePage, Utf8ToCp932ReplacesWhatItCannotHold) {
     EXPECT_EQ(Utf8ToCp932(std::string(kSoUtf8) + "a"), std::string(kSo) + "a");
     EXPECT_EQ(Utf8ToCp932("a\xf0\x9f\x98\x80z"), "a?z");  // an emoji

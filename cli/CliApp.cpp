@@ -1,0 +1,418 @@
+#include "cli/CliApp.h"
+
+#include <ostream>
+
+#include "cli/TerminalEncoding.h"
+#include "engine/ResourceScanner.h"
+#include "engine/StringTable.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/FileStatus.h"
+
+#ifndef TAVRIN_VERSION
+#define TAVRIN_VERSION "unknown"
+#endif
+
+namespace tavrin::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: tavrin-cli [-C DIR] list\n"
+    "       tavrin-cli [-C DIR] show TEMPLATE\n"
+    "       tavrin-cli [-C DIR] scan RCFILE\n"
+    "       tavrin-cli [-C DIR] generate -t TEMPLATE [-b BASE] [-d DERIVED] [--header FILE]\n"
+    "                  [--source FILE] [-o FOLDER] [-i DIALOG_ID] [--yes | --no]\n"
+    "       tavrin-cli --help | --version\n";
+
+constexpr std::string_view kHelpDetails =
+    "\n"
+    "Writes the header and source file of a new class from the templates listed in\n"
+    "\"template.tbl\" in the current directory.\n"
+    "\n"
+    "  -C DIR                 run as if started in DIR\n"
+    "  -t, --template NAME    the template (see list)\n"
+    "  -b, --base NAME        base class name\n"
+    "  -d, --derived NAME     derived class name; also names the header and source files\n"
+    "      --header FILE      header file name\n"
+    "      --source FILE      source file name\n"
+    "  -o, --output FOLDER    output folder (default: the current directory)\n"
+    "  -i, --dialog-id ID     dialog resource ID (see scan)\n"
+    "      --yes, --no        overwrite existing output files, or leave them alone\n"
+    "\n"
+    "Exit status: 0 written, 1 failed, 2 usage error, 3 overwrite declined.\n";
+
+struct ValueOption {
+    std::string_view shortName;  // empty when there is none
+    std::string_view longName;
+    std::optional<std::string> GenerateOptions::*field;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"-t", "--template", &GenerateOptions::templateName},
+    {"-b", "--base", &GenerateOptions::basicClassName},
+    {"-d", "--derived", &GenerateOptions::derivedClassName},
+    {"", "--header", &GenerateOptions::headerFileName},
+    {"", "--source", &GenerateOptions::sourceFileName},
+    {"-o", "--output", &GenerateOptions::outputFolder},
+    {"-i", "--dialog-id", &GenerateOptions::dialogResourceId},
+};
+
+bool IsHelp(std::string_view argument) {
+    return argument == "-h" || argument == "--help";
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Unexpected(std::string_view argument) {
+    bool option = argument.size() > 1 && argument[0] == '-';
+    return (option ? "unknown option " : "unexpected argument ") + Quoted(argument);
+}
+
+// The generate options from `arguments[next]` on. False with `error` set when they are wrong.
+bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t next,
+                          Invocation& invocation, std::string& error) {
+    GenerateOptions& options = invocation.generate;
+    bool yes = false;
+    bool no = false;
+    for (std::size_t i = next; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        if (IsHelp(argument)) {
+            invocation.command = Command::kHelp;
+            return true;
+        }
+        if (argument == "--yes" || argument == "--no") {
+            (argument == "--yes" ? yes : no) = true;
+            continue;
+        }
+        const ValueOption* matched = nullptr;
+        std::optional<std::string> value;
+        for (const ValueOption& option : kValueOptions) {
+            if (argument == option.shortName || argument == option.longName) {
+                matched = &option;
+            } else if (argument.size() > option.longName.size() &&
+                       argument.substr(0, option.longName.size()) == option.longName &&
+                       argument[option.longName.size()] == '=') {
+                matched = &option;
+                value = std::string(argument.substr(option.longName.size() + 1));
+            }
+            if (matched != nullptr) {
+                break;
+            }
+        }
+        if (matched == nullptr) {
+            error = Unexpected(argument);
+            return false;
+        }
+        if (!value) {
+            if (i + 1 == arguments.size()) {
+                error = "option " + std::string(argument) + " needs a value";
+                return false;
+            }
+            value = arguments[++i];
+        }
+        options.*(matched->field) = std::move(value);
+    }
+    if (yes && no) {
+        error = "--yes and --no exclude each other";
+        return false;
+    }
+    options.overwrite = yes ? Overwrite::kYes : no ? Overwrite::kNo : Overwrite::kAsk;
+    return true;
+}
+
+// The single operand of show and scan, which "--" may precede.
+bool ParseOperand(const std::vector<std::string>& arguments, std::size_t next,
+                  Invocation& invocation, std::string_view what, std::string& error) {
+    if (next < arguments.size() && IsHelp(arguments[next])) {
+        invocation.command = Command::kHelp;
+        return true;
+    }
+    if (next < arguments.size() && arguments[next] == "--") {
+        ++next;
+    }
+    if (next == arguments.size()) {
+        error = "missing " + std::string(what);
+        return false;
+    }
+    if (next + 1 < arguments.size()) {
+        error = Unexpected(arguments[next + 1]);
+        return false;
+    }
+    invocation.operand = arguments[next];
+    return true;
+}
+
+void WriteLine(std::ostream& stream, std::string_view cp932) {
+    stream << ToTerminal(cp932) << '\n';
+}
+
+bool IsYes(std::string_view answer) {
+    std::size_t first = answer.find_first_not_of(" \t\r");
+    std::size_t last = answer.find_last_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    std::string word(answer.substr(first, last - first + 1));
+    for (char& c : word) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return word == "y" || word == "yes";
+}
+
+class CliHost : public IGenerationHost {
+public:
+    CliHost(std::ostream& err, Overwrite overwrite,
+            const std::function<std::optional<std::string>()>& readTerminalLine)
+        : m_err(err), m_overwrite(overwrite), m_readTerminalLine(readTerminalLine) {}
+
+    bool FileExists(std::string_view path) override { return platform::PathExists(path); }
+
+    void ShowMessage(const Message& message) override { WriteLine(m_err, message.Text()); }
+
+    bool AskOverwrite(const Message& question) override {
+        if (m_overwrite != Overwrite::kAsk) {
+            return m_overwrite == Overwrite::kYes;
+        }
+        m_err << ToTerminal(question.Text()) << " (y/N) " << std::flush;
+        std::optional<std::string> answer;
+        if (m_readTerminalLine) {
+            answer = m_readTerminalLine();
+        }
+        if (!answer) {
+            // No terminal, or it ended: nobody said yes. End the prompt's line all the same.
+            m_err << '\n';
+            return false;
+        }
+        return IsYes(*answer);
+    }
+
+private:
+    std::ostream& m_err;
+    Overwrite m_overwrite;
+    const std::function<std::optional<std::string>()>& m_readTerminalLine;
+};
+
+}  // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
+    ParsedArguments parsed;
+    Invocation invocation;
+    std::size_t i = 0;
+    for (; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        if (argument == "-C") {
+            if (i + 1 == arguments.size()) {
+                parsed.error = "option -C needs a folder";
+                return parsed;
+            }
+            invocation.directories.push_back(arguments[++i]);
+        } else if (IsHelp(argument) || argument == "--version") {
+            invocation.command = IsHelp(argument) ? Command::kHelp : Command::kVersion;
+            parsed.invocation = std::move(invocation);
+            return parsed;
+        } else {
+            break;
+        }
+    }
+    if (i == arguments.size()) {
+        parsed.error = "missing command";
+        return parsed;
+    }
+    std::string_view command = arguments[i++];
+    bool ok = false;
+    if (command == "list") {
+        invocation.command = Command::kList;
+        ok = i == arguments.size() || IsHelp(arguments[i]);
+        if (ok && i < arguments.size()) {
+            invocation.command = Command::kHelp;
+        } else if (!ok) {
+            parsed.error = Unexpected(arguments[i]);
+        }
+    } else if (command == "show") {
+        invocation.command = Command::kShow;
+        ok = ParseOperand(arguments, i, invocation, "template name", parsed.error);
+    } else if (command == "scan") {
+        invocation.command = Command::kScan;
+        ok = ParseOperand(arguments, i, invocation, "resource script", parsed.error);
+    } else if (command == "generate") {
+        invocation.command = Command::kGenerate;
+        ok = ParseGenerateOptions(arguments, i, invocation, parsed.error);
+    } else {
+        parsed.error =
+            command[0] == '-' ? Unexpected(command) : "unknown command " + Quoted(command);
+    }
+    if (ok) {
+        parsed.invocation = std::move(invocation);
+    }
+    return parsed;
+}
+
+void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
+                     std::string& sourceFileName) {
+    std::size_t start = derivedClassName.find_first_not_of('C');
+    if (start == std::string_view::npos) {
+        headerFileName.clear();
+        sourceFileName.clear();
+        return;
+    }
+    // Byte by byte is enough: every byte before the first one that is not 'C' is a whole
+    // character, so the cut never falls inside a double-byte character.
+    std::string rest(derivedClassName.substr(start));
+    headerFileName = rest + ".h";
+    sourceFileName = rest + ".cpp";
+}
+
+GenerationRequest BuildRequest(const CTemplateTable& table, const GenerateOptions& options,
+                               std::string_view currentDirectory) {
+    GenerationRequest request;
+    request.templateName = options.templateName;
+    if (options.templateName) {
+        auto fill = [&](std::string_view keyword, std::string& field) {
+            if (const CTemplateKeyword* record =
+                    table.FindKeyword(*options.templateName, keyword)) {
+                field = record->value;
+            }
+        };
+        fill("$$SNAME$$", request.basicClassName);
+        fill("$$DNAME$$", request.derivedClassName);
+        fill("$$HFILE$$", request.headerFileName);
+        fill("$$CPPFILE$$", request.sourceFileName);
+    }
+    if (options.derivedClassName) {
+        request.derivedClassName = *options.derivedClassName;
+        DeriveFileNames(request.derivedClassName, request.headerFileName, request.sourceFileName);
+    }
+    if (options.basicClassName) {
+        request.basicClassName = *options.basicClassName;
+    }
+    if (options.headerFileName) {
+        request.headerFileName = *options.headerFileName;
+    }
+    if (options.sourceFileName) {
+        request.sourceFileName = *options.sourceFileName;
+    }
+    request.outputFolder = options.outputFolder.value_or(std::string(currentDirectory));
+    request.dialogResourceId = options.dialogResourceId.value_or("");
+    return request;
+}
+
+int CliApp::Run(const std::vector<std::string>& arguments) {
+    ParsedArguments parsed = ParseArguments(arguments);
+    if (!parsed.invocation) {
+        return UsageError(parsed.error);
+    }
+    const Invocation& invocation = *parsed.invocation;
+    switch (invocation.command) {
+        case Command::kHelp:
+            m_out << kUsage << kHelpDetails;
+            return kExitWritten;
+        case Command::kVersion:
+            m_out << "tavrin-cli " TAVRIN_VERSION "\n";
+            return kExitWritten;
+        default:
+            break;
+    }
+    for (const std::string& directory : invocation.directories) {
+        if (!platform::SetCurrentDirectory(directory)) {
+            return UsageError("cannot change to folder " + Quoted(directory));
+        }
+    }
+    switch (invocation.command) {
+        case Command::kList:
+            return List();
+        case Command::kShow:
+            return Show(invocation.operand);
+        case Command::kScan:
+            return Scan(invocation.operand);
+        default:
+            return Generate(invocation.generate);
+    }
+}
+
+bool CliApp::LoadTable(CTemplateTable& table) {
+    std::string directory = platform::GetCurrentDirectory();
+    table.SetFileName(CGenerationCommand::JoinPath(directory, "template.tbl"));
+    if (table.Load()) {
+        return true;
+    }
+    WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {directory}}.Text());
+    return false;
+}
+
+int CliApp::UsageError(std::string_view problem) {
+    WriteLine(m_err, "tavrin-cli: " + std::string(problem));
+    m_err << kUsage;
+    return kExitUsage;
+}
+
+int CliApp::List() {
+    CTemplateTable table;
+    if (!LoadTable(table)) {
+        return kExitFailed;
+    }
+    for (int i = 0; i < table.GetCount(); ++i) {
+        WriteLine(m_out, table.GetAt(i).name);
+    }
+    return kExitWritten;
+}
+
+int CliApp::Show(std::string_view templateName) {
+    CTemplateTable table;
+    if (!LoadTable(table)) {
+        return kExitFailed;
+    }
+    const CTemplateEntry* entry = table.FindEntry(templateName);
+    if (entry == nullptr) {
+        return UsageError("unknown template " + Quoted(templateName));
+    }
+    WriteLine(m_out, "header: " + entry->headerTemplate);
+    WriteLine(m_out, "source: " + entry->sourceTemplate);
+    for (const CTemplateKeyword& keyword : entry->keywords) {
+        WriteLine(m_out, keyword.keyword + "\t" + keyword.firstField + "\t" + keyword.value);
+    }
+    return kExitWritten;
+}
+
+int CliApp::Scan(std::string_view scriptPath) {
+    CResourceScanner scanner;
+    if (!scanner.Scan(scriptPath)) {
+        bool readable = platform::PathExists(scriptPath) && !platform::IsDirectory(scriptPath);
+        WriteLine(m_err, (readable ? "tavrin-cli: no dialog resource ID in "
+                                   : "tavrin-cli: cannot read ") +
+                             std::string(scriptPath));
+        return kExitFailed;
+    }
+    for (const std::string& id : scanner.GetIds()) {
+        WriteLine(m_out, id);
+    }
+    return kExitWritten;
+}
+
+int CliApp::Generate(const GenerateOptions& options) {
+    CTemplateTable table;
+    if (!LoadTable(table)) {
+        return kExitFailed;
+    }
+    if (options.templateName && table.FindEntry(*options.templateName) == nullptr) {
+        return UsageError("unknown template " + Quoted(*options.templateName));
+    }
+    GenerationRequest request = BuildRequest(table, options, platform::GetCurrentDirectory());
+    CliHost host(m_err, options.overwrite, m_readTerminalLine);
+    CGenerationCommand command(table, host);
+    switch (command.OnGenerate(request)) {
+        case GenerationOutcome::kWritten:
+            WriteLine(m_out, command.HeaderPath());
+            WriteLine(m_out, command.SourcePath());
+            return kExitWritten;
+        case GenerationOutcome::kDeclined:
+            return kExitDeclined;
+        case GenerationOutcome::kUnknownTemplate:
+            return kExitUsage;  // ruled out above
+        default:
+            return kExitFailed;
+    }
+}
+
+}  // namespace tavrin::cli

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/GenerationCommand.h"
+#include "engine/TemplateTable.h"
+
+// tavrin-cli: the dialog's work from a command line. All texts here are code page 932; the
+// conversion to and from the terminal happens at the edge (TerminalEncoding.h).
+namespace tavrin::cli {
+
+enum ExitStatus : int {
+    kExitWritten = 0,
+    kExitFailed = 1,    // a check or a write failed, with its message
+    kExitUsage = 2,     // the command line itself is wrong
+    kExitDeclined = 3,  // an output exists and was not to be overwritten
+};
+
+enum class Command { kHelp, kVersion, kList, kShow, kScan, kGenerate };
+
+enum class Overwrite { kAsk, kYes, kNo };
+
+// The options of `generate`; an option not given is nothing, which differs from an empty one.
+struct GenerateOptions {
+    std::optional<std::string> templateName;
+    std::optional<std::string> basicClassName;
+    std::optional<std::string> derivedClassName;
+    std::optional<std::string> headerFileName;
+    std::optional<std::string> sourceFileName;
+    std::optional<std::string> outputFolder;
+    std::optional<std::string> dialogResourceId;
+    Overwrite overwrite = Overwrite::kAsk;
+};
+
+struct Invocation {
+    Command command = Command::kHelp;
+    std::vector<std::string> directories;  // every -C, applied in order
+    std::string operand;                   // the template of `show`, the script of `scan`
+    GenerateOptions generate;
+};
+
+// An Invocation, or the reason the arguments make none.
+struct ParsedArguments {
+    std::optional<Invocation> invocation;
+    std::string error;
+};
+
+// Parses the arguments after the program's name.
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
+
+// The dialog's rule for file names typed from a derived class name: every leading upper-case
+// "C" goes, then ".h" and ".cpp" are appended; both are empty when nothing is left.
+void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
+                     std::string& sourceFileName);
+
+// The request the dialog would hold: the template's values first, then the derived class name
+// with the file names it gives, then the explicit names. No output folder means
+// `currentDirectory`.
+GenerationRequest BuildRequest(const CTemplateTable& table, const GenerateOptions& options,
+                               std::string_view currentDirectory);
+
+class CliApp {
+public:
+    // `out` and `err` take terminal text. `readTerminalLine` reads the answer to the overwrite
+    // question; it gives nothing when there is no terminal to ask, which declines.
+    CliApp(std::ostream& out, std::ostream& err,
+           std::function<std::optional<std::string>()> readTerminalLine)
+        : m_out(out), m_err(err), m_readTerminalLine(std::move(readTerminalLine)) {}
+
+    // Runs the command line (code page 932 arguments, without the program's name) and returns
+    // the exit status.
+    int Run(const std::vector<std::string>& arguments);
+
+private:
+    int List();
+    int Show(std::string_view templateName);
+    int Scan(std::string_view scriptPath);
+    int Generate(const GenerateOptions& options);
+
+    // Loads "template.tbl" from the current directory; reports the failure.
+    bool LoadTable(CTemplateTable& table);
+    int UsageError(std::string_view problem);
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    std::function<std::optional<std::string>()> m_readTerminalLine;
+};
+
+}  // namespace tavrin::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The edge between the terminal and the engine: the engine works in code page 932 only, the
+// terminal speaks the locale's encoding (UTF-8 on POSIX, the console code page on Windows).
+namespace tavrin::cli {
+
+// Text for the terminal from code page 932 bytes. Bytes that are not code page 932 become "?".
+std::string ToTerminal(std::string_view cp932);
+
+// Code page 932 bytes from terminal text. Characters code page 932 cannot hold become "?".
+std::string FromTerminal(std::string_view text);
+
+// The program's arguments after its own name, as code page 932. False, with `unconvertible`
+// set to the first such argument as typed, when an argument does not come back unchanged from
+// code page 932: with "?" or a look-alike in place of a character it could name another file.
+bool ArgumentsAsCp932(int argc, char** argv, std::vector<std::string>& arguments,
+                      std::string& unconvertible);
+
+// A line typed at the terminal, without its line end; nothing when standard input is not a
+// terminal or has ended.
+std::optional<std::string> ReadTerminalLine();
+
+}  // namespace tavrin::cli

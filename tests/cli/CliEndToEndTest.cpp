@@ -1,0 +1,202 @@
+// Runs the built tavrin-cli as a separate process, with standard input from /dev/null (no
+// terminal), and compares the bytes it prints and writes.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "support/TempDir.h"
+
+extern char** environ;
+
+namespace tavrin::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using testing::ReadFixture;
+using testing::TempDir;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& arguments, const std::string& workingDir = "") {
+    TempDir capture;
+    std::vector<char*> argv{const_cast<char*>(TAVRIN_CLI_PATH)};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, capture.File("out").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, capture.File("err").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (!workingDir.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
+    }
+    Result result;
+    pid_t pid = 0;
+    int wait = 0;
+    if (posix_spawn(&pid, TAVRIN_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0 &&
+        waitpid(pid, &wait, 0) == pid && WIFEXITED(wait)) {
+        result.status = WEXITSTATUS(wait);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.out = capture.Read("out");
+    result.err = capture.Read("err");
+    return result;
+}
+
+std::string MaskGuids(const std::string& text) {
+    static const std::regex guid("[0-9A-F]{8}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{12}");
+    return std::regex_replace(text, guid, "<GUID>");
+}
+
+std::string FirstGuid(const std::string& text) {
+    return text.substr(MaskGuids(text).find('<'), 35);
+}
+
+class CliEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", m_dir.Path(), fs::copy_options::recursive);
+    }
+
+    Result Run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"-C", m_dir.Path()});
+        return RunCli(arguments);
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(CliEndToEnd, GeneratesCodePage932WithCrLf) {
+    fs::create_directory(m_dir.File("out"));
+    Result result =
+        Run({"generate", "-t", "ダイアログ", "-d", "C表Dlg", "-i", "IDD_表", "-o", "out"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "out/表Dlg.h\nout/表Dlg.cpp\n");
+    std::string header = m_dir.Read("out/表Dlg.h");
+    std::string source = m_dir.Read("out/表Dlg.cpp");
+    EXPECT_EQ(MaskGuids(header), ReadFixture("cli/dialog_h.expected"));
+    EXPECT_EQ(MaskGuids(source), ReadFixture("cli/dialog_cpp.expected"));
+    EXPECT_EQ(FirstGuid(header), FirstGuid(source));
+}
+
+TEST_F(CliEndToEnd, OverwritesOnlyWhenToldTo) {
+    const std::string question =
+        "派成クラスのヘッダ又はソースが存在します。\n[MyView.h]\n[MyView.cpp]\nを上書きしますか? "
+        "(y/N) \n";
+    const struct {
+        std::vector<std::string> extra;
+        int status;
+        std::string_view err;
+    } cases[] = {{{"--no"}, 3, ""}, {{}, 3, question}, {{"--yes"}, 0, ""}};
+    m_dir.Write("MyView.cpp", "old");
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"generate", "-t", "ビュー", "-o", ""};
+        arguments.insert(arguments.end(), c.extra.begin(), c.extra.end());
+        Result result = Run(arguments);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(m_dir.Exists("MyView.h"), c.status == 0);
+        EXPECT_EQ(m_dir.Read("MyView.cpp"), c.status == 0 ? "#include \"MyView.h\"\r\n" : "old");
+    }
+}
+
+TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string_view err;
+    } cases[] = {
+        {{"generate", "-d", "CX"}, 1, "テンプレートが選択されていません。\n"},
+        {{"generate", "-t", "ダイアログ"}, 1, "ダイアログリソースＩＤが指定されていません。\n"},
+        {{"generate", "-t", "ビュー", "-o", "missing"},
+         1,
+         "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n"},
+        {{"generate", "-t", "ビュ"}, 2, "tavrin-cli: unknown template \"ビュ\"\n"},
+        {{"show", "nope"}, 2, "tavrin-cli: unknown template \"nope\"\n"},
+        {{"scan", "none.rc"}, 1, "tavrin-cli: no dialog resource ID in none.rc\n"},
+        {{"scan", "gone.rc"}, 1, "tavrin-cli: cannot read gone.rc\n"},
+        // "〜" would come back from code page 932 as "～" and name another file.
+        {{"generate", "-t", "ビュー", "-o", "a〜b"},
+         2,
+         "tavrin-cli: \"a〜b\" holds characters that code page 932 cannot hold\n"},
+    };
+    for (const auto& c : cases) {
+        Result result = Run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments.back();
+        EXPECT_EQ(result.err.substr(0, result.err.find("usage:")), c.err);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(m_dir.List(), "none.rc sample.rc template.tbl tpl");
+}
+
+TEST_F(CliEndToEnd, ListsShowsAndScansInFileOrder) {
+    Result result = Run({"list"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "ビュー\nダイアログ\n汎用\n");
+    EXPECT_EQ(RunCli({"list"}, m_dir.Path()).out, result.out);  // no -C: the working directory
+
+    result = Run({"show", "汎用"});
+    EXPECT_EQ(result.out,
+              "header: tpl\\view_h.txt\nsource: tpl\\view_cpp.txt\n$$DNAME$$\t派生クラス\tCFirst\n"
+              "$$DNAME$$\t派生クラス\tCSecond\n$$CPPFILE$$\tソース\t\n");
+
+    result = Run({"scan", "sample.rc"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "IDD_FIRST\nIDD_表示1\nIDD_LAST\n");
+}
+
+TEST_F(CliEndToEnd, WorksInTheDirectoryGivenWithC) {
+    // The output folder defaults to the current directory, as the dialog fills it in.
+    std::string dir = fs::canonical(m_dir.Path()).string();
+    Result result = RunCli({"-C", dir, "generate", "-t", "ビュー"}, "/");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, dir + "/MyView.h\n" + dir + "/MyView.cpp\n");
+
+    TempDir empty;
+    result = RunCli({"-C", empty.Path(), "list"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "テンプレートファイルの読み込みに失敗しました。[" +
+                              fs::canonical(empty.Path()).string() + "]\n");
+    EXPECT_EQ(RunCli({"-C", empty.File("none"), "list"}).status, 2);
+}
+
+TEST(CliExamples, EveryTemplateExpandsCompletely) {
+    TempDir dir;
+    fs::copy(TAVRIN_EXAMPLES_DIR, dir.Path(), fs::copy_options::recursive);
+    fs::create_directory(dir.File("out"));
+    Result list = RunCli({"-C", dir.Path(), "list"});
+    ASSERT_EQ(list.status, 0);
+    std::istringstream names(list.out);
+    int count = 0;
+    for (std::string name; std::getline(names, name); ++count) {
+        Result result =
+            RunCli({"-C", dir.Path(), "generate", "-t", name, "-i", "IDD_X", "-o", "out"});
+        ASSERT_EQ(result.status, 0) << name << ": " << result.err;
+        std::istringstream paths(result.out);
+        for (std::string path; std::getline(paths, path);) {
+            std::string text = dir.Read(path);
+            EXPECT_FALSE(text.empty()) << path;
+            EXPECT_EQ(text.find("$$"), std::string::npos) << path;
+        }
+    }
+    EXPECT_EQ(count, 5);
+}
+
+}  // namespace
+}  // namespace tavrin::cli
