@@ -315,7 +315,7 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
             break;
     }
     for (const std::string& directory : invocation.directories) {
-        if (!platform::SetCurrentDirectory(directory)) {
+        if (!platform::ChangeCurrentDirectory(directory)) {
             return UsageError("cannot change to folder " + Quoted(directory));
         }
     }
@@ -332,7 +332,7 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
 }
 
 bool CliApp::LoadTable(CTemplateTable& table) {
-    std::string directory = platform::GetCurrentDirectory();
+    std::string directory = platform::CurrentDirectory();
     table.SetFileName(CGenerationCommand::JoinPath(directory, "template.tbl"));
     if (table.Load()) {
         return true;
@@ -398,7 +398,7 @@ int CliApp::Generate(const GenerateOptions& options) {
     if (options.templateName && table.FindEntry(*options.templateName) == nullptr) {
         return UsageError("unknown template " + Quoted(*options.templateName));
     }
-    GenerationRequest request = BuildRequest(table, options, platform::GetCurrentDirectory());
+    GenerationRequest request = BuildRequest(table, options, platform::CurrentDirectory());
     CliHost host(m_err, options.overwrite, m_readTerminalLine);
     CGenerationCommand command(table, host);
     switch (command.OnGenerate(request)) {

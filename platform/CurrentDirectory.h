@@ -5,11 +5,13 @@
 
 namespace tavrin::platform {
 
+// (Not GetCurrentDirectory and SetCurrentDirectory: those names are macros on Windows.)
+
 // The process's current directory as code page 932, without a trailing separator except at
 // the root. Empty when it cannot be had.
-std::string GetCurrentDirectory();
+std::string CurrentDirectory();
 
 // Makes `path` (code page 932) the current directory. False when that fails.
-bool SetCurrentDirectory(std::string_view path);
+bool ChangeCurrentDirectory(std::string_view path);
 
 }  // namespace tavrin::platform

@@ -6,7 +6,7 @@
 
 namespace tavrin::platform {
 
-std::string GetCurrentDirectory() {
+std::string CurrentDirectory() {
     std::string buffer(256, '\0');
     while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE) {
@@ -18,7 +18,7 @@ std::string GetCurrentDirectory() {
     return FromNativePath(buffer);
 }
 
-bool SetCurrentDirectory(std::string_view path) {
+bool ChangeCurrentDirectory(std::string_view path) {
     auto native = ToNativePath(path);
     return native && !path.empty() && ::chdir(native->c_str()) == 0;
 }

@@ -6,7 +6,7 @@
 
 namespace tavrin::platform {
 
-std::string GetCurrentDirectory() {
+std::string CurrentDirectory() {
     DWORD size = ::GetCurrentDirectoryW(0, nullptr);
     if (size == 0) {
         return {};
@@ -20,7 +20,7 @@ std::string GetCurrentDirectory() {
     return windows::FromWide(windows::kCodePage932, wide);
 }
 
-bool SetCurrentDirectory(std::string_view path) {
+bool ChangeCurrentDirectory(std::string_view path) {
     auto native = path.empty() ? std::nullopt : ToNativePath(path);
     return native && ::SetCurrentDirectoryW(native->c_str()) != 0;
 }

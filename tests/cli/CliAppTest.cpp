@@ -144,7 +144,7 @@ protected:
         std::filesystem::copy(TAVRIN_FIXTURES_DIR "/cli/table", m_dir.Path(),
                               std::filesystem::copy_options::recursive);
     }
-    void TearDown() override { platform::SetCurrentDirectory(m_before); }
+    void TearDown() override { platform::ChangeCurrentDirectory(m_before); }
 
     int Run(std::vector<std::string> arguments, std::optional<std::string> answer = {}) {
         m_out.str("");
@@ -155,7 +155,7 @@ protected:
     }
 
     testing::TempDir m_dir;
-    std::string m_before = platform::GetCurrentDirectory();
+    std::string m_before = platform::CurrentDirectory();
     std::ostringstream m_out;
     std::ostringstream m_err;
 };

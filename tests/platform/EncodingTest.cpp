@@ -70,12 +70,12 @@ TEST(FileStatus, SeesFilesAndFoldersByTheirCp932Names) {
 
 TEST(CurrentDirectory, RoundTrips) {
     testing::TempDir dir;
-    std::string before = GetCurrentDirectory();
+    std::string before = CurrentDirectory();
     ASSERT_FALSE(before.empty());
-    ASSERT_TRUE(SetCurrentDirectory(dir.Path()));
-    EXPECT_EQ(GetCurrentDirectory(), dir.Path());
-    ASSERT_TRUE(SetCurrentDirectory(before));
-    EXPECT_FALSE(SetCurrentDirectory(dir.File("missing")));
+    ASSERT_TRUE(ChangeCurrentDirectory(dir.Path()));
+    EXPECT_EQ(CurrentDirectory(), dir.Path());
+    ASSERT_TRUE(ChangeCurrentDirectory(before));
+    EXPECT_FALSE(ChangeCurrentDirectory(dir.File("missing")));
 }
 
 }  // namespace

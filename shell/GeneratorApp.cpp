@@ -1,0 +1,24 @@
+#include "shell/GeneratorApp.h"
+
+#include "platform/CurrentDirectory.h"
+#include "platform/NativePath.h"
+#include "platform/UserName.h"
+
+namespace tavrin::shell {
+
+bool CGeneratorApp::InitInstance(const std::function<void(CGeneratorDlg& dialog)>& runDialog) {
+    // One file per user and start directory, fixed now: the file-open dialog may move the
+    // current directory later. The separator goes in without a look at the directory's end,
+    // so a root directory gives two in a row, which the system takes as one.
+    m_settingsPath = platform::CurrentDirectory() + platform::kNativeSeparator +
+                     platform::AccountUserName() + ".cfg";
+
+    CGeneratorDlg dialog;
+    dialog.LoadSettings(m_settingsPath);
+    runDialog(dialog);
+    // However the dialog was closed: after Cancel the fields hold their last exchanged values.
+    dialog.SaveSettings(m_settingsPath);
+    return false;
+}
+
+}  // namespace tavrin::shell

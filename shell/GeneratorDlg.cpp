@@ -1,0 +1,301 @@
+#include "shell/GeneratorDlg.h"
+
+#include <array>
+#include <utility>
+
+#include "engine/IniFile.h"
+#include "engine/Mbcs.h"
+#include "engine/ResourceScanner.h"
+#include "engine/StringTable.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/FileStatus.h"
+#include "shell/FolderPicker.h"
+#include "shell/ResourceIds.h"
+
+namespace tavrin::shell {
+
+namespace {
+
+constexpr std::string_view kTableFileName = "template.tbl";
+constexpr std::string_view kSettingsSection = "TavrinDlg";
+
+// The controls that only matter for a template with a dialog resource ID, enabled and
+// disabled together.
+constexpr std::array<int, 5> kResourceControls = {
+    IDC_RESOURCE_FILE_LABEL, IDC_RESOURCE_FILE, IDC_BROWSE_RESOURCE_FILE,
+    IDC_DIALOG_RESOURCE_ID_LABEL, IDC_DIALOG_RESOURCE_ID};
+
+// The edit boxes and their fields, in exchange order; the combo box follows them.
+struct EditField {
+    int controlId;
+    std::string CGeneratorDlg::*field;
+};
+constexpr std::array<EditField, 6> kEditFields = {{
+    {IDC_BASIC_CLASS_NAME, &CGeneratorDlg::m_strBasicClassName},
+    {IDC_DERIVED_CLASS_NAME, &CGeneratorDlg::m_strDerivedClassName},
+    {IDC_HEADER_FILE_NAME, &CGeneratorDlg::m_strHeaderFileName},
+    {IDC_SOURCE_FILE_NAME, &CGeneratorDlg::m_strSourceFileName},
+    {IDC_OUTPUT_FOLDER, &CGeneratorDlg::m_strOutputFolder},
+    {IDC_RESOURCE_FILE, &CGeneratorDlg::m_strResourceFile},
+}};
+
+// A field and the key it goes by. The persisted fields, in the order they are read and
+// written:
+struct KeyedField {
+    std::string_view key;
+    std::string CGeneratorDlg::*field;
+};
+constexpr std::array<KeyedField, 4> kSettings = {{
+    {"BasicClassName", &CGeneratorDlg::m_strBasicClassName},
+    {"OutputFolder", &CGeneratorDlg::m_strOutputFolder},
+    {"ResourceFile", &CGeneratorDlg::m_strResourceFile},
+    {"DialogResourceId", &CGeneratorDlg::m_strDialogResourceId},
+}};
+
+// The template's defaults and the fields they fill when a template is selected.
+constexpr std::array<KeyedField, 4> kTemplateDefaults = {{
+    {"$$SNAME$$", &CGeneratorDlg::m_strBasicClassName},
+    {"$$DNAME$$", &CGeneratorDlg::m_strDerivedClassName},
+    {"$$HFILE$$", &CGeneratorDlg::m_strHeaderFileName},
+    {"$$CPPFILE$$", &CGeneratorDlg::m_strSourceFileName},
+}};
+
+constexpr char FoldAsciiCase(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+// True when `entry` begins with `prefix`, ignoring the case of ASCII letters. A double-byte
+// character compares exactly: its trail byte may look like a letter, and folding it would
+// turn it into another character.
+bool StartsWithIgnoringCase(std::string_view entry, std::string_view prefix) {
+    if (prefix.size() > entry.size()) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < prefix.size();) {
+        std::size_t length = mbcs::CharLength(prefix, pos);
+        if (length == 2 ? entry.compare(pos, 2, prefix.substr(pos, 2)) != 0
+                        : FoldAsciiCase(entry[pos]) != FoldAsciiCase(prefix[pos])) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+// File names from a derived class name: the leading upper-case "C"s of the class naming
+// convention go. Byte-wise is safe, as no double-byte character starts with 0x43.
+void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
+                     std::string& sourceFileName) {
+    std::size_t first = derivedClassName.find_first_not_of('C');
+    if (first == std::string_view::npos) {
+        headerFileName.clear();
+        sourceFileName.clear();
+        return;
+    }
+    std::string_view rest = derivedClassName.substr(first);
+    headerFileName = std::string(rest) + ".h";
+    sourceFileName = std::string(rest) + ".cpp";
+}
+
+}  // namespace
+
+void CGeneratorDlg::OnInitDialog() {
+    std::string currentDirectory = platform::CurrentDirectory();
+    if (m_strOutputFolder.empty()) {
+        m_strOutputFolder = currentDirectory;
+    }
+
+    m_templateTable.SetFileName(CGenerationCommand::JoinPath(currentDirectory, kTableFileName));
+    if (!m_templateTable.Load()) {
+        // The dialog opens all the same; generating then reports that nothing is selected.
+        m_window->ShowMessageBox(FormatString(IDS_TEMPLATE_LOAD_FAILED, {currentDirectory}),
+                                 MB_OK_EXCLAMATION);
+    }
+    m_window->ListReset(IDC_TEMPLATE_LIST);
+    for (int i = 0; i < m_templateTable.GetCount(); ++i) {
+        m_window->ListAdd(IDC_TEMPLATE_LIST, m_templateTable.GetAt(i).name);
+    }
+
+    UpdateData(false);
+    EnableResourceControls();
+}
+
+void CGeneratorDlg::OnSelchangeTemplateList() {
+    std::optional<std::string> templateName = SelectedTemplate();
+    if (!templateName) {
+        return;
+    }
+    // Read first, so that what the user typed into a box the template has no default for is
+    // not replaced by an older field value when the fields are written back.
+    UpdateData(true);
+    for (const KeyedField& value : kTemplateDefaults) {
+        // A default that is there but empty still empties its field.
+        if (const CTemplateKeyword* record =
+                m_templateTable.FindKeyword(*templateName, value.key)) {
+            this->*value.field = record->value;
+        }
+    }
+    // The template's file names stand even when it supplies a derived class name: writing
+    // the fields does not derive them anew.
+    UpdateData(false);
+    EnableResourceControls();
+}
+
+void CGeneratorDlg::EnableResourceControls() {
+    std::optional<std::string> templateName = SelectedTemplate();
+    bool enable = templateName && m_templateTable.FindKeyword(*templateName, "$$DDID$$") != nullptr;
+    // Disabled controls keep their text; it is still persisted and handed to the command.
+    for (int controlId : kResourceControls) {
+        m_window->EnableControl(controlId, enable);
+    }
+}
+
+void CGeneratorDlg::OnBrowseOutputFolder() {
+    // The browser starts from the folder as the box shows it, typed or not; a cancelled
+    // browse leaves the fields and the boxes as they are.
+    CFolderPicker picker;
+    if (picker.Browse(m_window, IDS_OUTPUT_FOLDER_TITLE, m_window->GetText(IDC_OUTPUT_FOLDER)) !=
+        1) {
+        return;
+    }
+    UpdateData(true);
+    m_strOutputFolder = picker.m_szFolder;
+    UpdateData(false);
+}
+
+void CGeneratorDlg::OnBrowseResourceFile() {
+    std::string path;
+    if (!m_window->RunFileOpenDialog("Resource files(*.rc)", "*.rc", ".rc", path)) {
+        return;
+    }
+    UpdateData(true);
+    m_strResourceFile = path;
+    FillDialogResourceIds();
+    // Selects the first listed ID that begins with the dialog ID, if any.
+    UpdateData(false);
+}
+
+void CGeneratorDlg::FillDialogResourceIds() {
+    m_window->ComboReset(IDC_DIALOG_RESOURCE_ID);
+    if (!m_strResourceFile.empty()) {
+        // An unreadable script, or one without dialogs, just leaves the list empty.
+        CResourceScanner scanner;
+        if (scanner.Scan(m_strResourceFile)) {
+            for (const std::string& id : scanner.GetIds()) {
+                m_window->ComboAdd(IDC_DIALOG_RESOURCE_ID, id);
+            }
+        }
+    }
+    m_window->SetText(IDC_DIALOG_RESOURCE_ID, m_strDialogResourceId);
+}
+
+void CGeneratorDlg::OnChangeDerivedClassName() {
+    // Our own writes to the box are no change the user made.
+    if (m_notificationsLocked) {
+        return;
+    }
+    UpdateData(true);
+    DeriveFileNames(m_strDerivedClassName, m_strHeaderFileName, m_strSourceFileName);
+    UpdateData(false);
+}
+
+void CGeneratorDlg::OnGenerate() {
+    UpdateData(true);
+    GenerationRequest request{
+        SelectedTemplate(),  m_strBasicClassName, m_strDerivedClassName, m_strHeaderFileName,
+        m_strSourceFileName, m_strOutputFolder,   m_strDialogResourceId,
+    };
+    CGenerationCommand command(m_templateTable, *this);
+    command.OnGenerate(request);
+    // The paths are worked out only once the request has passed its checks (the header file
+    // name is then never empty); a run that stopped earlier keeps the previous run's paths.
+    if (!command.HeaderPath().empty()) {
+        m_strHeaderPath = command.HeaderPath();
+        m_strSourcePath = command.SourcePath();
+    }
+}
+
+void CGeneratorDlg::OnSysCommand(int commandId) {
+    // The low four bits of a system command are the system's own.
+    if ((commandId & 0xFFF0) == IDM_ABOUTBOX) {
+        m_window->ShowAboutBox();
+    }
+}
+
+void CGeneratorDlg::OnOK() {
+    UpdateData(true);
+}
+
+void CGeneratorDlg::OnCancel() {
+    // Nothing is read: what was typed since the last exchange is dropped.
+}
+
+void CGeneratorDlg::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        for (const EditField& edit : kEditFields) {
+            this->*edit.field = m_window->GetText(edit.controlId);
+        }
+        m_strDialogResourceId = m_window->GetText(IDC_DIALOG_RESOURCE_ID);
+        return;
+    }
+
+    bool wasLocked = std::exchange(m_notificationsLocked, true);
+    for (const EditField& edit : kEditFields) {
+        m_window->SetText(edit.controlId, this->*edit.field);
+    }
+    // The first listed ID that the field's text begins shows in full; an ID that begins none
+    // is shown as it stands. An empty ID begins every entry and so selects the first one, as
+    // the Windows combo box does: once a script is chosen, the box offers its first dialog.
+    int count = m_window->ComboGetCount(IDC_DIALOG_RESOURCE_ID);
+    int match = -1;
+    for (int i = 0; i < count && match < 0; ++i) {
+        if (StartsWithIgnoringCase(m_window->ComboGetText(IDC_DIALOG_RESOURCE_ID, i),
+                                   m_strDialogResourceId)) {
+            match = i;
+        }
+    }
+    if (match >= 0) {
+        m_window->ComboSelect(IDC_DIALOG_RESOURCE_ID, match);
+    } else {
+        m_window->SetText(IDC_DIALOG_RESOURCE_ID, m_strDialogResourceId);
+    }
+    m_notificationsLocked = wasLocked;
+}
+
+void CGeneratorDlg::LoadSettings(std::string_view path) {
+    // A missing file or key reads as empty; values of any length come back whole.
+    for (const KeyedField& setting : kSettings) {
+        this->*setting.field = ReadIniString(path, kSettingsSection, setting.key, "");
+    }
+}
+
+void CGeneratorDlg::SaveSettings(std::string_view path) {
+    // A settings file that cannot be written costs this run's values, nothing more: no
+    // message, as at the end of the run there is no one left to tell.
+    for (const KeyedField& setting : kSettings) {
+        WriteIniString(path, kSettingsSection, setting.key, this->*setting.field);
+    }
+}
+
+bool CGeneratorDlg::FileExists(std::string_view path) {
+    return platform::PathExists(path);
+}
+
+void CGeneratorDlg::ShowMessage(const Message& message) {
+    m_window->ShowMessageBox(message.Text(), MB_OK_EXCLAMATION);
+}
+
+bool CGeneratorDlg::AskOverwrite(const Message& question) {
+    // Only an explicit No declines, as with the Windows message box.
+    return m_window->ShowMessageBox(question.Text(), MB_YESNO_EXCLAMATION) != IDNO;
+}
+
+std::optional<std::string> CGeneratorDlg::SelectedTemplate() {
+    int index = m_window->ListGetSelection(IDC_TEMPLATE_LIST);
+    if (index < 0) {
+        return std::nullopt;
+    }
+    return m_window->ListGetText(IDC_TEMPLATE_LIST, index);
+}
+
+}  // namespace tavrin::shell

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/CurrentDirectory.h"
+#include "shell/DialogWindow.h"
+#include "shell/GeneratorDlg.h"
+#include "shell/ResourceIds.h"
+
+namespace tavrin::shell::testing {
+
+// A window without a display: records what the dialog shows and plays the user's part.
+// Unlike the real window, writing the derived class name box raises its change event unless
+// the dialog has locked notifications out, so that a missing lock shows in the results.
+class FakeWindow : public IDialogWindow {
+public:
+    explicit FakeWindow(CGeneratorDlg& dialog) : m_dialog(dialog) { dialog.AttachWindow(*this); }
+
+    // The user's actions.
+    void Type(int controlId, const std::string& text) {
+        texts[controlId] = text;
+        if (controlId == IDC_DERIVED_CLASS_NAME) {
+            m_dialog.OnChangeDerivedClassName();
+        }
+    }
+    void SelectTemplate(int index) {
+        listSelection = index;
+        m_dialog.OnSelchangeTemplateList();
+    }
+
+    std::string GetText(int controlId) override { return texts[controlId]; }
+    void SetText(int controlId, std::string_view text) override {
+        texts[controlId] = std::string(text);
+        if (controlId == IDC_DERIVED_CLASS_NAME && !m_dialog.NotificationsLocked()) {
+            m_dialog.OnChangeDerivedClassName();
+        }
+    }
+    void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
+
+    void ListReset(int) override {
+        listItems.clear();
+        listSelection = -1;
+    }
+    void ListAdd(int, std::string_view text) override { listItems.emplace_back(text); }
+    int ListGetSelection(int) override { return listSelection; }
+    std::string ListGetText(int, int index) override { return listItems.at(index); }
+
+    void ComboReset(int) override {
+        comboItems.clear();
+        comboSelection = -1;
+    }
+    // Sorted, a duplicate after its equals, like the real list.
+    void ComboAdd(int, std::string_view text) override {
+        comboItems.insert(std::upper_bound(comboItems.begin(), comboItems.end(), text),
+                          std::string(text));
+    }
+    int ComboGetCount(int) override { return static_cast<int>(comboItems.size()); }
+    std::string ComboGetText(int, int index) override { return comboItems.at(index); }
+    void ComboSelect(int controlId, int index) override {
+        comboSelection = index;
+        texts[controlId] = comboItems.at(index);
+    }
+
+    struct Shown {
+        std::string text;
+        int style;
+    };
+    int ShowMessageBox(std::string_view text, int style) override {
+        messages.push_back({std::string(text), style});
+        return style == MB_YESNO_EXCLAMATION ? overwriteAnswer : IDOK;
+    }
+
+    bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
+                          std::string& chosenFolder) override {
+        browsedTitle = title;
+        browsedFrom = initialFolder;
+        chosenFolder = folderAnswer.value_or("");
+        return folderAnswer.has_value();
+    }
+    bool RunFileOpenDialog(std::string_view description, std::string_view wildcard,
+                           std::string_view defaultExtension, std::string& chosenPath) override {
+        fileFilter = std::string(description) + "|" + std::string(wildcard) + "|" +
+                     std::string(defaultExtension);
+        chosenPath = fileAnswer.value_or("");
+        return fileAnswer.has_value();
+    }
+    void ShowAboutBox() override { ++aboutBoxes; }
+
+    std::map<int, std::string> texts;
+    std::map<int, bool> enabled;
+    std::vector<std::string> listItems;
+    int listSelection = -1;
+    std::vector<std::string> comboItems;
+    int comboSelection = -1;
+    std::vector<Shown> messages;
+    int overwriteAnswer = IDYES;
+    std::optional<std::string> folderAnswer;  // nothing: the user cancels
+    std::string browsedTitle;
+    std::string browsedFrom;
+    std::optional<std::string> fileAnswer;  // nothing: the user cancels
+    std::string fileFilter;
+    int aboutBoxes = 0;
+
+private:
+    CGeneratorDlg& m_dialog;
+};
+
+// Runs a test inside `path` and goes back where it was afterwards.
+class CurrentDirectoryScope {
+public:
+    explicit CurrentDirectoryScope(const std::string& path)
+        : m_previous(platform::CurrentDirectory()) {
+        platform::ChangeCurrentDirectory(path);
+    }
+    ~CurrentDirectoryScope() { platform::ChangeCurrentDirectory(m_previous); }
+    CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+    CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+
+private:
+    std::string m_previous;
+};
+
+}  // namespace tavrin::shell::testing

@@ -1,0 +1,280 @@
+#include "shell/GeneratorDlg.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "engine/StringTable.h"
+#include "shell/FakeWindow.h"
+#include "support/TempDir.h"
+
+namespace tavrin::shell {
+namespace {
+
+using tavrin::testing::TempDir;
+using testing::CurrentDirectoryScope;
+using ::testing::ElementsAre;
+using testing::FakeWindow;
+
+// "Dialog" is listed twice: the second line names other template files, which must never be
+// used. "NoHeader" supplies a derived class name but no header file name, and an empty
+// source file name.
+constexpr const char* kTable =
+    "[Template]\r\n"
+    "Dialog = h.txt, cpp.txt\r\n"
+    "View = h.txt, cpp.txt\r\n"
+    "NoHeader = h.txt, cpp.txt\r\n"
+    "Dialog = other_h.txt, other_cpp.txt\r\n"
+    "[Dialog]\r\n"
+    "$$SNAME$$ = base, CDialog\r\n"
+    "$$DNAME$$ = derived, CMyDlg\r\n"
+    "$$HFILE$$ = header, MyDlg.h\r\n"
+    "$$CPPFILE$$ = source, MyDlg.cpp\r\n"
+    "$$DDID$$ = id, IDD_MY\r\n"
+    "[View]\r\n"
+    "$$SNAME$$ = base, CView\r\n"
+    "$$DNAME$$ = derived, CMyView\r\n"
+    "$$HFILE$$ = header, MyView.h\r\n"
+    "$$CPPFILE$$ = source, MyView.cpp\r\n"
+    "[NoHeader]\r\n"
+    "$$DNAME$$ = derived, CThing\r\n"
+    "$$CPPFILE$$ = source\r\n";
+
+constexpr int kDialog = 0, kView = 1, kNoHeader = 2, kSecondDialog = 3;
+
+class GeneratorDlgTest : public ::testing::Test {
+protected:
+    void Open(bool withTable = true) {
+        if (withTable) {
+            dir.Write("template.tbl", kTable);
+        }
+        dialog.OnInitDialog();
+    }
+
+    std::vector<bool> ResourceControlsEnabled() {
+        std::vector<bool> states;
+        for (int id : {IDC_RESOURCE_FILE_LABEL, IDC_RESOURCE_FILE, IDC_BROWSE_RESOURCE_FILE,
+                       IDC_DIALOG_RESOURCE_ID_LABEL, IDC_DIALOG_RESOURCE_ID}) {
+            states.push_back(window.enabled.at(id));
+        }
+        return states;
+    }
+
+    TempDir dir;
+    CurrentDirectoryScope inDir{dir.Path()};
+    CGeneratorDlg dialog;
+    FakeWindow window{dialog};
+};
+
+TEST_F(GeneratorDlgTest, OpensWithTheTableListedAndTheStoredFieldsShown) {
+    dialog.m_strBasicClassName = "CDialog";
+    dialog.m_strDialogResourceId = "IDD_STORED";
+    dialog.m_strResourceFile = dir.File("stored.rc");
+    Open();
+
+    EXPECT_THAT(window.listItems, ElementsAre("Dialog", "View", "NoHeader", "Dialog"));
+    EXPECT_EQ(window.listSelection, -1);
+    EXPECT_TRUE(window.messages.empty());
+    // First run: the output folder is where the program started.
+    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], dir.Path());
+    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CDialog");
+    // The stored script is not scanned until the user picks one.
+    EXPECT_TRUE(window.comboItems.empty());
+    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_STORED");
+    EXPECT_THAT(ResourceControlsEnabled(), ElementsAre(false, false, false, false, false));
+}
+
+TEST_F(GeneratorDlgTest, OpeningWithoutATableReportsTheFolderAndKeepsTheStoredOutputFolder) {
+    dialog.m_strOutputFolder = "/stored/out";
+    Open(false);
+
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, FormatString(IDS_TEMPLATE_LOAD_FAILED, {dir.Path()}));
+    EXPECT_EQ(window.messages[0].style, MB_OK_EXCLAMATION);
+    EXPECT_TRUE(window.listItems.empty());
+    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "/stored/out");
+}
+
+TEST_F(GeneratorDlgTest, DerivedClassNameGivesTheFileNames) {
+    struct Case {
+        const char* derived;
+        const char* header;
+        const char* source;
+    };
+    const Case cases[] = {
+        {"CView", "View.h", "View.cpp"},
+        {"CCView", "View.h", "View.cpp"},
+        {"cView", "cView.h", "cView.cpp"},
+        {"View", "View.h", "View.cpp"},
+        {"C\x95\x5C", "\x95\x5C.h", "\x95\x5C.cpp"},  // a double-byte name stays whole
+        {"C", "", ""},
+        {"", "", ""},
+    };
+    Open();
+    for (const Case& c : cases) {
+        // Names typed by hand are replaced at the next change.
+        window.texts[IDC_HEADER_FILE_NAME] = "typed.h";
+        window.texts[IDC_SOURCE_FILE_NAME] = "typed.cpp";
+        window.Type(IDC_DERIVED_CLASS_NAME, c.derived);
+        EXPECT_EQ(window.texts[IDC_HEADER_FILE_NAME], c.header) << c.derived;
+        EXPECT_EQ(window.texts[IDC_SOURCE_FILE_NAME], c.source) << c.derived;
+        EXPECT_EQ(dialog.m_strHeaderFileName, c.header) << c.derived;
+        EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], c.derived);
+    }
+}
+
+TEST_F(GeneratorDlgTest, SelectingATemplateFillsItsDefaultsAndEnablesByTheDialogId) {
+    Open();
+    window.SelectTemplate(kView);
+    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CView");
+    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CMyView");
+    EXPECT_EQ(window.texts[IDC_HEADER_FILE_NAME], "MyView.h");
+    EXPECT_EQ(window.texts[IDC_SOURCE_FILE_NAME], "MyView.cpp");
+    EXPECT_THAT(ResourceControlsEnabled(), ElementsAre(false, false, false, false, false));
+
+    // Its new derived class name does not derive the header name anew; the empty source
+    // default empties its field; what it has no default for stays.
+    window.SelectTemplate(kNoHeader);
+    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CThing");
+    EXPECT_EQ(window.texts[IDC_HEADER_FILE_NAME], "MyView.h");
+    EXPECT_EQ(window.texts[IDC_SOURCE_FILE_NAME], "");
+    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CView");
+
+    window.SelectTemplate(kSecondDialog);
+    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CMyDlg");
+    EXPECT_THAT(ResourceControlsEnabled(), ElementsAre(true, true, true, true, true));
+
+    // Disabling keeps the resource controls' contents, and what was typed is not lost.
+    window.texts[IDC_RESOURCE_FILE] = "a.rc";
+    window.texts[IDC_OUTPUT_FOLDER] = "typed/out";
+    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_A";
+    window.SelectTemplate(kView);
+    EXPECT_THAT(ResourceControlsEnabled(), ElementsAre(false, false, false, false, false));
+    EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], "a.rc");
+    EXPECT_EQ(dialog.m_strDialogResourceId, "IDD_A");
+    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "typed/out");
+}
+
+TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {
+    struct Case {
+        const char* id;
+        int selected;  // -1: the ID is shown as it stands
+    };
+    const Case cases[] = {
+        {"IDD_MAIN", 1},
+        {"idd_m", 1},
+        {"IDD_MAIN2", 4},
+        {"IDD_ABOUTX", -1},
+        {"IDD_\x83\x41", 3},
+        {"idd_\x83\x41", 3},
+        {"IDD_\x83\x61", -1},  // the trail bytes "A" and "a" are different characters
+        {"", 0},               // every entry begins with nothing: the first is offered
+    };
+    Open();
+    for (const char* id : {"IDD_MAIN", "idd_main2", "IDD_ABOUT", "IDD_MAIN", "IDD_\x83\x41"}) {
+        window.ComboAdd(IDC_DIALOG_RESOURCE_ID, id);
+    }
+    ASSERT_THAT(window.comboItems,
+                ElementsAre("IDD_ABOUT", "IDD_MAIN", "IDD_MAIN", "IDD_\x83\x41", "idd_main2"));
+    for (const Case& c : cases) {
+        window.comboSelection = -1;
+        dialog.m_strDialogResourceId = c.id;
+        dialog.UpdateData(false);
+        EXPECT_EQ(window.comboSelection, c.selected) << c.id;
+        EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID],
+                  c.selected < 0 ? c.id : window.comboItems[c.selected])
+            << c.id;
+    }
+}
+
+TEST_F(GeneratorDlgTest, PickingAResourceScriptListsItsDialogs) {
+    dir.Write("app.rc",
+              "IDD_MAIN DIALOG 0, 0, 10, 10\r\n"
+              "IDD_ABOUT DIALOG 0, 0, 10, 10\r\n"
+              "IDD_MAIN DIALOG 0, 0, 10, 10\r\n");
+    dialog.m_strDialogResourceId = "idd_ma";
+    Open();
+
+    window.fileAnswer = dir.File("app.rc");
+    dialog.OnBrowseResourceFile();
+    EXPECT_EQ(window.fileFilter, "Resource files(*.rc)|*.rc|.rc");
+    EXPECT_EQ(dialog.m_strResourceFile, dir.File("app.rc"));
+    EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], dir.File("app.rc"));
+    EXPECT_THAT(window.comboItems, ElementsAre("IDD_ABOUT", "IDD_MAIN", "IDD_MAIN"));
+    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_MAIN");
+
+    // A script without dialogs empties the list silently and keeps the typed ID.
+    dir.Write("none.rc", "// nothing\r\n");
+    window.fileAnswer = dir.File("none.rc");
+    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_TYPED";
+    dialog.OnBrowseResourceFile();
+    EXPECT_TRUE(window.comboItems.empty());
+    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_TYPED");
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(GeneratorDlgTest, BrowsingForTheOutputFolder) {
+    dialog.m_strOutputFolder = "/stored/out/";
+    Open();
+    window.texts[IDC_BASIC_CLASS_NAME] = "CTyped";
+
+    dialog.OnBrowseOutputFolder();  // cancelled
+    EXPECT_EQ(window.browsedTitle, LoadText(IDS_OUTPUT_FOLDER_TITLE));
+    EXPECT_EQ(window.browsedFrom, "/stored/out");
+    EXPECT_EQ(dialog.m_strOutputFolder, "/stored/out/");
+    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CTyped");
+
+    window.folderAnswer = "/chosen";
+    dialog.OnBrowseOutputFolder();
+    EXPECT_EQ(dialog.m_strOutputFolder, "/chosen");
+    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "/chosen");
+    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CTyped");
+}
+
+TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
+    dir.Write("h.txt", "first $$DNAME$$ $$DDID$$\n");
+    dir.Write("cpp.txt", "first $$HFILE$$\n");
+    dir.Write("other_h.txt", "second\n");
+    dir.Write("other_cpp.txt", "second\n");
+    Open();
+    window.SelectTemplate(kSecondDialog);
+    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_X";
+    window.texts[IDC_OUTPUT_FOLDER] = dir.File("out");
+    dir.Write("out/keep", "");
+
+    dialog.OnGenerate();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(dialog.m_strHeaderPath, dir.File("out/MyDlg.h"));
+    EXPECT_EQ(dialog.m_strSourcePath, dir.File("out/MyDlg.cpp"));
+    EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
+    EXPECT_EQ(dir.Read("out/MyDlg.cpp"), "first MyDlg.h\r\n");
+
+    // Both exist now: the question is asked with Yes and No, and No writes nothing.
+    window.overwriteAnswer = IDNO;
+    window.texts[IDC_BASIC_CLASS_NAME] = "CChanged";
+    dir.Write("h.txt", "changed\n");
+    dialog.OnGenerate();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].style, MB_YESNO_EXCLAMATION);
+    EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
+}
+
+TEST_F(GeneratorDlgTest, SettingsRoundTripWithoutLengthLimit) {
+    dialog.m_strBasicClassName = std::string(5000, 'B');
+    dialog.m_strOutputFolder = "  C:\\\x95\x5C\\ \"quoted\" ";
+    dialog.m_strResourceFile = "";
+    dialog.m_strDialogResourceId = "IDD_\x83\x41";
+    dialog.m_strDerivedClassName = "CNotStored";
+    dialog.SaveSettings(dir.File("user.cfg"));
+
+    CGeneratorDlg loaded;
+    loaded.m_strResourceFile = "replaced by the stored empty value";
+    loaded.LoadSettings(dir.File("user.cfg"));
+    EXPECT_EQ(loaded.m_strBasicClassName, dialog.m_strBasicClassName);
+    EXPECT_EQ(loaded.m_strOutputFolder, dialog.m_strOutputFolder);
+    EXPECT_EQ(loaded.m_strResourceFile, "");
+    EXPECT_EQ(loaded.m_strDialogResourceId, dialog.m_strDialogResourceId);
+    EXPECT_EQ(loaded.m_strDerivedClassName, "");
+}
+
+}  // namespace
+}  // namespace tavrin::shell
