@@ -249,21 +249,6 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
-void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
-                     std::string& sourceFileName) {
-    std::size_t start = derivedClassName.find_first_not_of('C');
-    if (start == std::string_view::npos) {
-        headerFileName.clear();
-        sourceFileName.clear();
-        return;
-    }
-    // Byte by byte is enough: every byte before the first one that is not 'C' is a whole
-    // character, so the cut never falls inside a double-byte character.
-    std::string rest(derivedClassName.substr(start));
-    headerFileName = rest + ".h";
-    sourceFileName = rest + ".cpp";
-}
-
 GenerationRequest BuildRequest(const CTemplateTable& table, const GenerateOptions& options,
                                std::string_view currentDirectory) {
     GenerationRequest request;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/ClassFileNames.h"
 #include "engine/GenerationCommand.h"
 #include "engine/TemplateTable.h"
 
@@ -53,11 +54,6 @@ struct ParsedArguments {
 
 // Parses the arguments after the program's name.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
-
-// The dialog's rule for file names typed from a derived class name: every leading upper-case
-// "C" goes, then ".h" and ".cpp" are appended; both are empty when nothing is left.
-void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
-                     std::string& sourceFileName);
 
 // The request the dialog would hold: the template's values first, then the derived class name
 // with the file names it gives, then the explicit names. No output folder means

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "engine/ClassFileNames.h"
 #include "engine/IniFile.h"
 #include "engine/Mbcs.h"
 #include "engine/ResourceScanner.h"
@@ -80,21 +81,6 @@ bool StartsWithIgnoringCase(std::string_view entry, std::string_view prefix) {
         pos += length;
     }
     return true;
-}
-
-// File names from a derived class name: the leading upper-case "C"s of the class naming
-// convention go. Byte-wise is safe, as no double-byte character starts with 0x43.
-void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
-                     std::string& sourceFileName) {
-    std::size_t first = derivedClassName.find_first_not_of('C');
-    if (first == std::string_view::npos) {
-        headerFileName.clear();
-        sourceFileName.clear();
-        return;
-    }
-    std::string_view rest = derivedClassName.substr(first);
-    headerFileName = std::string(rest) + ".h";
-    sourceFileName = std::string(rest) + ".cpp";
 }
 
 }  // namespace
