@@ -1,0 +1,101 @@
+#include "shell/VersionInfo.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/UserLanguage.h"
+
+namespace tavrin::shell {
+
+namespace {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <typename Map>
+auto FindIgnoringCase(const Map& map, std::string_view name) {
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        if (EqualIgnoringCase(it->first, name)) {
+            return it;
+        }
+    }
+    return map.end();
+}
+
+}  // namespace
+
+bool QueryVersionString(const platform::VersionResource& resource, std::string_view subBlock,
+                        std::string& value) {
+    constexpr std::string_view kRoot = "\\StringFileInfo\\";
+    if (!EqualIgnoringCase(subBlock.substr(0, kRoot.size()), kRoot)) {
+        return false;
+    }
+    std::string_view path = subBlock.substr(std::min(kRoot.size(), subBlock.size()));
+    std::size_t separator = path.find('\\');
+    if (separator == std::string_view::npos) {
+        return false;
+    }
+    auto block = FindIgnoringCase(resource.stringBlocks, path.substr(0, separator));
+    if (block == resource.stringBlocks.end()) {
+        return false;
+    }
+    auto entry = FindIgnoringCase(block->second, path.substr(separator + 1));
+    if (entry == block->second.end()) {
+        return false;
+    }
+    value = entry->second.substr(0, entry->second.find('\0'));
+    return true;
+}
+
+bool ReadVersionInfo(const platform::VersionResource& resource, std::uint16_t userLanguage,
+                     std::string& productName, std::string& version) {
+    productName.clear();
+    version.clear();
+
+    // A table without entries has no first one to fall back on: no product name then.
+    if (resource.translations && !resource.translations->empty()) {
+        const platform::VersionTranslation* chosen = &resource.translations->front();
+        // Every match replaces the choice, so the last one wins.
+        for (const platform::VersionTranslation& translation : *resource.translations) {
+            if (translation.language == userLanguage) {
+                chosen = &translation;
+            }
+        }
+        char subBlock[64];
+        std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04X%04X\\%s",
+                      unsigned{chosen->language}, unsigned{chosen->codePage}, "ProductName");
+        QueryVersionString(resource, subBlock, productName);
+    }
+
+    if (resource.fixed) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%u.%u.%u.%u", resource.fixed->productVersionMS >> 16,
+                      resource.fixed->productVersionMS & 0xFFFF,
+                      resource.fixed->productVersionLS >> 16,
+                      resource.fixed->productVersionLS & 0xFFFF);
+        version = text;
+    }
+    return !productName.empty() && !version.empty();
+}
+
+bool ReadVersionInfo(std::string& productName, std::string& version) {
+    productName.clear();
+    version.clear();
+    platform::VersionResource resource;
+    if (!platform::LoadOwnVersionResource(resource)) {
+        return false;
+    }
+    return ReadVersionInfo(resource, platform::UserDefaultLanguageId(), productName, version);
+}
+
+}  // namespace tavrin::shell

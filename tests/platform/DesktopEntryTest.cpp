@@ -1,0 +1,211 @@
+#ifndef _WIN32
+
+#include "platform/posix/DesktopEntry.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "platform/UrlOpener.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
+
+namespace tavrin::platform::posix {
+namespace {
+
+using testing::ScopedEnv;
+using testing::TempDir;
+
+TEST(DesktopEntryTest, ReadsKeysOfTheirGroupOnly) {
+    const std::string content =
+        "# Exec=commented\r\n"
+        "[Desktop Action new-window]\r\n"
+        "Exec=browser --new-window %u\r\n"
+        "[Desktop Entry]\r\n"
+        "Name[ja]=ブラウザ\r\n"
+        "Name = Browser \r\n"
+        "Exec=browser %u\r\n"
+        "Exec=second\r\n";
+    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Exec"), "browser %u");
+    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Name"), "Browser");
+    EXPECT_EQ(KeyFileValue(content, "Desktop Action new-window", "Exec"),
+              "browser --new-window %u");
+    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Type"), std::nullopt);
+    EXPECT_EQ(KeyFileValue(content, "Desktop", "Exec"), std::nullopt);
+    EXPECT_EQ(KeyFileValue("Exec=outside any group", "Desktop Entry", "Exec"), std::nullopt);
+}
+
+TEST(DesktopEntryTest, TurnsExecLinesIntoCommandsAndArguments) {
+    struct Case {
+        const char* exec;  // as the file holds it
+        const char* command;
+        std::vector<std::string> arguments;
+    };
+    const Case cases[] = {
+        {"firefox-esr %u", "firefox-esr %1", {"firefox-esr", "%1"}},
+        {"/usr/bin/chromium %U", "/usr/bin/chromium %1", {"/usr/bin/chromium", "%1"}},
+        {"browser --icon %i --name %c %k %F",
+         "browser --icon  --name   %1",
+         {"browser", "--icon", "--name", "%1"}},
+        {"\"/opt/My Browser/run\" \"%u\"",
+         "\"/opt/My Browser/run\" \"%1\"",
+         {"/opt/My Browser/run", "%1"}},
+        {"app --rate=100%% %", "app --rate=100% ", {"app", "--rate=100%"}},
+        {"app\\sone\\ttwo", "app one\ttwo", {"app", "one", "two"}},
+        // Key-file escapes first, then the command line's own inside quotes.
+        {"app \"a\\\\\\\\b\" \"q\\\\\"x\" \"\" '$HOME'",
+         "app \"a\\\\b\" \"q\\\"x\" \"\" '$HOME'",
+         {"app", "a\\b", "q\"x", "", "'$HOME'"}},
+        {"app\\x", "app\\x", {"app\\x"}},
+    };
+    for (const Case& c : cases) {
+        std::string command = ExecToCommand(UnescapeKeyFileString(c.exec));
+        EXPECT_EQ(command, c.command) << c.exec;
+        EXPECT_EQ(SplitCommandLine(command), c.arguments) << c.exec;
+    }
+    EXPECT_EQ(SplitCommandLine("  a   b\t\"c d\"e  "),
+              (std::vector<std::string>{"a", "b", "c de"}));
+    EXPECT_TRUE(SplitCommandLine(" \t ").empty());
+}
+
+TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
+    TempDir dir;
+    const std::string home = dir.File("home");
+    const std::string system = dir.File("system");
+    const std::string config = dir.File("config");
+    dir.Write("home/applications/browser.desktop", "[Desktop Entry]\nExec=home-browser %u\n");
+    dir.Write("system/applications/browser.desktop", "[Desktop Entry]\nExec=system %u\n");
+    dir.Write("system/applications/other.desktop", "[Desktop Entry]\nExec=other %u\n");
+    dir.Write("system/applications/kde4/viewer.desktop",
+              "[Desktop Entry]\nType=Application\nExec=viewer \"%u\"\n");
+    dir.Write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nURL=x\n");
+    dir.Write("system/applications/noexec.desktop", "[Desktop Entry]\nName=x\n");
+    const std::vector<std::string> dataDirs = {home, system};
+
+    EXPECT_EQ(FindDesktopEntry("browser.desktop", dataDirs),
+              home + "/applications/browser.desktop");
+    EXPECT_EQ(FindDesktopEntry("other.desktop", dataDirs), system + "/applications/other.desktop");
+    EXPECT_EQ(FindDesktopEntry("kde4-viewer.desktop", dataDirs),
+              system + "/applications/kde4/viewer.desktop");
+    for (const char* absent : {"missing.desktop", "kde4/viewer.desktop", "../home/x.desktop", "",
+                               "kde4-missing.desktop"}) {
+        EXPECT_EQ(FindDesktopEntry(absent, dataDirs), std::nullopt) << absent;
+    }
+
+    EXPECT_EQ(DesktopEntryCommand(home + "/applications/browser.desktop"), "home-browser %1");
+    EXPECT_EQ(DesktopEntryCommand(system + "/applications/kde4/viewer.desktop"), "viewer \"%1\"");
+    EXPECT_EQ(DesktopEntryCommand(system + "/applications/link.desktop"), std::nullopt);
+    EXPECT_EQ(DesktopEntryCommand(system + "/applications/noexec.desktop"), std::nullopt);
+    EXPECT_EQ(DesktopEntryCommand(system + "/applications/none.desktop"), std::nullopt);
+
+    // The configuration's list first; an ID that is not installed passes to the next one.
+    dir.Write("config/mimeapps.list",
+              "[Added Associations]\ntext/html=other.desktop;\n"
+              "[Default Applications]\ntext/html=missing.desktop;browser.desktop;\n");
+    dir.Write("system/applications/mimeapps.list",
+              "[Default Applications]\ntext/html=other.desktop\ntext/plain=kde4-viewer.desktop\n");
+    EXPECT_EQ(DefaultApplicationFromMimeApps("text/html", {config}, dataDirs), "browser.desktop");
+    EXPECT_EQ(DefaultApplicationFromMimeApps("text/plain", {config}, dataDirs),
+              "kde4-viewer.desktop");
+    EXPECT_EQ(DefaultApplicationFromMimeApps("image/png", {config}, dataDirs), std::nullopt);
+}
+
+TEST(DesktopEntryTest, TakesFoldersFromTheEnvironment) {
+    ScopedEnv home("HOME", "/home/user");
+    ScopedEnv dataHome("XDG_DATA_HOME", std::nullopt);
+    ScopedEnv dataDirs("XDG_DATA_DIRS", std::nullopt);
+    ScopedEnv configHome("XDG_CONFIG_HOME", "relative/ignored");
+    ScopedEnv configDirs("XDG_CONFIG_DIRS", "/etc/a::relative:/etc/b");
+    EXPECT_EQ(DataDirs(), (std::vector<std::string>{"/home/user/.local/share", "/usr/local/share",
+                                                    "/usr/share"}));
+    EXPECT_EQ(ConfigDirs(), (std::vector<std::string>{"/home/user/.config", "/etc/a", "/etc/b"}));
+}
+
+TEST(DesktopEntryTest, MapsFailuresToResultCodes) {
+    const std::pair<int, int> statuses[] = {{0, 33}, {1, 27}, {2, 2}, {3, 31}, {4, 31}, {127, 27}};
+    for (const auto& [status, result] : statuses) {
+        EXPECT_EQ(XdgOpenStatusToResult(status), result) << status;
+    }
+    const std::pair<int, int> errors[] = {{ENOENT, 2},   {ENOTDIR, 3},     {EACCES, 5},
+                                          {ENOMEM, 8},   {EAGAIN, 0},      {ENOEXEC, 11},
+                                          {ETXTBSY, 26}, {EINVAL, -EINVAL}};
+    for (const auto& [error, result] : errors) {
+        EXPECT_EQ(SpawnErrorToResult(error), result) << error;
+        EXPECT_LE(SpawnErrorToResult(error), kOpenedAbove);
+    }
+}
+
+// The real opener, with the programs it starts replaced by scripts in a folder that is the
+// whole search path, so that nothing of the system's is ever started.
+class SystemUrlOpenerTest : public ::testing::Test {
+protected:
+    void WriteScript(const std::string& name, const std::string& body) {
+        dir.Write("bin/" + name, "#!/bin/sh\n" + body);
+        ::chmod(dir.File("bin/" + name).c_str(), 0755);
+    }
+
+    // The file a started program writes, once it is there.
+    std::string WaitForFile(const std::string& name) {
+        for (int i = 0; i < 250 && !dir.Exists(name); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return dir.Exists(name) ? dir.Read(name) : "(not written)";
+    }
+
+    TempDir dir;
+    ScopedEnv path{"PATH", dir.File("bin")};
+    ScopedEnv dataHome{"XDG_DATA_HOME", dir.File("data")};
+    ScopedEnv dataDirs{"XDG_DATA_DIRS", dir.File("system")};
+    ScopedEnv configHome{"XDG_CONFIG_HOME", dir.File("config")};
+    ScopedEnv configDirs{"XDG_CONFIG_DIRS", dir.File("etc")};
+    IUrlOpener& opener = SystemUrlOpener();
+};
+
+TEST_F(SystemUrlOpenerTest, OpensWithXdgOpenAndReportsItsFailure) {
+    // Without xdg-open nothing can open the link.
+    EXPECT_EQ(opener.OpenWithDefaultHandler("https://www.tavrin.example/"), 31);
+
+    WriteScript("xdg-open", "printf '%s|' \"$@\" > " + dir.File("args") + "\nexit 0\n");
+    EXPECT_EQ(opener.OpenWithDefaultHandler("https://x.example/\x83\x65 a"), 33);
+    EXPECT_EQ(dir.Read("args"), "https://x.example/テ a|");
+
+    WriteScript("xdg-open", "exit 2\n");
+    EXPECT_EQ(opener.OpenWithDefaultHandler("/no/such/file"), 2);
+}
+
+TEST_F(SystemUrlOpenerTest, FindsTheRegisteredBrowserCommand) {
+    EXPECT_EQ(opener.RegisteredBrowserCommand(), std::nullopt);
+
+    // Without xdg-mime, the mimeapps.list files name the browser.
+    dir.Write("system/applications/web.desktop", "[Desktop Entry]\nExec=web --url \"%u\"\n");
+    dir.Write("config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop;\n");
+    EXPECT_EQ(opener.RegisteredBrowserCommand(), "web --url \"%1\"");
+
+    // xdg-mime's answer comes first.
+    dir.Write("data/applications/ブラウザ.desktop", "[Desktop Entry]\nExec=ブラウザ %U\n");
+    WriteScript("xdg-mime", "echo 'ブラウザ.desktop'\n");
+    EXPECT_EQ(opener.RegisteredBrowserCommand(), "\x83\x75\x83\x89\x83\x45\x83\x55 %1");
+
+    // An answer naming nothing installed falls back to the lists.
+    WriteScript("xdg-mime", "echo gone.desktop\n");
+    EXPECT_EQ(opener.RegisteredBrowserCommand(), "web --url \"%1\"");
+}
+
+TEST_F(SystemUrlOpenerTest, RunsCommandsWithoutAShell) {
+    WriteScript("fake-browser", "printf '%s|' \"$@\" > " + dir.File("ran") + "\n");
+    EXPECT_EQ(opener.RunCommand("fake-browser -x \"two words\"  mailto:a@b.example;$(false)"), 33);
+    EXPECT_EQ(WaitForFile("ran"), "-x|two words|mailto:a@b.example;$(false)|");
+
+    EXPECT_EQ(opener.RunCommand("not-installed https://www.tavrin.example/"), 2);
+    dir.Write("bin/not-executable", "#!/bin/sh\n");
+    EXPECT_EQ(opener.RunCommand("not-executable x"), 5);
+}
+
+}  // namespace
+}  // namespace tavrin::platform::posix
+
+#endif
