@@ -1,0 +1,344 @@
+#include "shell/wx/MainDialog.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include <wx/button.h>
+#include <wx/clntdata.h>
+#include <wx/combobox.h>
+#include <wx/iconbndl.h>
+#include <wx/listbox.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xh_bttn.h>
+#include <wx/xrc/xh_combo.h>
+#include <wx/xrc/xh_dlg.h>
+#include <wx/xrc/xh_listb.h>
+#include <wx/xrc/xh_sizer.h>
+#include <wx/xrc/xh_sttxt.h>
+#include <wx/xrc/xh_text.h>
+#include <wx/xrc/xmlres.h>
+
+#include "engine/StringTable.h"
+#include "platform/NativePath.h"
+#include "shell/ResourceIds.h"
+#include "shell/wx/ListCursor.h"
+#include "shell/wx/WxText.h"
+
+// Icon 302, drawn for Tavrin (res/make_icon.py).
+#include "res/TavrinIcon16.xpm"
+#include "res/TavrinIcon32.xpm"
+
+// The layout resource compiled in by wxrc.
+extern void InitTavrinResources();
+
+namespace tavrin::shell {
+
+namespace {
+
+// The code page 932 bytes behind a list entry. The toolkit holds Unicode, and some code page
+// 932 characters share one Unicode character (the NEC and IBM duplicates), so the text the
+// list shows would not always give the table's name back byte for byte.
+class CBytesClientData : public wxClientData {
+public:
+    explicit CBytesClientData(std::string_view bytes) : m_bytes(bytes) {}
+    const std::string& Bytes() const { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+std::string EntryBytes(wxItemContainer& items, int index) {
+    if (index < 0 || static_cast<unsigned>(index) >= items.GetCount()) {
+        return {};
+    }
+    if (auto* data = dynamic_cast<CBytesClientData*>(items.GetClientObject(index))) {
+        return data->Bytes();
+    }
+    return FromWx(items.GetString(index));
+}
+
+void LoadLayoutResources() {
+    static bool loaded = false;
+    if (loaded) {
+        return;
+    }
+    wxXmlResource& resources = *wxXmlResource::Get();
+    resources.AddHandler(new wxDialogXmlHandler);
+    resources.AddHandler(new wxSizerXmlHandler);
+    resources.AddHandler(new wxStaticTextXmlHandler);
+    resources.AddHandler(new wxListBoxXmlHandler);
+    resources.AddHandler(new wxTextCtrlXmlHandler);
+    resources.AddHandler(new wxButtonXmlHandler);
+    resources.AddHandler(new wxComboBoxXmlHandler);
+    InitTavrinResources();
+    loaded = true;
+}
+
+wxIconBundle ApplicationIcons() {
+    wxIconBundle icons;
+    icons.AddIcon(wxIcon(tavrin_icon_16_xpm));
+    icons.AddIcon(wxIcon(tavrin_icon_32_xpm));
+    return icons;
+}
+
+}  // namespace
+
+CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
+                         std::unique_ptr<INativeChoosers> choosers)
+    : m_dialog(dialog),
+      m_choosers(choosers ? std::move(choosers) : std::make_unique<CNativeChoosers>()) {
+    LoadLayoutResources();
+    bool created = wxXmlResource::Get()->LoadDialog(this, parent, "IDD_MAIN_DIALOG");
+    wxASSERT_MSG(created, "the layout of dialog 301 is not compiled in");
+    (void)created;
+    SetIcons(ApplicationIcons());
+
+    Bind(
+        wxEVT_LISTBOX, [this](wxCommandEvent&) { m_dialog.OnSelchangeTemplateList(); },
+        IDC_TEMPLATE_LIST);
+    Bind(
+        wxEVT_TEXT,
+        [this](wxCommandEvent&) {
+            // Writes by the dialog itself are no change the user made.
+            if (!m_dialog.NotificationsLocked()) {
+                m_dialog.OnChangeDerivedClassName();
+            }
+        },
+        IDC_DERIVED_CLASS_NAME);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnGenerate(); }, IDC_GENERATE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseOutputFolder(); },
+        IDC_BROWSE_OUTPUT_FOLDER);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseResourceFile(); },
+        IDC_BROWSE_RESOURCE_FILE);
+    Bind(wxEVT_BUTTON, &CMainDialog::OnCloseButton, this, IDOK);
+    Bind(wxEVT_CHAR_HOOK, &CMainDialog::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainDialog::OnCloseWindow, this);
+    AddAboutCommand();
+
+    m_dialog.AttachWindow(*this);
+    m_dialog.OnInitDialog();
+    Centre();
+}
+
+template <class Control>
+Control* CMainDialog::ControlOf(int controlId) {
+    auto* control = dynamic_cast<Control*>(FindWindow(controlId));
+    wxASSERT_MSG(control != nullptr,
+                 wxString::Format("dialog 301 has no such control %d", controlId));
+    return control;
+}
+
+std::string CMainDialog::GetText(int controlId) {
+    if (auto* entry = ControlOf<wxTextEntry>(controlId)) {
+        return FromWx(entry->GetValue());
+    }
+    return {};
+}
+
+void CMainDialog::SetText(int controlId, std::string_view text) {
+    // ChangeValue: a write raises no change notification. Text that is already there is
+    // left alone, so that the caret stays where the user is typing.
+    if (auto* entry = ControlOf<wxTextEntry>(controlId)) {
+        wxString value = ToWx(text);
+        if (entry->GetValue() != value) {
+            entry->ChangeValue(value);
+        }
+    }
+}
+
+void CMainDialog::EnableControl(int controlId, bool enable) {
+    if (wxWindow* control = FindWindow(controlId)) {
+        control->Enable(enable);
+    }
+}
+
+void CMainDialog::ListReset(int controlId) {
+    if (auto* list = ControlOf<wxListBox>(controlId)) {
+        list->Clear();
+    }
+}
+
+void CMainDialog::ListAdd(int controlId, std::string_view text) {
+    if (auto* list = ControlOf<wxListBox>(controlId)) {
+        list->Append(ToWx(text), new CBytesClientData(text));
+        if (list->GetCount() == 1) {
+            // The list opens with nothing selected and must stay so when it gains the focus.
+            PlaceCursorWithoutSelecting(*list);
+        }
+    }
+}
+
+int CMainDialog::ListGetSelection(int controlId) {
+    auto* list = ControlOf<wxListBox>(controlId);
+    return list != nullptr ? list->GetSelection() : -1;
+}
+
+std::string CMainDialog::ListGetText(int controlId, int index) {
+    auto* list = ControlOf<wxListBox>(controlId);
+    return list != nullptr ? EntryBytes(*list, index) : std::string();
+}
+
+void CMainDialog::ComboReset(int controlId) {
+    if (auto* combo = ControlOf<wxComboBox>(controlId)) {
+        combo->Clear();
+    }
+}
+
+void CMainDialog::ComboAdd(int controlId, std::string_view text) {
+    // The combo box sorts as it adds and keeps duplicates.
+    if (auto* combo = ControlOf<wxComboBox>(controlId)) {
+        combo->Append(ToWx(text), new CBytesClientData(text));
+    }
+}
+
+int CMainDialog::ComboGetCount(int controlId) {
+    auto* combo = ControlOf<wxComboBox>(controlId);
+    return combo != nullptr ? static_cast<int>(combo->GetCount()) : 0;
+}
+
+std::string CMainDialog::ComboGetText(int controlId, int index) {
+    auto* combo = ControlOf<wxComboBox>(controlId);
+    return combo != nullptr ? EntryBytes(*combo, index) : std::string();
+}
+
+void CMainDialog::ComboSelect(int controlId, int index) {
+    if (auto* combo = ControlOf<wxComboBox>(controlId)) {
+        combo->SetSelection(index);
+    }
+}
+
+int CMainDialog::ShowMessageBox(std::string_view text, int style) {
+    const bool yesNo = style == MB_YESNO_EXCLAMATION;
+    wxMessageDialog box(this, ToWx(text), ToWx(LoadText(IDS_APP_TITLE)),
+                        (yesNo ? wxYES_NO : wxOK) | wxICON_EXCLAMATION);
+    int answer = box.ShowModal();
+    if (!yesNo) {
+        return IDOK;
+    }
+    // A box closed without an answer (GTK lets Escape do that) is no Yes.
+    return answer == wxID_YES ? IDYES : IDNO;
+}
+
+bool CMainDialog::RunFolderBrowser(std::string_view title, std::string_view initialFolder,
+                                   std::string& chosenFolder) {
+    // The browser is opened at the folder as generation would resolve it, so a relative
+    // folder is pre-selected too. A folder that is no valid path opens the browser's default.
+    wxString initial;
+    if (!initialFolder.empty()) {
+        if (std::optional<std::filesystem::path> native = platform::ToNativePath(initialFolder)) {
+            std::error_code error;
+            std::filesystem::path absolute = std::filesystem::absolute(*native, error);
+            initial = FromFsPath(error ? *native : absolute);
+        }
+    }
+    std::optional<wxString> folder = m_choosers->ChooseFolder(this, ToWx(title), initial);
+    if (!folder || folder->empty()) {
+        return false;
+    }
+    chosenFolder = platform::FromNativePath(ToFsPath(*folder));
+    return true;
+}
+
+bool CMainDialog::RunFileOpenDialog(std::string_view description, std::string_view wildcard,
+                                    std::string_view defaultExtension, std::string& chosenPath) {
+    std::optional<wxString> file =
+        m_choosers->ChooseFileToOpen(this, ToWx(description) + "|" + ToWx(wildcard));
+    if (!file || file->empty()) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::path path = ToFsPath(*file);
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    path = WithDefaultExtension(error ? path : absolute, defaultExtension);
+    // As the Windows dialog does, the folder the user went to stays the current directory:
+    // relative output folders and template files resolve against it from now on.
+    std::filesystem::current_path(path.parent_path(), error);
+    chosenPath = platform::FromNativePath(path);
+    return true;
+}
+
+void CMainDialog::ShowAboutBox() {
+    // A stand-in until the About box of its own arrives.
+    wxMessageDialog box(this, wxString("Tavrin ") + TAVRIN_VERSION, ToWx(LoadText(IDS_APP_TITLE)),
+                        wxOK | wxICON_INFORMATION);
+    box.ShowModal();
+}
+
+std::unique_ptr<wxMenu> CMainDialog::CreateAboutMenu() const {
+    const wxString text = ToWx(LoadText(IDS_ABOUTBOX));
+    if (text.empty()) {
+        return nullptr;
+    }
+    auto menu = std::make_unique<wxMenu>();
+    menu->Append(IDM_ABOUTBOX, text);
+    return menu;
+}
+
+void CMainDialog::AddAboutCommand() {
+    const wxString text = ToWx(LoadText(IDS_ABOUTBOX));
+    if (text.empty()) {
+        return;
+    }
+#ifdef __WXMSW__
+    if (wxMenu* systemMenu = MSWGetSystemMenu()) {
+        systemMenu->AppendSeparator();
+        systemMenu->Append(IDM_ABOUTBOX, text);
+    }
+#else
+    // No system menu here: the command goes into the dialog's context menu instead.
+    Bind(wxEVT_CONTEXT_MENU, &CMainDialog::OnContextMenu, this);
+#endif
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { m_dialog.OnSysCommand(IDM_ABOUTBOX); }, IDM_ABOUTBOX);
+}
+
+void CMainDialog::OnContextMenu(wxContextMenuEvent& event) {
+    // The text boxes and the combo box keep their own menu (cut, copy, paste).
+    if (dynamic_cast<wxTextEntry*>(event.GetEventObject()) != nullptr) {
+        event.Skip();
+        return;
+    }
+    if (std::unique_ptr<wxMenu> menu = CreateAboutMenu()) {
+        PopupMenu(menu.get());
+    }
+}
+
+void CMainDialog::OnCloseButton(wxCommandEvent&) {
+    m_dialog.OnOK();
+    End(IDOK);
+}
+
+void CMainDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+        Cancel();
+        return;
+    }
+    event.Skip();
+}
+
+void CMainDialog::OnCloseWindow(wxCloseEvent&) {
+    Cancel();
+}
+
+void CMainDialog::Cancel() {
+    m_dialog.OnCancel();
+    End(IDCANCEL);
+}
+
+void CMainDialog::End(int result) {
+    if (IsModal()) {
+        EndModal(result);
+    } else {
+        SetReturnCode(result);
+        Hide();
+    }
+}
+
+}  // namespace tavrin::shell

@@ -1,0 +1,34 @@
+// tavrin, the desktop program: the main dialog, run once, modally, is the whole program.
+#include <wx/app.h>
+#include <wx/uilocale.h>
+
+#include "shell/GeneratorApp.h"
+#include "shell/wx/MainDialog.h"
+
+namespace tavrin::shell {
+namespace {
+
+class CTavrinApp : public wxApp {
+public:
+    bool OnInit() override {
+        // The base class would parse the command line; the program takes nothing from it.
+        // The user's locale gives the toolkit's own texts (message box buttons) in Japanese.
+        wxUILocale::UseDefault();
+        return true;
+    }
+
+    int OnRun() override {
+        // The dialog's own modal loop is the program's only one.
+        CGeneratorApp app;
+        app.InitInstance([](CGeneratorDlg& dialog) {
+            CMainDialog window(nullptr, dialog);
+            window.ShowModal();
+        });
+        return 0;
+    }
+};
+
+}  // namespace
+}  // namespace tavrin::shell
+
+wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
