@@ -13,14 +13,14 @@ bool ToWide(unsigned codePage, std::string_view text, std::wstring& wide) {
         return true;
     }
     const int length = static_cast<int>(text.size());
-    int size = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length,
-                                     nullptr, 0);
+    int size =
+        ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
     if (size <= 0) {
         return false;
     }
     wide.resize(static_cast<std::size_t>(size));
-    return ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length,
-                                 wide.data(), size) == size;
+    return ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(),
+                                 size) == size;
 }
 
 std::string FromWide(unsigned codePage, std::wstring_view wide) {
@@ -30,8 +30,8 @@ std::string FromWide(unsigned codePage, std::wstring_view wide) {
     const int length = static_cast<int>(wide.size());
     // UTF-8 takes no default character; every other code page gets "?".
     const char* defaultChar = codePage == CP_UTF8 ? nullptr : "?";
-    int size = ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, defaultChar,
-                                     nullptr);
+    int size =
+        ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, defaultChar, nullptr);
     std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
     if (size > 0) {
         ::WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), size, defaultChar,
@@ -102,9 +102,8 @@ std::string Utf16ToCp932(std::string_view bytes, Utf16ByteOrder order) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         auto first = static_cast<unsigned char>(bytes[i]);
         auto second = static_cast<unsigned char>(bytes[i + 1]);
-        wide.push_back(static_cast<wchar_t>(order == Utf16ByteOrder::LittleEndian
-                                                ? (second << 8 | first)
-                                                : (first << 8 | second)));
+        wide.push_back(static_cast<wchar_t>(
+            order == Utf16ByteOrder::LittleEndian ? (second << 8 | first) : (first << 8 | second)));
     }
     std::string text = windows::FromWide(windows::kCodePage932, wide);
     if (bytes.size() % 2 != 0) {

@@ -64,7 +64,8 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
     char buffer[65536];
     while (true) {
         DWORD got = 0;
-        if (ShouldFail(Call::Read) || !::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
+        if (ShouldFail(Call::Read) ||
+            !::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
             bytes.clear();
             return false;
         }
@@ -83,8 +84,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     const std::filesystem::path& destination = *native;
     DWORD attributes = ::GetFileAttributesW(destination.c_str());
     bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
-    if (replacing &&
-        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+    if (replacing && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
         return false;
     }
 
@@ -93,8 +93,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         folder = L".";
     }
     wchar_t temporary[MAX_PATH + 1];
-    if (ShouldFail(Call::Open) ||
-        ::GetTempFileNameW(folder.c_str(), L"tvr", 0, temporary) == 0) {
+    if (ShouldFail(Call::Open) || ::GetTempFileNameW(folder.c_str(), L"tvr", 0, temporary) == 0) {
         return false;
     }
     bool ok = false;
@@ -110,8 +109,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         // Replacing keeps the old file's attributes and security; a new file is moved in.
         ok = replacing ? ::ReplaceFileW(destination.c_str(), temporary, nullptr,
                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-                       : ::MoveFileExW(temporary, destination.c_str(),
-                                       MOVEFILE_WRITE_THROUGH) != 0;
+                       : ::MoveFileExW(temporary, destination.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
     } else {
         ok = false;
     }

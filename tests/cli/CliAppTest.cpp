@@ -169,7 +169,8 @@ TEST_F(CliAppTest, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(Run({"--help"}), kExitWritten);
     EXPECT_THAT(m_out.str(), StartsWith("usage: tavrin-cli [-C DIR] list\n"));
     EXPECT_EQ(Run({"--version"}), kExitWritten);
-    EXPECT_THAT(m_out.str(), ::testing::MatchesRegex("tavrin-cli [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n"));
+    EXPECT_THAT(m_out.str(),
+                ::testing::MatchesRegex("tavrin-cli [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n"));
     EXPECT_EQ(Run({"frob"}), kExitUsage);
     EXPECT_THAT(m_err.str(), StartsWith("tavrin-cli: unknown command \"frob\"\nusage:"));
 }
