@@ -40,6 +40,21 @@ std::string PatternTextOf(const CSubstitutionEntry& entry) {
     return "/" + entry.m_pattern + "/k";
 }
 
+// Text that every match of the entry contains, so that a line without it can be passed over
+// without a search: most lines hold few of the keywords. A keyword escaped by EscapePattern is
+// a literal unless it holds one of the metacharacters escaping leaves alone, and a match of a
+// literal is exactly its bytes. Empty when there is nothing certain to look for.
+std::string RequiredText(const CSubstitutionEntry& entry) {
+    if (entry.m_pattern == kLargePattern) {
+        return "$$LARGE(";
+    }
+    if (entry.m_pattern == CSubstitutionSet::EscapePattern(entry.m_keyword) &&
+        entry.m_keyword.find_first_of("^|?+{") == std::string::npos) {
+        return entry.m_keyword;
+    }
+    return {};
+}
+
 }  // namespace
 
 void CSubstitutionEntry::Evaluate(std::string_view /*captured*/) {
@@ -137,24 +152,26 @@ void CSubstitutionSet::EndGeneration() {
 }
 
 void CSubstitutionSet::ReleaseCompiled() {
-    for (auto& [entry, compiled] : m_compiled) {
-        if (compiled != nullptr) {
-            BRegfree(compiled);
+    for (auto& [entry, pattern] : m_compiled) {
+        if (pattern.compiled != nullptr) {
+            BRegfree(pattern.compiled);
         }
     }
     m_compiled.clear();
 }
 
-const CompiledPattern* CSubstitutionSet::CompiledFor(const CSubstitutionEntry& entry) {
+const CSubstitutionSet::GenerationPattern& CSubstitutionSet::PatternFor(
+    const CSubstitutionEntry& entry) {
     auto found = m_compiled.find(&entry);
     if (found != m_compiled.end()) {
         return found->second;
     }
     // Entries' patterns do not change during a generation, so one compilation serves every
     // line; a pattern that does not compile is remembered as such too.
-    CompiledPattern* compiled = CompilePattern(PatternTextOf(entry), true);
-    m_compiled.emplace(&entry, compiled);
-    return compiled;
+    GenerationPattern pattern;
+    pattern.compiled = CompilePattern(PatternTextOf(entry), true);
+    pattern.requiredText = RequiredText(entry);
+    return m_compiled.emplace(&entry, std::move(pattern)).first->second;
 }
 
 std::string CSubstitutionSet::EscapePattern(std::string_view text) {
@@ -172,64 +189,92 @@ std::string CSubstitutionSet::EscapePattern(std::string_view text) {
 }
 
 std::string CSubstitutionSet::ApplyEntry(std::string_view line, CSubstitutionEntry& entry) {
+    std::string out;
+    if (!Substitute(line, entry, out)) {
+        out.assign(line);
+    }
+    return out;
+}
+
+bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& entry,
+                                  std::string& out) {
     std::unique_ptr<CPatternMatcher> passMatcher;
     const CompiledPattern* compiled = nullptr;
     if (m_reuse == PatternReuse::PerGeneration && m_generating) {
-        compiled = CompiledFor(entry);
+        const GenerationPattern& pattern = PatternFor(entry);
+        if (!pattern.requiredText.empty() && line.find(pattern.requiredText) == line.npos) {
+            return false;
+        }
+        compiled = pattern.compiled;
     } else {
         passMatcher = std::make_unique<CPatternMatcher>(kSlotsPerPass);
         compiled = passMatcher->GetCompiled(PatternTextOf(entry));
     }
     if (compiled == nullptr) {
-        return std::string(line);  // a keyword that is no valid expression finds nothing
+        return false;  // a keyword that is no valid expression finds nothing
     }
 
-    std::string out;
-    out.reserve(line.size());
     SubjectSearch search(*compiled, line);
+    if (!search.Find(0)) {
+        return false;
+    }
+    std::string result;
+    result.reserve(line.size() + 64);
     const bool hasGroup = compiled->GroupCount() > 0;
     std::size_t pos = 0;
+    bool found = true;
     bool afterEmptyMatch = false;
-    while (pos < line.size()) {
-        if (!search.Find(pos, afterEmptyMatch)) {
+    while (true) {
+        if (!found) {
             if (!afterEmptyMatch) {
                 break;
             }
             // An empty match must not stop the search where it stands: like Perl's s///g,
             // step over one whole character and search on.
             std::size_t length = mbcs::CharLength(line, pos);
-            out.append(line.substr(pos, length));
+            result.append(line.substr(pos, length));
             pos += length;
             afterEmptyMatch = false;
-            continue;
-        }
-        MatchSpan match = search.Group(0);
-        out.append(line.substr(pos, match.begin - pos));
-        std::string_view captured;
-        if (hasGroup) {
-            MatchSpan group = search.Group(1);
-            if (group.matched && group.end > group.begin) {
-                captured = line.substr(group.begin, group.end - group.begin);
+        } else {
+            MatchSpan match = search.Group(0);
+            result.append(line.substr(pos, match.begin - pos));
+            std::string_view captured;
+            if (hasGroup) {
+                MatchSpan group = search.Group(1);
+                if (group.matched && group.end > group.begin) {
+                    captured = line.substr(group.begin, group.end - group.begin);
+                }
             }
+            entry.Evaluate(captured);
+            result.append(entry.m_replacement);
+            afterEmptyMatch = match.begin == match.end;
+            pos = match.end;
         }
-        entry.Evaluate(captured);
-        out.append(entry.m_replacement);
-        afterEmptyMatch = match.begin == match.end;
-        pos = match.end;
+        if (pos >= line.size()) {
+            break;
+        }
+        found = search.Find(pos, afterEmptyMatch);
     }
     if (pos < line.size()) {
-        out.append(line.substr(pos));
+        result.append(line.substr(pos));
     }
-    return out;
+    out = std::move(result);
+    return true;
 }
 
 std::string CSubstitutionSet::ExpandLine(std::string_view line) {
     std::string working(line);
+    std::string next;
+    auto apply = [&](CSubstitutionEntry& entry) {
+        if (Substitute(working, entry, next)) {
+            working.swap(next);
+        }
+    };
     for (auto& entry : m_keywordEntries) {
-        working = ApplyEntry(working, *entry);
+        apply(*entry);
     }
     for (auto& entry : m_functionEntries) {
-        working = ApplyEntry(working, *entry);
+        apply(*entry);
     }
     return working;
 }

@@ -101,15 +101,25 @@ public:
 private:
     void AddFunction(std::unique_ptr<CSubstitutionEntry> entry, std::string_view keyword,
                      const char* pattern);
-    const CompiledPattern* CompiledFor(const CSubstitutionEntry& entry);
+    // An entry's pattern, compiled once for the generation, with the text every match must
+    // contain (empty when there is no such text to look for).
+    struct GenerationPattern {
+        CompiledPattern* compiled = nullptr;
+        std::string requiredText;
+    };
+    const GenerationPattern& PatternFor(const CSubstitutionEntry& entry);
     void ReleaseCompiled();
+
+    // Replaces every occurrence of one entry in `line` into `out`; false, with `out`
+    // untouched, when there is none.
+    bool Substitute(std::string_view line, CSubstitutionEntry& entry, std::string& out);
 
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_keywordEntries;
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_functionEntries;
 
     PatternReuse m_reuse = PatternReuse::PerGeneration;
     bool m_generating = false;
-    std::unordered_map<const CSubstitutionEntry*, CompiledPattern*> m_compiled;
+    std::unordered_map<const CSubstitutionEntry*, GenerationPattern> m_compiled;
 };
 
 }  // namespace tavrin
