@@ -13,27 +13,19 @@
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/xrc/xh_bttn.h>
-#include <wx/xrc/xh_combo.h>
-#include <wx/xrc/xh_dlg.h>
-#include <wx/xrc/xh_listb.h>
-#include <wx/xrc/xh_sizer.h>
-#include <wx/xrc/xh_sttxt.h>
-#include <wx/xrc/xh_text.h>
 #include <wx/xrc/xmlres.h>
 
 #include "engine/StringTable.h"
 #include "platform/NativePath.h"
 #include "shell/ResourceIds.h"
+#include "shell/wx/AboutBox.h"
+#include "shell/wx/LayoutResources.h"
 #include "shell/wx/ListCursor.h"
 #include "shell/wx/WxText.h"
 
 // Icon 302, drawn for Tavrin (res/make_icon.py).
 #include "res/TavrinIcon16.xpm"
 #include "res/TavrinIcon32.xpm"
-
-// The layout resource compiled in by wxrc.
-extern void InitTavrinResources();
 
 namespace tavrin::shell {
 
@@ -59,23 +51,6 @@ std::string EntryBytes(wxItemContainer& items, int index) {
         return data->Bytes();
     }
     return FromWx(items.GetString(index));
-}
-
-void LoadLayoutResources() {
-    static bool loaded = false;
-    if (loaded) {
-        return;
-    }
-    wxXmlResource& resources = *wxXmlResource::Get();
-    resources.AddHandler(new wxDialogXmlHandler);
-    resources.AddHandler(new wxSizerXmlHandler);
-    resources.AddHandler(new wxStaticTextXmlHandler);
-    resources.AddHandler(new wxListBoxXmlHandler);
-    resources.AddHandler(new wxTextCtrlXmlHandler);
-    resources.AddHandler(new wxButtonXmlHandler);
-    resources.AddHandler(new wxComboBoxXmlHandler);
-    InitTavrinResources();
-    loaded = true;
 }
 
 wxIconBundle ApplicationIcons() {
@@ -265,9 +240,7 @@ bool CMainDialog::RunFileOpenDialog(std::string_view description, std::string_vi
 }
 
 void CMainDialog::ShowAboutBox() {
-    // A stand-in until the About box of its own arrives.
-    wxMessageDialog box(this, wxString("Tavrin ") + TAVRIN_VERSION, ToWx(LoadText(IDS_APP_TITLE)),
-                        wxOK | wxICON_INFORMATION);
+    CAboutBox box(this);
     box.ShowModal();
 }
 

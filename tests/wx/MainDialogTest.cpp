@@ -33,6 +33,7 @@
 #include "platform/UserName.h"
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
+#include "shell/wx/AboutBox.h"
 #include "shell/wx/MainDialog.h"
 #include "shell/wx/WxText.h"
 #include "support/TempDir.h"
@@ -426,7 +427,7 @@ TEST_F(MainDialogTest, OffersTheAboutCommand) {
     EXPECT_EQ(menu->FindItem(IDM_ABOUTBOX)->GetItemLabel(), U("バージョン情報(&A)..."));
 
     wxCommandEvent about(wxEVT_MENU, IDM_ABOUTBOX);
-    wxTEST_DIALOG(window.ProcessWindowEvent(about), wxExpectModal<wxMessageDialog>(wxID_OK));
+    wxTEST_DIALOG(window.ProcessWindowEvent(about), wxExpectDismissableModal<CAboutBox>(wxID_OK));
 }
 
 // The program's whole run: settings restored, the dialog closed one of three ways, settings

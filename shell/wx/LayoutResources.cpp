@@ -1,0 +1,38 @@
+#include "shell/wx/LayoutResources.h"
+
+#include <wx/xrc/xh_bttn.h>
+#include <wx/xrc/xh_combo.h>
+#include <wx/xrc/xh_dlg.h>
+#include <wx/xrc/xh_listb.h>
+#include <wx/xrc/xh_panel.h>
+#include <wx/xrc/xh_sizer.h>
+#include <wx/xrc/xh_stbmp.h>
+#include <wx/xrc/xh_sttxt.h>
+#include <wx/xrc/xh_text.h>
+#include <wx/xrc/xmlres.h>
+
+// The layout resources compiled in by wxrc.
+extern void InitTavrinResources();
+
+namespace tavrin::shell {
+
+void LoadLayoutResources() {
+    static bool loaded = false;
+    if (loaded) {
+        return;
+    }
+    wxXmlResource& resources = *wxXmlResource::Get();
+    resources.AddHandler(new wxDialogXmlHandler);
+    resources.AddHandler(new wxSizerXmlHandler);
+    resources.AddHandler(new wxStaticTextXmlHandler);
+    resources.AddHandler(new wxListBoxXmlHandler);
+    resources.AddHandler(new wxTextCtrlXmlHandler);
+    resources.AddHandler(new wxButtonXmlHandler);
+    resources.AddHandler(new wxComboBoxXmlHandler);
+    resources.AddHandler(new wxPanelXmlHandler);
+    resources.AddHandler(new wxStaticBitmapXmlHandler);
+    InitTavrinResources();
+    loaded = true;
+}
+
+}  // namespace tavrin::shell
