@@ -5,19 +5,11 @@
 #include <string_view>
 
 #include "platform/VersionResource.h"
+#include "shell/ResourceIds.h"
 
 // What the About box shows besides its fixed texts, free of any toolkit: the contact details
 // kept with the version data in res/version.inc, and the product name and version lines.
 namespace tavrin::shell {
-
-// The About box and its controls.
-inline constexpr int IDD_ABOUTBOX = 8000;
-inline constexpr int IDB_ABOUT_PANEL = 8001;
-inline constexpr int IDC_PRODUCT_NAME = 8002;
-inline constexpr int IDC_PRODUCT_VERSION = 8003;
-inline constexpr int IDC_ABOUT_ICON = 8004;
-inline constexpr int IDC_MAIL_LINK = 8005;
-inline constexpr int IDC_HOME_LINK = 8006;
 
 // The address the mail label shows.
 std::string_view ContactMailAddress();

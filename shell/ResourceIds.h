@@ -26,6 +26,15 @@ inline constexpr int IDC_TEMPLATE_LIST = 2010;
 inline constexpr int IDC_DIALOG_RESOURCE_ID_LABEL = 2011;
 inline constexpr int IDC_RESOURCE_FILE_LABEL = 2012;
 
+// The About box, its picture and its controls.
+inline constexpr int IDD_ABOUTBOX = 8000;
+inline constexpr int IDB_ABOUT_PANEL = 8001;
+inline constexpr int IDC_PRODUCT_NAME = 8002;
+inline constexpr int IDC_PRODUCT_VERSION = 8003;
+inline constexpr int IDC_ABOUT_ICON = 8004;
+inline constexpr int IDC_MAIL_LINK = 8005;
+inline constexpr int IDC_HOME_LINK = 8006;
+
 // Message box styles: an exclamation mark with OK, or with Yes and No.
 inline constexpr int MB_OK_EXCLAMATION = 48;
 inline constexpr int MB_YESNO_EXCLAMATION = 52;
