@@ -1,3 +1,5 @@
+// The command line in process: what the end-to-end tests cannot reach, the parsing of every
+// option and the answers typed on a terminal.
 #include "cli/CliApp.h"
 
 #include <gmock/gmock.h>
@@ -63,11 +65,9 @@ TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
         {{"-x", "list"}, "unknown option \"-x\""},
         {{"list", "extra"}, "unexpected argument \"extra\""},
         {{"show"}, "missing template name"},
-        {{"scan", "a.rc", "b.rc"}, "unexpected argument \"b.rc\""},
         {{"generate", "-t"}, "-t needs a value"},
         {{"generate", "--yes", "--no"}, "exclude each other"},
         {{"generate", "--templates=x"}, "unknown option"},
-        {{"generate", "stray"}, "unexpected argument \"stray\""},
     };
     for (const auto& c : cases) {
         ParsedArguments parsed = ParseArguments(c.arguments);
@@ -80,99 +80,48 @@ TEST(BuildRequest, FillsFieldsAsTheDialogDoes) {
     CTemplateTable table;
     table.SetFileName(TAVRIN_FIXTURES_DIR "/cli/table/template.tbl");
     ASSERT_TRUE(table.Load());
-    std::string view = platform::Utf8ToCp932("ビュー");
-    std::string plain = platform::Utf8ToCp932("汎用");
-
-    GenerateOptions options;
-    options.templateName = view;
-    GenerationRequest request = BuildRequest(table, options, "/cwd");
-    EXPECT_EQ(request.templateName, view);
-    EXPECT_EQ(request.basicClassName, "CView");
-    EXPECT_EQ(request.derivedClassName, "CMyView");
-    EXPECT_EQ(request.headerFileName, "MyView.h");
-    EXPECT_EQ(request.sourceFileName, "MyView.cpp");
-    EXPECT_EQ(request.outputFolder, "/cwd");
-    EXPECT_EQ(request.dialogResourceId, "");
-
     // The derived name replaces the template's file names; explicit names come last.
+    GenerateOptions options;
+    options.templateName = platform::Utf8ToCp932("ビュー");
     options.derivedClassName = "CCNew";
     options.sourceFileName = "x.cpp";
     options.outputFolder = "";
-    options.dialogResourceId = "IDD_X";
-    request = BuildRequest(table, options, "/cwd");
-    EXPECT_EQ(request.derivedClassName, "CCNew");
+    GenerationRequest request = BuildRequest(table, options, "/cwd");
+    EXPECT_EQ(request.basicClassName, "CView");
     EXPECT_EQ(request.headerFileName, "New.h");
     EXPECT_EQ(request.sourceFileName, "x.cpp");
     EXPECT_EQ(request.outputFolder, "");
-    EXPECT_EQ(request.dialogResourceId, "IDD_X");
 
     // Missing keywords leave fields empty; the first of a repeated keyword wins.
-    GenerateOptions plainOptions;
-    plainOptions.templateName = plain;
-    request = BuildRequest(table, plainOptions, "");
+    GenerateOptions plain;
+    plain.templateName = platform::Utf8ToCp932("汎用");
+    request = BuildRequest(table, plain, "");
     EXPECT_EQ(request.basicClassName, "");
     EXPECT_EQ(request.derivedClassName, "CFirst");
     EXPECT_EQ(request.headerFileName, "");
-    EXPECT_EQ(request.sourceFileName, "");
 }
 
-// Runs the app in process inside a copy of the fixture table, restoring the current directory.
-class CliAppTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::filesystem::copy(TAVRIN_FIXTURES_DIR "/cli/table", m_dir.Path(),
-                              std::filesystem::copy_options::recursive);
+TEST(CliApp, TakesOnlyYesOnTheTerminalForAnOverwrite) {
+    testing::TempDir dir;
+    std::filesystem::copy(TAVRIN_FIXTURES_DIR "/cli/table", dir.Path(),
+                          std::filesystem::copy_options::recursive);
+    const std::string before = platform::CurrentDirectory();
+    dir.Write("MyView.h", "old");
+    const std::vector<std::string> generate =
+        Cp932({"-C", dir.Path(), "generate", "-t", "ビュー", "-o", ""});
+    const std::optional<std::string> answers[] = {"n", "", std::nullopt, "yes please", " Yes "};
+    for (const auto& answer : answers) {
+        std::ostringstream out, err;
+        CliApp app(out, err, [answer] { return answer; });
+        const bool yes = answer == " Yes ";
+        EXPECT_EQ(app.Run(generate), yes ? kExitWritten : kExitDeclined) << answer.value_or("-");
+        EXPECT_THAT(err.str(),
+                    StartsWith("派成クラスのヘッダ又はソースが存在します。\n[MyView.h]\n[MyView."
+                               "cpp]\nを上書きしますか? (y/N) "));
+        EXPECT_EQ(dir.Read("MyView.h") == "old", !yes);
+        EXPECT_EQ(out.str(), yes ? "MyView.h\nMyView.cpp\n" : "");
     }
-    void TearDown() override { platform::ChangeCurrentDirectory(m_before); }
-
-    int Run(std::vector<std::string> arguments, std::optional<std::string> answer = {}) {
-        m_out.str("");
-        m_err.str("");
-        arguments.insert(arguments.begin(), {"-C", m_dir.Path()});
-        CliApp app(m_out, m_err, [answer] { return answer; });
-        return app.Run(arguments);
-    }
-
-    testing::TempDir m_dir;
-    std::string m_before = platform::CurrentDirectory();
-    std::ostringstream m_out;
-    std::ostringstream m_err;
-};
-
-TEST_F(CliAppTest, AsksOnTheTerminalBeforeOverwriting) {
-    m_dir.Write("MyView.h", "old");
-    std::string question =
-        "派成クラスのヘッダ又はソースが存在します。\n[MyView.h]\n[MyView.cpp]\nを上書きしますか? "
-        "(y/N) ";
-    std::vector<std::string> generate = Cp932({"generate", "-t", "ビュー", "-o", ""});
-
-    const struct {
-        std::optional<std::string> answer;
-        int status;
-    } cases[] = {{"n", kExitDeclined},
-                 {"", kExitDeclined},
-                 {std::nullopt, kExitDeclined},
-                 {"yes please", kExitDeclined},
-                 {" Yes ", kExitWritten}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Run(generate, c.answer), c.status) << c.answer.value_or("(none)");
-        EXPECT_THAT(m_err.str(), StartsWith(question));
-        bool written = c.status == kExitWritten;
-        EXPECT_EQ(m_dir.Read("MyView.h") == "old", !written);
-        EXPECT_EQ(m_out.str(), written ? "MyView.h\nMyView.cpp\n" : "");
-    }
-    EXPECT_EQ(Run(Cp932({"generate", "-t", "ビュー", "-o", "", "--yes"})), kExitWritten);
-    EXPECT_EQ(m_err.str(), "");
-}
-
-TEST_F(CliAppTest, HelpAndVersionGoToStandardOutput) {
-    EXPECT_EQ(Run({"--help"}), kExitWritten);
-    EXPECT_THAT(m_out.str(), StartsWith("usage: tavrin-cli [-C DIR] list\n"));
-    EXPECT_EQ(Run({"--version"}), kExitWritten);
-    EXPECT_THAT(m_out.str(),
-                ::testing::MatchesRegex("tavrin-cli [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n"));
-    EXPECT_EQ(Run({"frob"}), kExitUsage);
-    EXPECT_THAT(m_err.str(), StartsWith("tavrin-cli: unknown command \"frob\"\nusage:"));
+    platform::ChangeCurrentDirectory(before);
 }
 
 }  // namespace

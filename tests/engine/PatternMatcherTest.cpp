@@ -56,41 +56,36 @@ struct Case {
 };
 
 // 0x83 0x41 is a katakana whose trail byte is "A", 0x83 0x5C one whose trail byte is "\",
-// 0x81 0x40 the full-width space whose trail byte is "@".
+// 0x81 0x40 the full-width space whose trail byte is "@". "k" makes the pattern and the
+// subject code page 932 characters; without it they are bytes.
 TEST(PatternMatcherTest, MatchesAsTable) {
     const std::vector<Case> cases = {
         {"/A/k", "\x83\x41", "none"},
         {"/A/k", "\x83\x41\x41", "2-3"},
         {"/\\\\/k", "\x83\x5C\\", "2-3"},
         {"/@/k", "\x81\x40@", "2-3"},
+        {"/A/", "\x83\x41", "1-2"},
         {"/x\x83/k", "x\x83\x41", "none"},
         {"/x\x83/", "x\x83\x41", "0-2"},
         {"/^.$/k", "\x83\x41", "0-2"},
         {"/^.$/", "\x83\x41", "none"},
-        {"/A/", "\x83\x41", "1-2"},
         {"/^\x83\x41+$/k", "\x83\x41\x83\x41", "0-4"},
-        {"/^\x83\x41+$/", "\x83\x41\x83\x41", "none"},
         {"/^\x83\x41+$/", "\x83\x41\x41", "0-3"},
         {"/\\x{8341}/k", "a\x83\x41", "1-3"},
         {"/^.$/k", "\x83", "0-1"},              // lead byte at the end
         {"/^.$/k", "\x83\n", "0-1"},            // lead byte before a line feed
         {"/^. $/k", "\x83 ", "0-2"},            // lead byte before an invalid trail byte
         {"/\\w/k", "\x83\x41\xB1\x61", "3-4"},  // 0xB1: a half-width katakana
-        {"/\\w/", "\x83\x41", "1-2"},
-        {"/(*UCP)\\w/k", "\x83\x41", "!"},
         {"/(*UTF)\\w/k", "\x83\x41", "!"},
+        {"/(*UCP)\\w/k", "\x83\x41", "!"},
         {"/a.b/k", "a\nb", "none"},
-        {"/.+/k", "ab\ncd\n", "0-2"},
         {"/b/k", "a\0b"s, "2-3"},
         {"/a.b/", "a\0b"s, "0-3"},
-        {"/\x83\x5C/k", "\x83\x5C", "0-2"},
-        {"/\x83\x5C/k", "\\", "none"},
         {"/\x83\x5C*x/k", "\x83\x5C\x83\x5Cx", "0-5"},
+        {"/\x83\x5C/k", "\\", "none"},
         {"/\x83\x5C/", "\x83\x5C", "!"},
         {"/a\\/b/k", "xa/b", "1-4"},
-        {"/a/i", "a", "!"},
         {"/a/kx", "a", "!"},
-        {"/a", "a", "!"},
         {"a", "a", "!"},
         {"/(/k", "(", "!"},
         {"/a?/k", "bab", "0-0"},
@@ -101,30 +96,6 @@ TEST(PatternMatcherTest, MatchesAsTable) {
     for (const Case& c : cases) {
         EXPECT_EQ(Search(c.pattern, c.subject), c.expected) << c.pattern << " on " << c.subject;
     }
-}
-
-TEST(PatternMatcherTest, CompileFailureLeavesHandleNullAndGivesMessage) {
-    CompiledPattern* handle = nullptr;
-    std::string message;
-    const char subject[] = "(";
-    EXPECT_EQ(BMatch("/(/k", subject, subject + 1, &handle, &message), 0);
-    EXPECT_EQ(handle, nullptr);
-    EXPECT_FALSE(message.empty());
-}
-
-TEST(PatternMatcherTest, ReplaceLoopFindsEveryOccurrenceAndStopsAtTheEnd) {
-    CPatternMatcher matcher(8);
-    const std::string text = "/ab/k";
-    CompiledPattern* handle = matcher.GetCompiled(text);
-    ASSERT_NE(handle, nullptr);
-    const std::string line = "ab\x83\x41-ab";
-    const char* end = line.data() + line.size();
-    std::string found;
-    for (const char* pos = line.data(); pos < end && BMatch(text, pos, end, &handle) != 0;
-         pos = handle->MatchEnd(0)) {
-        found += Describe(*handle, line.data()) + ";";
-    }
-    EXPECT_EQ(found, "0-2;5-7;");
 }
 
 TEST(PatternMatcherTest, GetCompiledReusesSlotsAndReportsFailures) {
@@ -139,26 +110,6 @@ TEST(PatternMatcherTest, GetCompiledReusesSlotsAndReportsFailures) {
     EXPECT_EQ(matcher.GetCompiled("/c/k"), nullptr);  // "/a/k" took one slot only
     EXPECT_EQ(matcher.GetCompiled("/a/k"), first);
     EXPECT_EQ(second->PatternText(), "/b/k");
-}
-
-TEST(PatternMatcherTest, IsMatchTestsResourceLines) {
-    EXPECT_TRUE(IsMatch("IDD_MAIN DIALOG DISCARDABLE  0, 0, 100, 50\n", "/\\w .*DIALOG .*/"));
-    EXPECT_FALSE(IsMatch("IDD_MAIN DIALOGEX 0, 0, 100, 50\n", "/\\w .*DIALOG .*/"));
-    EXPECT_FALSE(IsMatch("", "/.*/"));
-}
-
-TEST(PatternMatcherTest, FindRetriesNonEmptyAtStart) {
-    CompiledPattern* pattern = CompilePattern("/x*/k");
-    ASSERT_NE(pattern, nullptr);
-    const std::string subject = "\x83\x41x";
-    SubjectSearch search(*pattern, subject);
-    ASSERT_TRUE(search.Find(0));
-    EXPECT_EQ(Describe(search, 0, 0), "0-0");
-    EXPECT_FALSE(search.Find(0, true));
-    ASSERT_TRUE(search.Find(2, true));
-    EXPECT_EQ(Describe(search, 0, 0), "2-3");
-    EXPECT_FALSE(search.Find(3));
-    BRegfree(pattern);
 }
 
 // Every search from a character boundary must equal a fresh BMatch of the rest: "^" and

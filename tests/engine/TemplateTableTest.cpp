@@ -30,25 +30,16 @@ std::string Dump(const CTemplateTable& table) {
 // full-width spaces, double-byte names, sections found ignoring case (but not across the trail
 // byte of a double-byte character), duplicates, dropped templates, comments and the template
 // named Template.
-TEST(TemplateTableTest, LoadsTableAsGolden) {
+TEST(TemplateTableTest, LoadsTableAsGoldenAndLooksUpExactlyWithTheFirstWinning) {
     CTemplateTable table;
     table.SetFileName(Fixture("template.tbl"));
     ASSERT_TRUE(table.Load());
     EXPECT_EQ(Dump(table), testing::ReadFixture("table/template.expected"));
-}
 
-TEST(TemplateTableTest, LookupsAreExactAndFirstWins) {
-    CTemplateTable table;
-    table.SetFileName(Fixture("template.tbl"));
-    ASSERT_TRUE(table.Load());
-
-    const CTemplateEntry* entry = table.FindEntry("MyDialog");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry, &table.GetAt(0));
+    EXPECT_EQ(table.FindEntry("MyDialog"), &table.GetAt(0));
     EXPECT_EQ(table.FindEntry("mydialog"), nullptr);
     EXPECT_EQ(table.FindEntry("Quoted"), nullptr);
     EXPECT_NE(table.FindEntry("  Quoted  "), nullptr);
-
     const CTemplateKeyword* sname = table.FindKeyword("MyDialog", "$$SNAME$$");
     ASSERT_NE(sname, nullptr);
     EXPECT_EQ(sname->value, "CDialog");

@@ -31,75 +31,55 @@ TEST(DesktopEntryTest, ReadsKeysOfTheirGroupOnly) {
         "Exec=second\r\n";
     EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Exec"), "browser %u");
     EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Name"), "Browser");
-    EXPECT_EQ(KeyFileValue(content, "Desktop Action new-window", "Exec"),
-              "browser --new-window %u");
     EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Type"), std::nullopt);
     EXPECT_EQ(KeyFileValue(content, "Desktop", "Exec"), std::nullopt);
     EXPECT_EQ(KeyFileValue("Exec=outside any group", "Desktop Entry", "Exec"), std::nullopt);
 }
 
 TEST(DesktopEntryTest, TurnsExecLinesIntoCommandsAndArguments) {
-    struct Case {
+    const struct {
         const char* exec;  // as the file holds it
         const char* command;
         std::vector<std::string> arguments;
-    };
-    const Case cases[] = {
-        {"firefox-esr %u", "firefox-esr %1", {"firefox-esr", "%1"}},
+    } cases[] = {
         {"/usr/bin/chromium %U", "/usr/bin/chromium %1", {"/usr/bin/chromium", "%1"}},
         {"browser --icon %i --name %c %k %F",
          "browser --icon  --name   %1",
          {"browser", "--icon", "--name", "%1"}},
-        {"\"/opt/My Browser/run\" \"%u\"",
-         "\"/opt/My Browser/run\" \"%1\"",
-         {"/opt/My Browser/run", "%1"}},
         {"app --rate=100%% %", "app --rate=100% ", {"app", "--rate=100%"}},
         {"app\\sone\\ttwo", "app one\ttwo", {"app", "one", "two"}},
         // Key-file escapes first, then the command line's own inside quotes.
         {"app \"a\\\\\\\\b\" \"q\\\\\"x\" \"\" '$HOME'",
          "app \"a\\\\b\" \"q\\\"x\" \"\" '$HOME'",
          {"app", "a\\b", "q\"x", "", "'$HOME'"}},
-        {"app\\x", "app\\x", {"app\\x"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string command = ExecToCommand(UnescapeKeyFileString(c.exec));
         EXPECT_EQ(command, c.command) << c.exec;
         EXPECT_EQ(SplitCommandLine(command), c.arguments) << c.exec;
     }
-    EXPECT_EQ(SplitCommandLine("  a   b\t\"c d\"e  "),
-              (std::vector<std::string>{"a", "b", "c de"}));
-    EXPECT_TRUE(SplitCommandLine(" \t ").empty());
+    EXPECT_EQ(SplitCommandLine("  a \t\"c d\"e  "), (std::vector<std::string>{"a", "c de"}));
 }
 
 TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
     TempDir dir;
-    const std::string home = dir.File("home");
-    const std::string system = dir.File("system");
-    const std::string config = dir.File("config");
+    const std::vector<std::string> dataDirs = {dir.File("home"), dir.File("system")};
     dir.Write("home/applications/browser.desktop", "[Desktop Entry]\nExec=home-browser %u\n");
     dir.Write("system/applications/browser.desktop", "[Desktop Entry]\nExec=system %u\n");
     dir.Write("system/applications/other.desktop", "[Desktop Entry]\nExec=other %u\n");
-    dir.Write("system/applications/kde4/viewer.desktop",
-              "[Desktop Entry]\nType=Application\nExec=viewer \"%u\"\n");
-    dir.Write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nURL=x\n");
-    dir.Write("system/applications/noexec.desktop", "[Desktop Entry]\nName=x\n");
-    const std::vector<std::string> dataDirs = {home, system};
+    dir.Write("system/applications/kde4/viewer.desktop", "[Desktop Entry]\nExec=viewer \"%u\"\n");
+    dir.Write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nExec=x\n");
 
     EXPECT_EQ(FindDesktopEntry("browser.desktop", dataDirs),
-              home + "/applications/browser.desktop");
-    EXPECT_EQ(FindDesktopEntry("other.desktop", dataDirs), system + "/applications/other.desktop");
+              dir.File("home/applications/browser.desktop"));
     EXPECT_EQ(FindDesktopEntry("kde4-viewer.desktop", dataDirs),
-              system + "/applications/kde4/viewer.desktop");
-    for (const char* absent : {"missing.desktop", "kde4/viewer.desktop", "../home/x.desktop", "",
-                               "kde4-missing.desktop"}) {
+              dir.File("system/applications/kde4/viewer.desktop"));
+    for (const char* absent : {"missing.desktop", "kde4/viewer.desktop", "../home/x.desktop", ""}) {
         EXPECT_EQ(FindDesktopEntry(absent, dataDirs), std::nullopt) << absent;
     }
-
-    EXPECT_EQ(DesktopEntryCommand(home + "/applications/browser.desktop"), "home-browser %1");
-    EXPECT_EQ(DesktopEntryCommand(system + "/applications/kde4/viewer.desktop"), "viewer \"%1\"");
-    EXPECT_EQ(DesktopEntryCommand(system + "/applications/link.desktop"), std::nullopt);
-    EXPECT_EQ(DesktopEntryCommand(system + "/applications/noexec.desktop"), std::nullopt);
-    EXPECT_EQ(DesktopEntryCommand(system + "/applications/none.desktop"), std::nullopt);
+    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/kde4/viewer.desktop")),
+              "viewer \"%1\"");
+    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/link.desktop")), std::nullopt);
 
     // The configuration's list first; an ID that is not installed passes to the next one.
     dir.Write("config/mimeapps.list",
@@ -107,10 +87,11 @@ TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
               "[Default Applications]\ntext/html=missing.desktop;browser.desktop;\n");
     dir.Write("system/applications/mimeapps.list",
               "[Default Applications]\ntext/html=other.desktop\ntext/plain=kde4-viewer.desktop\n");
-    EXPECT_EQ(DefaultApplicationFromMimeApps("text/html", {config}, dataDirs), "browser.desktop");
-    EXPECT_EQ(DefaultApplicationFromMimeApps("text/plain", {config}, dataDirs),
+    const std::vector<std::string> config = {dir.File("config")};
+    EXPECT_EQ(DefaultApplicationFromMimeApps("text/html", config, dataDirs), "browser.desktop");
+    EXPECT_EQ(DefaultApplicationFromMimeApps("text/plain", config, dataDirs),
               "kde4-viewer.desktop");
-    EXPECT_EQ(DefaultApplicationFromMimeApps("image/png", {config}, dataDirs), std::nullopt);
+    EXPECT_EQ(DefaultApplicationFromMimeApps("image/png", config, dataDirs), std::nullopt);
 }
 
 TEST(DesktopEntryTest, TakesFoldersFromTheEnvironment) {
@@ -124,15 +105,14 @@ TEST(DesktopEntryTest, TakesFoldersFromTheEnvironment) {
     EXPECT_EQ(ConfigDirs(), (std::vector<std::string>{"/home/user/.config", "/etc/a", "/etc/b"}));
 }
 
+// No failure may come out as a code that reads as opened.
 TEST(DesktopEntryTest, MapsFailuresToResultCodes) {
-    const std::pair<int, int> statuses[] = {{0, 33}, {1, 27}, {2, 2}, {3, 31}, {4, 31}, {127, 27}};
-    for (const auto& [status, result] : statuses) {
+    const std::pair<int, int> statuses[] = {{0, 33}, {1, 27}, {2, 2}, {4, 31}};
+    for (auto [status, result] : statuses) {
         EXPECT_EQ(XdgOpenStatusToResult(status), result) << status;
     }
-    const std::pair<int, int> errors[] = {{ENOENT, 2},   {ENOTDIR, 3},     {EACCES, 5},
-                                          {ENOMEM, 8},   {EAGAIN, 0},      {ENOEXEC, 11},
-                                          {ETXTBSY, 26}, {EINVAL, -EINVAL}};
-    for (const auto& [error, result] : errors) {
+    const std::pair<int, int> errors[] = {{ENOENT, 2}, {EACCES, 5}, {EAGAIN, 0}, {EINVAL, -EINVAL}};
+    for (auto [error, result] : errors) {
         EXPECT_EQ(SpawnErrorToResult(error), result) << error;
         EXPECT_LE(SpawnErrorToResult(error), kOpenedAbove);
     }
@@ -145,15 +125,6 @@ protected:
     void WriteScript(const std::string& name, const std::string& body) {
         dir.Write("bin/" + name, "#!/bin/sh\n" + body);
         ::chmod(dir.File("bin/" + name).c_str(), 0755);
-    }
-
-    // The file a started program writes, once it is there.
-    std::string WaitForFile(const std::string& name) {
-        for (int i = 0; i < 250 && !dir.Exists(name); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return dir.Exists(name) ? dir.Read(name) : "(not written)";
     }
 
     TempDir dir;
@@ -198,7 +169,12 @@ TEST_F(SystemUrlOpenerTest, FindsTheRegisteredBrowserCommand) {
 TEST_F(SystemUrlOpenerTest, RunsCommandsWithoutAShell) {
     WriteScript("fake-browser", "printf '%s|' \"$@\" > " + dir.File("ran") + "\n");
     EXPECT_EQ(opener.RunCommand("fake-browser -x \"two words\"  mailto:a@b.example;$(false)"), 33);
-    EXPECT_EQ(WaitForFile("ran"), "-x|two words|mailto:a@b.example;$(false)|");
+    // The program runs on its own: wait until it has written what it got.
+    for (int i = 0; i < 250 && !dir.Exists("ran"); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(dir.Read("ran"), "-x|two words|mailto:a@b.example;$(false)|");
 
     EXPECT_EQ(opener.RunCommand("not-installed https://www.tavrin.example/"), 2);
     dir.Write("bin/not-executable", "#!/bin/sh\n");

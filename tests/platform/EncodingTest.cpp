@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/CodePage.h"
-#include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
@@ -66,16 +65,6 @@ TEST(FileStatus, SeesFilesAndFoldersByTheirCp932Names) {
     EXPECT_FALSE(IsDirectory(folder + "\\f.txt"));
     EXPECT_FALSE(PathExists(folder + "\\g.txt"));
     EXPECT_FALSE(PathExists(""));
-}
-
-TEST(CurrentDirectory, RoundTrips) {
-    testing::TempDir dir;
-    std::string before = CurrentDirectory();
-    ASSERT_FALSE(before.empty());
-    ASSERT_TRUE(ChangeCurrentDirectory(dir.Path()));
-    EXPECT_EQ(CurrentDirectory(), dir.Path());
-    ASSERT_TRUE(ChangeCurrentDirectory(before));
-    EXPECT_FALSE(ChangeCurrentDirectory(dir.File("missing")));
 }
 
 }  // namespace

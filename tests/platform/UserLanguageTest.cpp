@@ -8,35 +8,23 @@ namespace tavrin::platform {
 namespace {
 
 TEST(UserLanguageTest, MapsLocaleNamesToLanguageIds) {
-    struct Case {
+    const struct {
         const char* locale;
         std::uint16_t id;
-    };
-    const Case cases[] = {
-        {"ja", 0x0411},
+    } cases[] = {
         {"ja_JP.UTF-8", 0x0411},
-        {"ja_JP.eucJP", 0x0411},
         {"en_US.UTF-8", 0x0409},
-        {"en_GB.UTF-8", 0x0809},
-        {"en", 0x0409},
-        {"zh_CN.GB18030", 0x0804},
         {"zh_TW.Big5", 0x0404},
-        {"zh_HK", 0x0C04},
-        {"ko_KR.UTF-8", 0x0412},
-        {"de_DE.UTF-8", 0x0407},
         {"de_AT@euro", 0x0C07},
         {"de_BE.UTF-8", 0x0407},  // a territory Windows has no ID for: the main form
         {"fr_CA.UTF-8", 0x0C0C},
-        {"pt_BR.UTF-8", 0x0416},
         {"C", 0x0409},
-        {"C.UTF-8", 0x0409},
-        {"POSIX", 0x0409},
         {"", 0x0409},
         {"tlh_XX.UTF-8", kLocaleWithoutLanguageId},
         {"ja_JP_extra", 0x0411},
         {"JA_JP", kLocaleWithoutLanguageId},  // names are case-sensitive, as the C library's
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(LanguageIdFromLocale(c.locale), c.id) << c.locale;
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,7 +40,6 @@ public:
         }
     }
     void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
-
     void ListReset(int) override {
         listItems.clear();
         listSelection = -1;
@@ -49,15 +47,13 @@ public:
     void ListAdd(int, std::string_view text) override { listItems.emplace_back(text); }
     int ListGetSelection(int) override { return listSelection; }
     std::string ListGetText(int, int index) override { return listItems.at(index); }
-
     void ComboReset(int) override {
         comboItems.clear();
         comboSelection = -1;
     }
     // Sorted, a duplicate after its equals, like the real list.
     void ComboAdd(int, std::string_view text) override {
-        comboItems.insert(std::upper_bound(comboItems.begin(), comboItems.end(), text),
-                          std::string(text));
+        comboItems.emplace(std::upper_bound(comboItems.begin(), comboItems.end(), text), text);
     }
     int ComboGetCount(int) override { return static_cast<int>(comboItems.size()); }
     std::string ComboGetText(int, int index) override { return comboItems.at(index); }
@@ -65,16 +61,10 @@ public:
         comboSelection = index;
         texts[controlId] = comboItems.at(index);
     }
-
-    struct Shown {
-        std::string text;
-        int style;
-    };
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
         return style == MB_YESNO_EXCLAMATION ? overwriteAnswer : IDOK;
     }
-
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
         browsedTitle = title;
@@ -89,8 +79,12 @@ public:
         chosenPath = fileAnswer.value_or("");
         return fileAnswer.has_value();
     }
-    void ShowAboutBox() override { ++aboutBoxes; }
+    void ShowAboutBox() override {}
 
+    struct Shown {
+        std::string text;
+        int style;
+    };
     std::map<int, std::string> texts;
     std::map<int, bool> enabled;
     std::vector<std::string> listItems;
@@ -104,7 +98,6 @@ public:
     std::string browsedFrom;
     std::optional<std::string> fileAnswer;  // nothing: the user cancels
     std::string fileFilter;
-    int aboutBoxes = 0;
 
 private:
     CGeneratorDlg& m_dialog;

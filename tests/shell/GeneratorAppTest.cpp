@@ -10,44 +10,39 @@
 namespace tavrin::shell {
 namespace {
 
-using tavrin::testing::TempDir;
-using testing::CurrentDirectoryScope;
 using testing::FakeWindow;
 
-class GeneratorAppTest : public ::testing::Test {
-protected:
-    std::string Stored(std::string_view key) {
-        return ReadIniString(SettingsPath(), "TavrinDlg", key, "<missing>");
-    }
-    std::string SettingsPath() { return dir.Path() + "/" + platform::AccountUserName() + ".cfg"; }
+// Whole runs: the four settings are restored, and stored however the dialog closes. Only OK
+// reads what was typed since the last exchange; the derived class name is never stored.
+TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
+    tavrin::testing::TempDir dir;
+    testing::CurrentDirectoryScope inDir(dir.Path());
+    const std::string settings = dir.Path() + "/" + platform::AccountUserName() + ".cfg";
+    auto stored = [&](std::string_view key) {
+        return ReadIniString(settings, "TavrinDlg", key, "<missing>");
+    };
+    WriteIniString(settings, "TavrinDlg", "BasicClassName", "CStored");
+    WriteIniString(settings, "TavrinDlg", "ResourceFile", "\x95\x5C.rc");
 
-    // One run in which the user types a base class name and then closes the dialog.
-    void RunTypingThen(void (CGeneratorDlg::*close)()) {
+    for (auto [close, base] : {std::pair{&CGeneratorDlg::OnCancel, "CStored"},
+                               std::pair{&CGeneratorDlg::OnOK, "CTyped"}}) {
         CGeneratorApp app;
         EXPECT_FALSE(app.InitInstance([&](CGeneratorDlg& dialog) {
             FakeWindow window(dialog);
             dialog.OnInitDialog();
+            EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], "\x95\x5C.rc");
             window.texts[IDC_BASIC_CLASS_NAME] = "CTyped";
+            window.texts[IDC_DERIVED_CLASS_NAME] = "CTyped";
             (dialog.*close)();
         }));
-        EXPECT_EQ(app.SettingsPath(), SettingsPath());
+        EXPECT_EQ(app.SettingsPath(), settings);
+        EXPECT_EQ(stored("BasicClassName"), base);
+        // The output folder became the start folder when the dialog opened.
+        EXPECT_EQ(stored("OutputFolder"), dir.Path());
+        EXPECT_EQ(stored("ResourceFile"), "\x95\x5C.rc");
+        EXPECT_EQ(stored("DialogResourceId"), "");
+        EXPECT_EQ(stored("DerivedClassName"), "<missing>");
     }
-
-    TempDir dir;
-    CurrentDirectoryScope inDir{dir.Path()};
-};
-
-TEST_F(GeneratorAppTest, CancelKeepsTheLastExchangedValueAndCloseStoresTheTypedOne) {
-    WriteIniString(SettingsPath(), "TavrinDlg", "BasicClassName", "CStored");
-
-    RunTypingThen(&CGeneratorDlg::OnCancel);
-    EXPECT_EQ(Stored("BasicClassName"), "CStored");
-    // Nothing was stored: the output folder became the start folder when the dialog opened.
-    EXPECT_EQ(Stored("OutputFolder"), dir.Path());
-    EXPECT_EQ(Stored("DialogResourceId"), "");
-
-    RunTypingThen(&CGeneratorDlg::OnOK);
-    EXPECT_EQ(Stored("BasicClassName"), "CTyped");
 }
 
 }  // namespace

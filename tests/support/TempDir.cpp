@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -47,15 +48,23 @@ void TempDir::Write(std::string_view name, std::string_view bytes) const {
     }
 }
 
-std::string TempDir::Read(std::string_view name) const {
-    std::ifstream in(File(name), std::ios::binary);
+namespace {
+
+std::string ReadOrFail(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
-        ADD_FAILURE() << "cannot read " << File(name);
+        ADD_FAILURE() << "cannot read " << path;
         return {};
     }
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+}  // namespace
+
+std::string TempDir::Read(std::string_view name) const {
+    return ReadOrFail(File(name));
 }
 
 bool TempDir::Exists(std::string_view name) const {
@@ -78,15 +87,12 @@ std::string TempDir::List() const {
 }
 
 std::string ReadFixture(std::string_view relativePath) {
-    std::ifstream in(std::string(TAVRIN_FIXTURES_DIR) + "/" + std::string(relativePath),
-                     std::ios::binary);
-    if (!in) {
-        ADD_FAILURE() << "missing fixture " << relativePath;
-        return {};
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return ReadOrFail(std::string(TAVRIN_FIXTURES_DIR) + "/" + std::string(relativePath));
+}
+
+std::string MaskGuids(const std::string& text) {
+    static const std::regex guid("[0-9A-F]{8}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{12}");
+    return std::regex_replace(text, guid, "<GUID>");
 }
 
 }  // namespace tavrin::testing

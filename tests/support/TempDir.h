@@ -15,21 +15,12 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& Path() const { return m_path; }
-
-    // The path of `name` inside the folder ("/" joined; `name` may hold sub-folders).
-    std::string File(std::string_view name) const;
-
-    // Writes raw bytes (no line-end conversion), creating sub-folders as needed.
+    std::string File(std::string_view name) const;  // `name` may hold sub-folders
+    // Raw bytes both ways; Write creates sub-folders, Read fails the test on a missing file.
     void Write(std::string_view name, std::string_view bytes) const;
-
-    // Reads raw bytes; fails the test when the file cannot be read.
     std::string Read(std::string_view name) const;
-
-    // True when `name` exists inside the folder.
     bool Exists(std::string_view name) const;
-
-    // Names of the entries directly inside the folder, sorted.
-    std::string List() const;
+    std::string List() const;  // the names directly inside, sorted, blank-separated
 
 private:
     std::string m_path;
@@ -37,5 +28,8 @@ private:
 
 // The bytes of a file under the tests' fixture folder.
 std::string ReadFixture(std::string_view relativePath);
+
+// `text` with every GUID in the generated shape written as <GUID>.
+std::string MaskGuids(const std::string& text);
 
 }  // namespace tavrin::testing

@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 #include <wx/uilocale.h>
+#include <wx/utils.h>
 
+#include <cstdlib>
 #include <iostream>
 
+#include "WxTestSupport.h"
 #include "shell/wx/MainDialog.h"
 
 namespace {
@@ -36,6 +41,27 @@ protected:
 };
 
 }  // namespace
+
+void tavrin::shell::testing::SaveScreenshot(wxWindow& window, const char* target) {
+    const char* file = std::getenv(target);
+    if (file == nullptr) {
+        GTEST_SKIP() << target << " is not set";
+    }
+    wxInitAllImageHandlers();
+    window.Show();
+    window.Raise();
+    for (int i = 0; i < 30; ++i) {
+        wxYield();
+        wxMilliSleep(20);
+    }
+    wxRect area = window.GetScreenRect();
+    wxBitmap picture(area.GetSize());
+    wxMemoryDC memory(picture);
+    wxScreenDC screen;
+    memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+    memory.SelectObject(wxNullBitmap);
+    EXPECT_TRUE(picture.SaveFile(file, wxBITMAP_TYPE_PNG));
+}
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
