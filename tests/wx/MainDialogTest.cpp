@@ -195,6 +195,10 @@ TEST_F(MainDialogTest, KeepsCodePage932Bytes) {
     Entry(IDC_DERIVED_CLASS_NAME).SetValue(U("C😀Dlg"));
     EXPECT_EQ(Text(IDC_DERIVED_CLASS_NAME), "C?Dlg");
     EXPECT_EQ(Text(IDC_HEADER_FILE_NAME), "?Dlg.h");
+
+    // Only a change the user makes derives the names; a program's write does not.
+    Entry(IDC_DERIVED_CLASS_NAME).ChangeValue(U("COtherDlg"));
+    EXPECT_EQ(Text(IDC_HEADER_FILE_NAME), "?Dlg.h");
 }
 
 TEST_F(MainDialogTest, OffersTheAboutCommand) {
