@@ -64,6 +64,17 @@ void AppendFolderList(std::vector<std::string>& folders, const char* name, const
     }
 }
 
+// The user's own folder first, then the system's list, as the XDG base directories say.
+std::vector<std::string> XdgFolders(const char* homeVariable, const char* homeDefault,
+                                    const char* listVariable, const char* listDefault) {
+    std::vector<std::string> folders;
+    if (std::string home = HomeFolder(homeVariable, homeDefault); !home.empty()) {
+        folders.push_back(std::move(home));
+    }
+    AppendFolderList(folders, listVariable, listDefault);
+    return folders;
+}
+
 }  // namespace
 
 std::optional<std::string> KeyFileValue(std::string_view content, std::string_view group,
@@ -180,21 +191,12 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
 }
 
 std::vector<std::string> DataDirs() {
-    std::vector<std::string> folders;
-    if (std::string home = HomeFolder("XDG_DATA_HOME", "/.local/share"); !home.empty()) {
-        folders.push_back(std::move(home));
-    }
-    AppendFolderList(folders, "XDG_DATA_DIRS", "/usr/local/share:/usr/share");
-    return folders;
+    return XdgFolders("XDG_DATA_HOME", "/.local/share", "XDG_DATA_DIRS",
+                      "/usr/local/share:/usr/share");
 }
 
 std::vector<std::string> ConfigDirs() {
-    std::vector<std::string> folders;
-    if (std::string home = HomeFolder("XDG_CONFIG_HOME", "/.config"); !home.empty()) {
-        folders.push_back(std::move(home));
-    }
-    AppendFolderList(folders, "XDG_CONFIG_DIRS", "/etc/xdg");
-    return folders;
+    return XdgFolders("XDG_CONFIG_HOME", "/.config", "XDG_CONFIG_DIRS", "/etc/xdg");
 }
 
 std::optional<std::string> FindDesktopEntry(std::string_view desktopId,
