@@ -8,6 +8,7 @@
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <filesystem>
 #include <functional>
@@ -41,7 +42,8 @@ struct ScriptedChoosers : INativeChoosers {
         folderInitial = initial;
         return folder;
     }
-    std::optional<wxString> ChooseFileToOpen(wxWindow*, const wxString& wildcard) override {
+    std::optional<wxString> ChooseFileToOpen(wxWindow*, const wxString&,
+                                             const wxString& wildcard) override {
         fileWildcard = wildcard;
         return file;
     }
@@ -242,7 +244,12 @@ TEST_F(MainDialogTest, ClosingSavesTheSettingsAndOnlyTheCloseButtonReadsTheBoxes
             m_window.reset(&window);
             window.CallAfter([&] {
                 // Shown, with the focus on the template list: GTK has selected nothing,
-                // so no template's defaults replaced the restored fields.
+                // so no template's defaults replaced the restored fields. The window manager
+                // hands the focus over a little after the window appeared.
+                for (int i = 0; i < 100 && wxWindow::FindFocus() == nullptr; ++i) {
+                    wxYield();
+                    wxMilliSleep(20);
+                }
                 EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
                 EXPECT_EQ(window.ListGetSelection(IDC_TEMPLATE_LIST), -1);
                 EXPECT_EQ(window.GetText(IDC_BASIC_CLASS_NAME), "CStored");
