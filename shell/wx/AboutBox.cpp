@@ -13,6 +13,7 @@
 #include "shell/ResourceIds.h"
 #include "shell/wx/LayoutResources.h"
 #include "shell/wx/LinkLabel.h"
+#include "shell/wx/ThemeBackground.h"
 #include "shell/wx/WxText.h"
 
 // Icon 302 (res/make_icon.py) and bitmap 8001 (res/make_about_panel.py), drawn for Tavrin.
@@ -28,6 +29,7 @@ CAboutBox::CAboutBox(wxWindow* parent, platform::IUrlOpener& opener) {
     (void)created;
     // The close button carries the standard OK command, and Escape or the close box press it.
     SetAffirmativeId(IDOK);
+    PaintThemeBackground(*this);
 
     if (auto* icon = dynamic_cast<wxStaticBitmap*>(FindWindow(IDC_ABOUT_ICON))) {
         icon->SetIcon(wxIcon(tavrin_icon_32_xpm));

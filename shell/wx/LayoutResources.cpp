@@ -22,6 +22,9 @@ void LoadLayoutResources() {
         return;
     }
     wxXmlResource& resources = *wxXmlResource::Get();
+    // The layouts' texts are final: none may be swapped for a translation from the toolkit's
+    // catalog ("Version " in the About box is one of its entries).
+    resources.SetFlags(resources.GetFlags() & ~wxXRC_USE_LOCALE);
     resources.AddHandler(new wxDialogXmlHandler);
     resources.AddHandler(new wxSizerXmlHandler);
     resources.AddHandler(new wxStaticTextXmlHandler);

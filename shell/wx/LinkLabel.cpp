@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "engine/StringTable.h"
 #include "shell/LinkTarget.h"
+#include "shell/wx/MessageBox.h"
 #include "shell/wx/WxText.h"
 
 namespace tavrin::shell {
@@ -104,8 +104,8 @@ void CLinkLabel::OnLinkClicked(wxHyperlinkEvent&) {
 }
 
 void CLinkLabel::ShowOpenError(int code) {
-    wxMessageDialog box(wxGetTopLevelParent(this), ToWx(OpenErrorMessage(code)),
-                        ToWx(LoadText(IDS_APP_TITLE)), wxOK | wxICON_EXCLAMATION);
+    CMessageBox box(wxGetTopLevelParent(this), ToWx(OpenErrorMessage(code)),
+                    ToWx(LoadText(IDS_APP_TITLE)), wxOK | wxICON_EXCLAMATION);
     box.ShowModal();
 }
 

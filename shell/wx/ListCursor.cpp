@@ -2,9 +2,7 @@
 
 #include <wx/listbox.h>
 
-#ifdef __WXGTK__
-#include <dlfcn.h>
-#endif
+#include "shell/wx/GtkSymbol.h"
 
 namespace tavrin::shell {
 
@@ -12,18 +10,11 @@ namespace tavrin::shell {
 
 namespace {
 
-// wxWidgets gives no access to the tree view's cursor, and GTK's headers are not part of the
-// toolkit's development files, so the few GTK functions needed are looked up in the GTK the
-// toolkit has loaded. GtkSelectionMode: 0 none.
+// wxWidgets gives no access to the tree view's cursor. GtkSelectionMode: 0 none.
 struct GtkTreeSelection;
 struct GtkTreePath;
 struct GtkTreeViewColumn;
 using GtkTreeView = _GtkTreeView;
-
-template <class Function>
-Function* GtkFunction(const char* name) {
-    return reinterpret_cast<Function*>(::dlsym(RTLD_DEFAULT, name));
-}
 
 }  // namespace
 
@@ -31,13 +22,12 @@ void PlaceCursorWithoutSelecting(wxListBox& list) {
     if (list.IsEmpty() || list.GetSelection() != wxNOT_FOUND || list.m_treeview == nullptr) {
         return;
     }
-    auto* getSelection =
-        GtkFunction<GtkTreeSelection*(GtkTreeView*)>("gtk_tree_view_get_selection");
-    auto* getMode = GtkFunction<int(GtkTreeSelection*)>("gtk_tree_selection_get_mode");
-    auto* setMode = GtkFunction<void(GtkTreeSelection*, int)>("gtk_tree_selection_set_mode");
-    auto* newFirstPath = GtkFunction<GtkTreePath*()>("gtk_tree_path_new_first");
-    auto* freePath = GtkFunction<void(GtkTreePath*)>("gtk_tree_path_free");
-    auto* setCursor = GtkFunction<void(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, int)>(
+    auto* getSelection = GtkSymbol<GtkTreeSelection*(GtkTreeView*)>("gtk_tree_view_get_selection");
+    auto* getMode = GtkSymbol<int(GtkTreeSelection*)>("gtk_tree_selection_get_mode");
+    auto* setMode = GtkSymbol<void(GtkTreeSelection*, int)>("gtk_tree_selection_set_mode");
+    auto* newFirstPath = GtkSymbol<GtkTreePath*()>("gtk_tree_path_new_first");
+    auto* freePath = GtkSymbol<void(GtkTreePath*)>("gtk_tree_path_free");
+    auto* setCursor = GtkSymbol<void(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, int)>(
         "gtk_tree_view_set_cursor");
     if (!getSelection || !getMode || !setMode || !newFirstPath || !freePath || !setCursor) {
         return;

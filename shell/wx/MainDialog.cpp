@@ -1,5 +1,6 @@
 #include "shell/wx/MainDialog.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -7,10 +8,11 @@
 #include <wx/button.h>
 #include <wx/clntdata.h>
 #include <wx/combobox.h>
+#include <wx/display.h>
 #include <wx/iconbndl.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
+#include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
@@ -20,7 +22,10 @@
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
 #include "shell/wx/LayoutResources.h"
+#include "shell/wx/ListAccessKey.h"
 #include "shell/wx/ListCursor.h"
+#include "shell/wx/MessageBox.h"
+#include "shell/wx/ThemeBackground.h"
 #include "shell/wx/WxText.h"
 
 // Icon 302, drawn for Tavrin (res/make_icon.py).
@@ -53,6 +58,10 @@ std::string EntryBytes(wxItemContainer& items, int index) {
     return FromWx(items.GetString(index));
 }
 
+// The title of the resource script's file dialog: the one the file-open dialog of a Japanese
+// Windows shows when the program gives none.
+const char kFileOpenTitle[] = "開く";
+
 wxIconBundle ApplicationIcons() {
     wxIconBundle icons;
     icons.AddIcon(wxIcon(tavrin_icon_16_xpm));
@@ -71,6 +80,8 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
     wxASSERT_MSG(created, "the layout of dialog 301 is not compiled in");
     (void)created;
     SetIcons(ApplicationIcons());
+    PaintThemeBackground(*this);
+    AimAccessKeysAtLists(*this);
 
     Bind(
         wxEVT_LISTBOX, [this](wxCommandEvent&) { m_dialog.OnSelchangeTemplateList(); },
@@ -99,6 +110,11 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
 
     m_dialog.AttachWindow(*this);
     m_dialog.OnInitDialog();
+    FitIntoDisplay();
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        FitIntoDisplay();
+    });
     Centre();
 }
 
@@ -119,11 +135,15 @@ std::string CMainDialog::GetText(int controlId) {
 
 void CMainDialog::SetText(int controlId, std::string_view text) {
     // ChangeValue: a write raises no change notification. Text that is already there is
-    // left alone, so that the caret stays where the user is typing.
+    // left alone, and the caret keeps its place in text that changed: a character typed that
+    // code page 932 cannot hold turns into "?" where the user is typing, and the next one
+    // follows it, as in a Windows box, which never held the character.
     if (auto* entry = ControlOf<wxTextEntry>(controlId)) {
         wxString value = ToWx(text);
         if (entry->GetValue() != value) {
+            const long caret = entry->GetInsertionPoint();
             entry->ChangeValue(value);
+            entry->SetInsertionPoint(std::min(caret, entry->GetLastPosition()));
         }
     }
 }
@@ -191,8 +211,8 @@ void CMainDialog::ComboSelect(int controlId, int index) {
 
 int CMainDialog::ShowMessageBox(std::string_view text, int style) {
     const bool yesNo = style == MB_YESNO_EXCLAMATION;
-    wxMessageDialog box(this, ToWx(text), ToWx(LoadText(IDS_APP_TITLE)),
-                        (yesNo ? wxYES_NO : wxOK) | wxICON_EXCLAMATION);
+    CMessageBox box(this, ToWx(text), ToWx(LoadText(IDS_APP_TITLE)),
+                    (yesNo ? wxYES_NO : wxOK) | wxICON_EXCLAMATION);
     int answer = box.ShowModal();
     if (!yesNo) {
         return IDOK;
@@ -223,8 +243,8 @@ bool CMainDialog::RunFolderBrowser(std::string_view title, std::string_view init
 
 bool CMainDialog::RunFileOpenDialog(std::string_view description, std::string_view wildcard,
                                     std::string_view defaultExtension, std::string& chosenPath) {
-    std::optional<wxString> file =
-        m_choosers->ChooseFileToOpen(this, ToWx(description) + "|" + ToWx(wildcard));
+    std::optional<wxString> file = m_choosers->ChooseFileToOpen(
+        this, wxString::FromUTF8(kFileOpenTitle), ToWx(description) + "|" + ToWx(wildcard));
     if (!file || file->empty()) {
         return false;
     }
@@ -279,7 +299,38 @@ void CMainDialog::OnContextMenu(wxContextMenuEvent& event) {
         return;
     }
     if (std::unique_ptr<wxMenu> menu = CreateAboutMenu()) {
-        PopupMenu(menu.get());
+        PopupMenu(menu.get(), ContextMenuPosition(event));
+    }
+}
+
+wxPoint CMainDialog::ContextMenuPosition(const wxContextMenuEvent& event) const {
+    if (event.GetPosition() != wxDefaultPosition) {
+        return ScreenToClient(event.GetPosition());
+    }
+    // The menu key: the menu opens on the control that has the focus, wherever the mouse is.
+    auto* control = dynamic_cast<wxWindow*>(event.GetEventObject());
+    if (control == nullptr || control == this) {
+        return wxPoint(0, 0);
+    }
+    return ScreenToClient(control->GetScreenPosition());
+}
+
+void CMainDialog::FitIntoDisplay() {
+    // The layout is in dialog units, which grow with the font: at a large scale the dialog can
+    // be taller than the screen, and as it cannot be resized, its buttons would be out of
+    // reach. The template list, which scrolls, gives up the height that does not fit. The
+    // title bar's height is known only once the window manager has framed the window, so this
+    // is checked again whenever the window's size changes.
+    auto* list = ControlOf<wxListBox>(IDC_TEMPLATE_LIST);
+    const int overflow = GetBestSize().GetHeight() - wxDisplay(this).GetClientArea().GetHeight();
+    if (overflow <= 0 || list == nullptr) {
+        return;
+    }
+    const wxSize listSize = list->GetMinSize();
+    const int height = std::max(listSize.GetHeight() - overflow, 3 * list->GetCharHeight());
+    if (height < listSize.GetHeight()) {
+        list->SetMinSize(wxSize(listSize.GetWidth(), height));
+        GetSizer()->SetSizeHints(this);
     }
 }
 

@@ -15,6 +15,7 @@ class wxKeyEvent;
 class wxCloseEvent;
 class wxContextMenuEvent;
 class wxMenu;
+class wxPoint;
 
 namespace tavrin::shell {
 
@@ -57,6 +58,10 @@ private:
     template <class Control>
     Control* ControlOf(int controlId);
 
+    // Where the context menu opens, in client coordinates: at the pointer for a click, at the
+    // focused control for the menu key.
+    wxPoint ContextMenuPosition(const wxContextMenuEvent& event) const;
+    void FitIntoDisplay();
     void AddAboutCommand();
     void OnCloseButton(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);

@@ -15,11 +15,10 @@ std::optional<wxString> CNativeChoosers::ChooseFolder(wxWindow* parent, const wx
     return browser.GetPath();
 }
 
-std::optional<wxString> CNativeChoosers::ChooseFileToOpen(wxWindow* parent,
+std::optional<wxString> CNativeChoosers::ChooseFileToOpen(wxWindow* parent, const wxString& title,
                                                           const wxString& wildcard) {
     // The current directory is moved by the caller, which also knows the default extension.
-    wxFileDialog dialog(parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString, wildcard,
-                        wxFD_OPEN);
+    wxFileDialog dialog(parent, title, wxEmptyString, wxEmptyString, wildcard, wxFD_OPEN);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;
     }

@@ -19,9 +19,9 @@ public:
     virtual std::optional<wxString> ChooseFolder(wxWindow* parent, const wxString& title,
                                                  const wxString& initialFolder) = 0;
 
-    // The file confirmed in a modal file-open dialog offering `wildcard` (toolkit form,
-    // "description|pattern"); nothing when cancelled.
-    virtual std::optional<wxString> ChooseFileToOpen(wxWindow* parent,
+    // The file confirmed in a modal file-open dialog titled `title` offering `wildcard`
+    // (toolkit form, "description|pattern"); nothing when cancelled.
+    virtual std::optional<wxString> ChooseFileToOpen(wxWindow* parent, const wxString& title,
                                                      const wxString& wildcard) = 0;
 };
 
@@ -30,7 +30,8 @@ class CNativeChoosers : public INativeChoosers {
 public:
     std::optional<wxString> ChooseFolder(wxWindow* parent, const wxString& title,
                                          const wxString& initialFolder) override;
-    std::optional<wxString> ChooseFileToOpen(wxWindow* parent, const wxString& wildcard) override;
+    std::optional<wxString> ChooseFileToOpen(wxWindow* parent, const wxString& title,
+                                             const wxString& wildcard) override;
 };
 
 }  // namespace tavrin::shell

@@ -1,9 +1,9 @@
 // tavrin, the desktop program: the main dialog, run once, modally, is the whole program.
 #include <wx/app.h>
-#include <wx/uilocale.h>
 
 #include "shell/GeneratorApp.h"
 #include "shell/wx/MainDialog.h"
+#include "shell/wx/ToolkitLanguage.h"
 
 namespace tavrin::shell {
 namespace {
@@ -12,8 +12,7 @@ class CTavrinApp : public wxApp {
 public:
     bool OnInit() override {
         // The base class would parse the command line; the program takes nothing from it.
-        // The user's locale gives the toolkit's own texts (message box buttons) in Japanese.
-        wxUILocale::UseDefault();
+        UseUserLanguageInToolkit();
         return true;
     }
 

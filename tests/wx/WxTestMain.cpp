@@ -9,7 +9,6 @@
 #include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
-#include <wx/uilocale.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -17,6 +16,7 @@
 
 #include "WxTestSupport.h"
 #include "shell/wx/MainDialog.h"
+#include "shell/wx/ToolkitLanguage.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ class CatchAllModalHook : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override {
         // The main dialog itself is run modally by the tests of closing it.
-        if (dynamic_cast<tavrin::shell::CMainDialog*>(dialog) != nullptr) {
+        if (dynamic_cast<tavrin::shell::CMainDialog*>(dialog) != nullptr ||
+            tavrin::shell::testing::LetModalDialogsOpen::Active()) {
             return wxID_NONE;
         }
         ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\"";
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // As the program does at start-up.
-    wxUILocale::UseDefault();
+    tavrin::shell::UseUserLanguageInToolkit();
     wxSetAssertHandler(FailOnAssert);
     CatchAllModalHook hook;
     hook.Register();

@@ -1,0 +1,51 @@
+#include "shell/wx/ListAccessKey.h"
+
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+#include "shell/wx/GtkSymbol.h"
+
+namespace tavrin::shell {
+
+#ifdef __WXGTK__
+
+namespace {
+
+void AimNow(wxWindow& dialog) {
+    auto* getTarget = GtkSymbol<GtkWidget*(GtkWidget*)>("gtk_label_get_mnemonic_widget");
+    auto* setTarget = GtkSymbol<void(GtkWidget*, GtkWidget*)>("gtk_label_set_mnemonic_widget");
+    if (getTarget == nullptr || setTarget == nullptr) {
+        return;
+    }
+    for (wxWindow* child : dialog.GetChildren()) {
+        auto* label = dynamic_cast<wxStaticText*>(child);
+        auto* list = dynamic_cast<wxListBox*>(child->GetNextSibling());
+        if (label == nullptr || list == nullptr || list->m_treeview == nullptr) {
+            continue;
+        }
+        auto* treeView = reinterpret_cast<GtkWidget*>(list->m_treeview);
+        if (getTarget(label->m_widget) != treeView) {
+            setTarget(label->m_widget, treeView);
+        }
+    }
+}
+
+}  // namespace
+
+void AimAccessKeysAtLists(wxWindow& dialog) {
+    // The toolkit names the labels' targets anew whenever it brings its tab order up to date,
+    // which it does when idle, just before the dialog's own idle event.
+    AimNow(dialog);
+    dialog.Bind(wxEVT_IDLE, [&dialog](wxIdleEvent& event) {
+        event.Skip();
+        AimNow(dialog);
+    });
+}
+
+#else
+
+void AimAccessKeysAtLists(wxWindow&) {}
+
+#endif
+
+}  // namespace tavrin::shell

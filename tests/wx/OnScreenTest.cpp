@@ -1,0 +1,347 @@
+// The main dialog as the user meets it on the screen: keys typed through the display server,
+// the dialog's pixels read back from it, its size on the display, and the windows it opens
+// (the file dialog, the context menu, the message boxes) in the user's language.
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/display.h>
+#include <wx/filedlg.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/msgdlg.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#ifdef __WXGTK__
+#include <dlfcn.h>
+#endif
+
+#include "WxTestSupport.h"
+#include "shell/ResourceIds.h"
+#include "shell/wx/AboutBox.h"
+#include "shell/wx/MainDialog.h"
+#include "support/TempDir.h"
+
+namespace tavrin::shell {
+namespace {
+
+namespace fs = std::filesystem;
+using tavrin::testing::TempDir;
+using testing::U;
+
+// Lets the toolkit, the display server and the window manager catch up.
+void Settle(int rounds = 15) {
+    for (int i = 0; i < rounds; ++i) {
+        wxYield();
+        wxMilliSleep(20);
+    }
+}
+
+// The pixels of `area` (screen coordinates) as the display server shows them.
+wxImage ScreenPixels(const wxRect& area) {
+    wxBitmap picture(area.GetSize());
+    wxMemoryDC memory(picture);
+    wxScreenDC screen;
+    memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+    memory.SelectObject(wxNullBitmap);
+    return picture.ConvertToImage();
+}
+
+wxRect ScreenRectOfClientArea(const wxWindow& window) {
+    return wxRect(window.ClientToScreen(wxPoint(0, 0)), window.GetClientSize());
+}
+
+// How many pixels differ; a failure also leaves both pictures in the temporary folder.
+int DifferingPixels(const wxImage& before, const wxImage& after, const char* what) {
+    if (before.GetSize() != after.GetSize()) {
+        return before.GetWidth() * before.GetHeight();
+    }
+    int count = 0;
+    const unsigned char* a = before.GetData();
+    const unsigned char* b = after.GetData();
+    for (int i = 0; i < before.GetWidth() * before.GetHeight() * 3; i += 3) {
+        count += (a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2]) ? 1 : 0;
+    }
+    if (count != 0) {
+        const fs::path dir = fs::temp_directory_path();
+        before.SaveFile(wxString::FromUTF8((dir / what).string() + "-before.png"),
+                        wxBITMAP_TYPE_PNG);
+        after.SaveFile(wxString::FromUTF8((dir / what).string() + "-after.png"), wxBITMAP_TYPE_PNG);
+    }
+    return count;
+}
+
+#ifdef __WXGTK__
+// Gives the character `keysym` (an X key symbol; Latin-1 characters are their own) a key of
+// the virtual display's keyboard, which has none for "é": a key code without symbols takes
+// it, as a user's keyboard layout would have it. The X functions are those GTK has loaded.
+bool AddKeyFor(unsigned long keysym) {
+    using Display = _XDisplay;
+    auto* keyCodes =
+        reinterpret_cast<int (*)(Display*, int*, int*)>(::dlsym(RTLD_DEFAULT, "XDisplayKeycodes"));
+    auto* getMapping = reinterpret_cast<unsigned long* (*)(Display*, unsigned char, int, int*)>(
+        ::dlsym(RTLD_DEFAULT, "XGetKeyboardMapping"));
+    auto* changeMapping = reinterpret_cast<int (*)(Display*, int, int, unsigned long*, int)>(
+        ::dlsym(RTLD_DEFAULT, "XChangeKeyboardMapping"));
+    auto* release = reinterpret_cast<int (*)(void*)>(::dlsym(RTLD_DEFAULT, "XFree"));
+    auto* sync = reinterpret_cast<int (*)(Display*, int)>(::dlsym(RTLD_DEFAULT, "XSync"));
+    Display* display = wxGetX11Display();
+    if (!keyCodes || !getMapping || !changeMapping || !release || !sync || !display) {
+        return false;
+    }
+    int first = 0, last = 0, perCode = 0;
+    keyCodes(display, &first, &last);
+    unsigned long* symbols =
+        getMapping(display, static_cast<unsigned char>(first), last - first + 1, &perCode);
+    int spare = 0;
+    for (int code = last; code >= first && spare == 0; --code) {
+        bool empty = true;
+        for (int i = 0; i < perCode; ++i) {
+            empty = empty && symbols[(code - first) * perCode + i] == 0;
+        }
+        spare = empty ? code : 0;
+    }
+    release(symbols);
+    if (spare == 0) {
+        return false;
+    }
+    unsigned long mapping[2] = {keysym, keysym};
+    changeMapping(display, spare, 2, mapping, 1);
+    sync(display, 0);
+    return true;
+}
+#endif
+
+// Records where the context menu would open instead of opening it (a popup menu waits for
+// the user).
+class MenuRecordingDialog : public CMainDialog {
+public:
+    using CMainDialog::CMainDialog;
+    std::vector<wxPoint> menuPositions;
+
+protected:
+    bool DoPopupMenu(wxMenu*, int x, int y) override {
+        menuPositions.emplace_back(x, y);
+        return true;
+    }
+};
+
+class OnScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wxInitAllImageHandlers();
+        fs::copy(TAVRIN_EXAMPLES_DIR, m_dir.Path(), fs::copy_options::recursive);
+        fs::current_path(m_dir.Path());
+    }
+    void TearDown() override {
+        m_window.reset();
+        Settle(3);
+        fs::current_path(m_previousDir);
+    }
+
+    // The real dialog, with the real file and folder choosers, shown and in front.
+    MenuRecordingDialog& Show() {
+        m_window = std::make_unique<MenuRecordingDialog>(nullptr, m_dialog);
+        m_window->Show();
+        m_window->Raise();
+        Settle(25);
+        Activate(*m_window);
+        return *m_window;
+    }
+    // A click on the window's background, as a user starts: the window manager makes the
+    // window the active one, which gets the keys and draws its focus.
+    void Activate(wxWindow& window) {
+        m_keys.MouseMove(window.ClientToScreen(wxPoint(1, 1)));
+        m_keys.MouseClick();
+        Settle();
+    }
+    wxWindow& Control(int id) { return *m_window->FindWindow(id); }
+    wxTextEntry& Entry(int id) { return *dynamic_cast<wxTextEntry*>(&Control(id)); }
+
+    std::vector<wxStaticText*> Labels() {
+        std::vector<wxStaticText*> labels;
+        for (wxWindow* child : m_window->GetChildren()) {
+            if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+                labels.push_back(label);
+            }
+        }
+        return labels;
+    }
+
+    TempDir m_dir;
+    fs::path m_previousDir = fs::current_path();
+    CGeneratorDlg m_dialog;
+    std::unique_ptr<MenuRecordingDialog> m_window;
+    wxUIActionSimulator m_keys;
+};
+
+// What the About box covered is painted again once it has closed, and a label that redraws
+// itself (Alt shows the access keys) is drawn on a clean background, not over its old text,
+// which would turn it bold. Both run modally, as in the program.
+TEST_F(OnScreenTest, RepaintsItsBackground) {
+    MenuRecordingDialog& window = Show();
+    testing::LetModalDialogsOpen letThemOpen;
+    window.Hide();
+    window.CallAfter([&] {
+        Settle(25);
+        Activate(window);
+        const wxRect client = ScreenRectOfClientArea(window);
+        const wxImage fresh = ScreenPixels(client);
+
+        window.CallAfter([&] {
+            // In the About box's own modal loop.
+            Settle(25);
+            m_keys.Char(WXK_ESCAPE);
+            Settle(10);
+            if (auto* about = dynamic_cast<wxDialog*>(wxGetActiveWindow());
+                about != nullptr && about != &window && about->IsModal()) {
+                ADD_FAILURE() << "Escape did not close the About box";
+                about->EndModal(wxID_CANCEL);
+            }
+        });
+        window.ShowAboutBox();
+        Settle(25);
+        EXPECT_EQ(DifferingPixels(fresh, ScreenPixels(client), "tavrin-about-closed"), 0);
+
+        for (int round = 0; round < 2; ++round) {
+            m_keys.Char('t', wxMOD_ALT);
+            Settle();
+            m_keys.Char(WXK_DOWN);
+            Settle();
+        }
+        for (wxStaticText* label : Labels()) {
+            SCOPED_TRACE(label->GetLabel().utf8_str().data());
+            const wxRect area(label->GetScreenPosition(), label->GetSize());
+            const wxRect inImage(area.GetPosition() - client.GetPosition(), area.GetSize());
+            EXPECT_EQ(
+                DifferingPixels(fresh.GetSubImage(inImage), ScreenPixels(area), "tavrin-label"), 0);
+        }
+        window.EndModal(IDCANCEL);
+    });
+    window.ShowModal();
+}
+
+// The message boxes show the exclamation mark that their style asks for: the box is let open
+// on the screen, looked at, and closed with Enter.
+TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
+    MenuRecordingDialog& window = Show();
+    testing::LetModalDialogsOpen letThemOpen;
+    bool boxFound = false;
+    bool iconShown = false;
+    window.CallAfter([&] {
+        Settle(25);
+        for (wxWindow* top : wxTopLevelWindows) {
+            if (auto* box = dynamic_cast<wxMessageDialogBase*>(top); box && box->IsShown()) {
+                boxFound = true;
+                for (wxWindow* child : box->GetChildren()) {
+                    auto* icon = dynamic_cast<wxStaticBitmap*>(child);
+                    iconShown = iconShown || (icon != nullptr && icon->GetBitmap().IsOk() &&
+                                              icon->IsShownOnScreen());
+                }
+            }
+        }
+        m_keys.Char(WXK_RETURN);
+    });
+    EXPECT_EQ(window.ShowMessageBox("\x83\x65\x83\x58\x83\x67", MB_OK_EXCLAMATION), IDOK);
+    EXPECT_TRUE(boxFound) << "no message box of the toolkit's own on the screen";
+    EXPECT_TRUE(iconShown);
+}
+
+// Alt+T reaches the template list itself, so that the arrow keys then choose a template.
+TEST_F(OnScreenTest, TheAccessKeyOfTheTemplateListFocusesTheList) {
+    MenuRecordingDialog& window = Show();
+    Control(IDC_OUTPUT_FOLDER).SetFocus();
+    Settle();
+    m_keys.Char('t', wxMOD_ALT);
+    Settle();
+    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
+    m_keys.Char(WXK_DOWN);
+    Settle();
+    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
+    EXPECT_EQ(window.ListGetSelection(IDC_TEMPLATE_LIST), 0);
+    EXPECT_EQ(window.GetText(IDC_BASIC_CLASS_NAME), "CDialog");
+}
+
+// A typed character that code page 932 cannot hold becomes "?" where it was typed, and the
+// caret stays after it, so that typing goes on there.
+TEST_F(OnScreenTest, TheCaretStaysWhereTheUserTypes) {
+#ifdef __WXGTK__
+    ASSERT_TRUE(AddKeyFor(0xE9)) << "no key can be given to \"é\"";
+#endif
+    Show();
+    Control(IDC_DERIVED_CLASS_NAME).SetFocus();
+    Settle();
+    for (int key : {int('C'), int('A'), 0xE9, int('1'), int('2')}) {
+        m_keys.Char(key, key == 'C' || key == 'A' ? wxMOD_SHIFT : wxMOD_NONE);
+        Settle(5);
+    }
+    wxTextEntry& name = Entry(IDC_DERIVED_CLASS_NAME);
+    EXPECT_EQ(name.GetValue(), "CA?12");
+    EXPECT_EQ(name.GetInsertionPoint(), 5);
+    EXPECT_EQ(Entry(IDC_HEADER_FILE_NAME).GetValue(), "A?12.h");
+}
+
+// The file dialog the user sees, cancelled once its title and filter are checked.
+class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage(), U("開く"));
+        EXPECT_EQ(dialog->GetWildcard(), "Resource files(*.rc)|*.rc");
+        return wxID_CANCEL;
+    }
+    wxString GetDefaultDescription() const override { return "the file dialog"; }
+};
+
+// The file dialog is titled as on a Japanese Windows when the program names no title.
+TEST_F(OnScreenTest, TheResourceScriptsFileDialogIsTitledInJapanese) {
+    MenuRecordingDialog& window = Show();
+    std::string chosen;
+    wxTEST_DIALOG(
+        EXPECT_FALSE(window.RunFileOpenDialog("Resource files(*.rc)", "*.rc", ".rc", chosen)),
+        ExpectFileDialog());
+}
+
+// The menu key opens the context menu on the focused control; a right click opens it at the
+// pointer.
+TEST_F(OnScreenTest, TheContextMenuOpensAtTheFocusedControlForTheMenuKey) {
+    MenuRecordingDialog& window = Show();
+    wxWindow& list = Control(IDC_TEMPLATE_LIST);
+    wxContextMenuEvent key(wxEVT_CONTEXT_MENU, IDC_TEMPLATE_LIST, wxDefaultPosition);
+    key.SetEventObject(&list);
+    list.GetEventHandler()->ProcessEvent(key);
+
+    const wxPoint pointer = window.ClientToScreen(wxPoint(30, 40));
+    wxContextMenuEvent click(wxEVT_CONTEXT_MENU, window.GetId(), pointer);
+    click.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(click);
+
+    ASSERT_EQ(window.menuPositions.size(), 2u);
+    EXPECT_TRUE(list.GetRect().Contains(window.menuPositions[0]))
+        << window.menuPositions[0].x << "," << window.menuPositions[0].y;
+    EXPECT_EQ(window.menuPositions[1], wxPoint(30, 40));
+}
+
+// The dialog cannot be resized: at any scale, all of it, title bar included, is on the
+// display (CTest runs this at GDK_SCALE=2 too, where it is as tall as a 1024-pixel screen).
+TEST_F(OnScreenTest, FitsTheDisplay) {
+    MenuRecordingDialog& window = Show();
+    const wxRect display = wxDisplay(&window).GetClientArea();
+    const wxRect outer = window.GetScreenRect();
+    EXPECT_TRUE(display.Contains(outer))
+        << outer.x << "," << outer.y << " " << outer.width << "x" << outer.height << " on "
+        << display.width << "x" << display.height;
+    for (int id : {IDC_GENERATE, IDOK}) {
+        EXPECT_TRUE(display.Contains(Control(id).GetScreenRect())) << id;
+    }
+}
+
+}  // namespace
+}  // namespace tavrin::shell
