@@ -9,6 +9,7 @@
 #include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -51,7 +52,9 @@ void tavrin::shell::testing::SaveScreenshot(wxWindow& window, const char* target
     wxInitAllImageHandlers();
     window.Show();
     window.Raise();
-    for (int i = 0; i < 30; ++i) {
+    // The window manager frames, places and activates the window a little after it appears.
+    auto* top = dynamic_cast<wxTopLevelWindow*>(&window);
+    for (int i = 0; i < 150 && (i < 30 || (top != nullptr && !top->IsActive())); ++i) {
         wxYield();
         wxMilliSleep(20);
     }
