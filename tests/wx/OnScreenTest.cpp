@@ -13,6 +13,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -158,9 +159,12 @@ protected:
     }
     // A click on the window's background, as a user starts: the window manager makes the
     // window the active one, which gets the keys and draws its focus.
-    void Activate(wxWindow& window) {
+    void Activate(wxTopLevelWindow& window) {
         m_keys.MouseMove(window.ClientToScreen(wxPoint(1, 1)));
         m_keys.MouseClick();
+        for (int i = 0; i < 150 && !window.IsActive(); ++i) {
+            Settle(1);
+        }
         Settle();
     }
     wxWindow& Control(int id) { return *m_window->FindWindow(id); }
@@ -187,9 +191,9 @@ protected:
 // itself (Alt shows the access keys) is drawn on a clean background, not over its old text,
 // which would turn it bold. Both run modally, as in the program.
 TEST_F(OnScreenTest, RepaintsItsBackground) {
-    MenuRecordingDialog& window = Show();
+    m_window = std::make_unique<MenuRecordingDialog>(nullptr, m_dialog);
+    MenuRecordingDialog& window = *m_window;
     testing::LetModalDialogsOpen letThemOpen;
-    window.Hide();
     window.CallAfter([&] {
         Settle(25);
         Activate(window);
