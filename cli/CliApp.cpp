@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/TerminalEncoding.h"
+#include "engine/Mbcs.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
@@ -154,11 +155,8 @@ bool IsYes(std::string_view answer) {
     if (first == std::string_view::npos) {
         return false;
     }
-    std::string word(answer.substr(first, last - first + 1));
-    for (char& c : word) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return word == "y" || word == "yes";
+    std::string_view word = answer.substr(first, last - first + 1);
+    return mbcs::EqualsIgnoringAsciiCase(word, "y") || mbcs::EqualsIgnoringAsciiCase(word, "yes");
 }
 
 class CliHost : public IGenerationHost {
@@ -254,16 +252,7 @@ GenerationRequest BuildRequest(const CTemplateTable& table, const GenerateOption
     GenerationRequest request;
     request.templateName = options.templateName;
     if (options.templateName) {
-        auto fill = [&](std::string_view keyword, std::string& field) {
-            if (const CTemplateKeyword* record =
-                    table.FindKeyword(*options.templateName, keyword)) {
-                field = record->value;
-            }
-        };
-        fill("$$SNAME$$", request.basicClassName);
-        fill("$$DNAME$$", request.derivedClassName);
-        fill("$$HFILE$$", request.headerFileName);
-        fill("$$CPPFILE$$", request.sourceFileName);
+        ApplyTemplateDefaults(table, *options.templateName, request);
     }
     if (options.derivedClassName) {
         request.derivedClassName = *options.derivedClassName;

@@ -1,13 +1,12 @@
 #include "engine/GenerationCommand.h"
 
+#include "engine/Keywords.h"
 #include "engine/Mbcs.h"
 #include "platform/NativePath.h"
 
 namespace tavrin {
 
 namespace {
-
-constexpr std::string_view kDialogIdKeyword = "$$DDID$$";
 
 bool EndsWithSeparator(std::string_view folder) {
     // Character by character: a folder ending in a double-byte character whose trail byte
@@ -55,7 +54,7 @@ bool CGenerationCommand::ValidateRequest(const GenerationRequest& request) {
         failed = IDS_NO_HEADER_FILE_NAME;
     } else if (request.sourceFileName.empty()) {
         failed = IDS_NO_SOURCE_FILE_NAME;
-    } else if (m_table.FindKeyword(*request.templateName, kDialogIdKeyword) != nullptr &&
+    } else if (NeedsDialogResourceId(m_table, *request.templateName) &&
                request.dialogResourceId.empty()) {
         failed = IDS_NO_DIALOG_RESOURCE_ID;
     }
@@ -80,11 +79,11 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
         set.AddKeyword(keyword.keyword, keyword.value);
     }
     // Only keywords the template declares take the dialog's values; the others have no entry.
-    set.SetKeywordValue("$$SNAME$$", request.basicClassName);
-    set.SetKeywordValue("$$DNAME$$", request.derivedClassName);
-    set.SetKeywordValue("$$HFILE$$", request.headerFileName);
-    set.SetKeywordValue("$$CPPFILE$$", request.sourceFileName);
-    set.SetKeywordValue(kDialogIdKeyword, request.dialogResourceId);
+    set.SetKeywordValue(keywords::kBasicClassName, request.basicClassName);
+    set.SetKeywordValue(keywords::kDerivedClassName, request.derivedClassName);
+    set.SetKeywordValue(keywords::kHeaderFileName, request.headerFileName);
+    set.SetKeywordValue(keywords::kSourceFileName, request.sourceFileName);
+    set.SetKeywordValue(keywords::kDialogResourceId, request.dialogResourceId);
 
     if (!m_host.FileExists(entry->headerTemplate)) {
         m_host.ShowMessage({IDS_HEADER_TEMPLATE_MISSING, {entry->headerTemplate}});

@@ -5,22 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/GenerationRequest.h"
 #include "engine/StringTable.h"
 #include "engine/SubstitutionSet.h"
 #include "engine/TemplateTable.h"
 
 namespace tavrin {
-
-// One generation request, as the user entered it. All texts are code page 932.
-struct GenerationRequest {
-    std::optional<std::string> templateName;  // the selected template; none when nothing is
-    std::string basicClassName;
-    std::string derivedClassName;
-    std::string headerFileName;
-    std::string sourceFileName;
-    std::string outputFolder;  // may be empty: the current directory
-    std::string dialogResourceId;
-};
 
 // A message of the string table with the values to insert into its "%s".
 struct Message {

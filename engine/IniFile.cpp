@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/Mbcs.h"
+#include "engine/TextLines.h"
 #include "platform/FileStatus.h"
 #include "platform/TextFile.h"
 
@@ -12,46 +13,6 @@ namespace tavrin {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-
-// Text-mode content cut at line feeds, without them. A line feed is never a trail byte, so a
-// plain byte search is safe. A final line feed does not open an empty last line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        if (end == npos) {
-            end = text.size();
-        }
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    return lines;
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Compares character by character so that only single-byte letters are folded; the trail
-// byte of a double-byte character must match exactly.
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t pos = 0; pos < a.size();) {
-        const std::size_t length = mbcs::CharLength(a, pos);
-        if (mbcs::CharLength(b, pos) != length) {
-            return false;
-        }
-        if (length == 2 ? a.substr(pos, 2) != b.substr(pos, 2)
-                        : LowerAscii(a[pos]) != LowerAscii(b[pos])) {
-            return false;
-        }
-        pos += length;
-    }
-    return true;
-}
 
 bool IsComment(std::string_view line) {
     std::string_view trimmed = mbcs::TrimWhiteSpaceLeft(line);
@@ -88,7 +49,7 @@ std::optional<SectionBody> FindSection(const std::vector<std::string_view>& line
     section = mbcs::TrimWhiteSpace(section);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         std::optional<std::string_view> name = SectionName(lines[index]);
-        if (!name || !EqualsIgnoringAsciiCase(*name, section)) {
+        if (!name || !mbcs::EqualsIgnoringAsciiCase(*name, section)) {
             continue;
         }
         SectionBody body{index + 1, index + 1};
@@ -107,7 +68,8 @@ std::size_t FindKey(const std::vector<std::string_view>& lines, SectionBody body
     for (std::size_t index = body.begin; index < body.end; ++index) {
         std::size_t separator = KeySeparator(lines[index]);
         if (separator != npos &&
-            EqualsIgnoringAsciiCase(mbcs::TrimWhiteSpace(lines[index].substr(0, separator)), key)) {
+            mbcs::EqualsIgnoringAsciiCase(mbcs::TrimWhiteSpace(lines[index].substr(0, separator)),
+                                          key)) {
             return index;
         }
     }
@@ -149,7 +111,7 @@ bool ReadIniSection(std::string_view path, std::string_view section,
     if (!platform::ReadTextFile(path, text)) {
         return false;
     }
-    const std::vector<std::string_view> fileLines = SplitLines(text);
+    const std::vector<std::string_view> fileLines = SplitLines(text, LineFeeds::kDrop);
     std::optional<SectionBody> body = FindSection(fileLines, section);
     if (!body) {
         return false;
@@ -169,7 +131,7 @@ std::string ReadIniString(std::string_view path, std::string_view section, std::
     if (!platform::ReadTextFile(path, text)) {
         return std::string(defaultValue);
     }
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::vector<std::string_view> lines = SplitLines(text, LineFeeds::kDrop);
     std::optional<SectionBody> body = FindSection(lines, section);
     std::size_t index = body ? FindKey(lines, *body, key) : npos;
     if (index == npos) {
@@ -194,7 +156,7 @@ bool WriteIniString(std::string_view path, std::string_view section, std::string
         return false;
     }
 
-    std::vector<std::string_view> lines = SplitLines(text);
+    std::vector<std::string_view> lines = SplitLines(text, LineFeeds::kDrop);
     std::string changed;  // owns a rewritten line or a new section, as `lines` only views
     std::optional<SectionBody> body = FindSection(lines, section);
     const std::string newKeyLine =

@@ -19,6 +19,25 @@ bool EndsWithChar(std::string_view text, char c) {
     return last != std::string_view::npos && last + 1 == text.size() && text[last] == c;
 }
 
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+    if (prefix.size() > text.size()) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < prefix.size();) {
+        const std::size_t length = CharLength(prefix, pos);
+        if (length == 2 ? text.substr(pos, 2) != prefix.substr(pos, 2)
+                        : ToLowerAscii(text[pos]) != ToLowerAscii(prefix[pos])) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && StartsWithIgnoringAsciiCase(a, b);
+}
+
 bool HasHighBytes(std::string_view text) {
     for (char c : text) {
         if (static_cast<unsigned char>(c) >= 0x80) {

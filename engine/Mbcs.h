@@ -37,6 +37,15 @@ std::size_t FindChar(std::string_view text, char c, std::size_t from = 0);
 // character `c`.
 bool EndsWithChar(std::string_view text, char c);
 
+// Comparisons that ignore the case of ASCII letters only. A double-byte character compares
+// exactly: its trail byte may look like a letter, and folding it would turn it into another
+// character.
+inline constexpr char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+
 // True when any byte is 0x80 or above, that is, when the text is not plain ASCII.
 bool HasHighBytes(std::string_view text);
 

@@ -6,6 +6,7 @@
 
 #include "engine/Mbcs.h"
 #include "engine/PatternMatcher.h"
+#include "engine/TextLines.h"
 #include "platform/CodePage.h"
 #include "platform/TextFile.h"
 
@@ -44,16 +45,10 @@ bool CResourceScanner::Scan(std::string_view path) {
     }
     const std::string text = platform::DecodeTextMode(ToCodePage932(std::move(bytes)));
 
-    for (std::size_t begin = 0; begin < text.size();) {
-        std::size_t end = text.find('\n', begin);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
+    for (std::string_view line : SplitLines(text, LineFeeds::kDrop)) {
         // A zero byte ends the line as far as the test is concerned, which is why a UTF-16
         // script without a byte order mark yields nothing.
-        std::string_view line = std::string_view(text).substr(begin, end - begin);
         line = line.substr(0, line.find('\0'));
-        begin = end + 1;
 
         if (!IsMatch(line, kDialogDeclaration)) {
             continue;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/Mbcs.h"
+#include "engine/TextLines.h"
 #include "platform/Com.h"
 #include "platform/Guid.h"
 #include "platform/TextFile.h"
@@ -287,12 +288,8 @@ bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_vie
     // Lines are expanded whole, however long, with their line feed; NUL bytes are data.
     std::string expanded;
     expanded.reserve(text.size() + text.size() / 4);
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        std::size_t end = rest.find('\n');
-        std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
-        expanded.append(ExpandLine(rest.substr(0, length)));
-        rest.remove_prefix(length);
+    for (std::string_view line : SplitLines(text, LineFeeds::kKeep)) {
+        expanded.append(ExpandLine(line));
     }
     return platform::WriteTextFile(outputPath, expanded);
 }

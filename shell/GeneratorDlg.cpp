@@ -53,36 +53,6 @@ constexpr std::array<KeyedField, 4> kSettings = {{
     {"DialogResourceId", &CGeneratorDlg::m_strDialogResourceId},
 }};
 
-// The template's defaults and the fields they fill when a template is selected.
-constexpr std::array<KeyedField, 4> kTemplateDefaults = {{
-    {"$$SNAME$$", &CGeneratorDlg::m_strBasicClassName},
-    {"$$DNAME$$", &CGeneratorDlg::m_strDerivedClassName},
-    {"$$HFILE$$", &CGeneratorDlg::m_strHeaderFileName},
-    {"$$CPPFILE$$", &CGeneratorDlg::m_strSourceFileName},
-}};
-
-constexpr char FoldAsciiCase(char c) {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-// True when `entry` begins with `prefix`, ignoring the case of ASCII letters. A double-byte
-// character compares exactly: its trail byte may look like a letter, and folding it would
-// turn it into another character.
-bool StartsWithIgnoringCase(std::string_view entry, std::string_view prefix) {
-    if (prefix.size() > entry.size()) {
-        return false;
-    }
-    for (std::size_t pos = 0; pos < prefix.size();) {
-        std::size_t length = mbcs::CharLength(prefix, pos);
-        if (length == 2 ? entry.compare(pos, 2, prefix.substr(pos, 2)) != 0
-                        : FoldAsciiCase(entry[pos]) != FoldAsciiCase(prefix[pos])) {
-            return false;
-        }
-        pos += length;
-    }
-    return true;
-}
-
 }  // namespace
 
 void CGeneratorDlg::OnInitDialog() {
@@ -114,13 +84,12 @@ void CGeneratorDlg::OnSelchangeTemplateList() {
     // Read first, so that what the user typed into a box the template has no default for is
     // not replaced by an older field value when the fields are written back.
     UpdateData(true);
-    for (const KeyedField& value : kTemplateDefaults) {
-        // A default that is there but empty still empties its field.
-        if (const CTemplateKeyword* record =
-                m_templateTable.FindKeyword(*templateName, value.key)) {
-            this->*value.field = record->value;
-        }
-    }
+    GenerationRequest request = Request();
+    ApplyTemplateDefaults(m_templateTable, *templateName, request);
+    m_strBasicClassName = request.basicClassName;
+    m_strDerivedClassName = request.derivedClassName;
+    m_strHeaderFileName = request.headerFileName;
+    m_strSourceFileName = request.sourceFileName;
     // The template's file names stand even when it supplies a derived class name: writing
     // the fields does not derive them anew.
     UpdateData(false);
@@ -129,7 +98,7 @@ void CGeneratorDlg::OnSelchangeTemplateList() {
 
 void CGeneratorDlg::EnableResourceControls() {
     std::optional<std::string> templateName = SelectedTemplate();
-    bool enable = templateName && m_templateTable.FindKeyword(*templateName, "$$DDID$$") != nullptr;
+    bool enable = templateName && NeedsDialogResourceId(m_templateTable, *templateName);
     // Disabled controls keep their text; it is still persisted and handed to the command.
     for (int controlId : kResourceControls) {
         m_window->EnableControl(controlId, enable);
@@ -187,12 +156,8 @@ void CGeneratorDlg::OnChangeDerivedClassName() {
 
 void CGeneratorDlg::OnGenerate() {
     UpdateData(true);
-    GenerationRequest request{
-        SelectedTemplate(),  m_strBasicClassName, m_strDerivedClassName, m_strHeaderFileName,
-        m_strSourceFileName, m_strOutputFolder,   m_strDialogResourceId,
-    };
     CGenerationCommand command(m_templateTable, *this);
-    command.OnGenerate(request);
+    command.OnGenerate(Request());
     // The paths are worked out only once the request has passed its checks (the header file
     // name is then never empty); a run that stopped earlier keeps the previous run's paths.
     if (!command.HeaderPath().empty()) {
@@ -235,8 +200,8 @@ void CGeneratorDlg::UpdateData(bool saveAndValidate) {
     int count = m_window->ComboGetCount(IDC_DIALOG_RESOURCE_ID);
     int match = -1;
     for (int i = 0; i < count && match < 0; ++i) {
-        if (StartsWithIgnoringCase(m_window->ComboGetText(IDC_DIALOG_RESOURCE_ID, i),
-                                   m_strDialogResourceId)) {
+        if (mbcs::StartsWithIgnoringAsciiCase(m_window->ComboGetText(IDC_DIALOG_RESOURCE_ID, i),
+                                              m_strDialogResourceId)) {
             match = i;
         }
     }
@@ -274,6 +239,11 @@ void CGeneratorDlg::ShowMessage(const Message& message) {
 bool CGeneratorDlg::AskOverwrite(const Message& question) {
     // Only an explicit No declines, as with the Windows message box.
     return m_window->ShowMessageBox(question.Text(), MB_YESNO_EXCLAMATION) != IDNO;
+}
+
+GenerationRequest CGeneratorDlg::Request() {
+    return {SelectedTemplate(),  m_strBasicClassName, m_strDerivedClassName, m_strHeaderFileName,
+            m_strSourceFileName, m_strOutputFolder,   m_strDialogResourceId};
 }
 
 std::optional<std::string> CGeneratorDlg::SelectedTemplate() {

@@ -70,6 +70,8 @@ public:
 private:
     // The selected template's name, or nothing.
     std::optional<std::string> SelectedTemplate();
+    // The fields as a request for the selected template.
+    GenerationRequest Request();
 
     IDialogWindow* m_window = nullptr;
     bool m_notificationsLocked = false;

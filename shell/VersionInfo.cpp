@@ -3,29 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/Mbcs.h"
 #include "platform/UserLanguage.h"
 
 namespace tavrin::shell {
 
 namespace {
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 template <typename Map>
 auto FindIgnoringCase(const Map& map, std::string_view name) {
     for (auto it = map.begin(); it != map.end(); ++it) {
-        if (EqualIgnoringCase(it->first, name)) {
+        if (mbcs::EqualsIgnoringAsciiCase(it->first, name)) {
             return it;
         }
     }
@@ -37,7 +25,7 @@ auto FindIgnoringCase(const Map& map, std::string_view name) {
 bool QueryVersionString(const platform::VersionResource& resource, std::string_view subBlock,
                         std::string& value) {
     constexpr std::string_view kRoot = "\\StringFileInfo\\";
-    if (!EqualIgnoringCase(subBlock.substr(0, kRoot.size()), kRoot)) {
+    if (!mbcs::EqualsIgnoringAsciiCase(subBlock.substr(0, kRoot.size()), kRoot)) {
         return false;
     }
     std::string_view path = subBlock.substr(std::min(kRoot.size(), subBlock.size()));

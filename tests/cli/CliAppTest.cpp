@@ -10,6 +10,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/CurrentDirectory.h"
+#include "support/CurrentDirectoryScope.h"
 #include "support/TempDir.h"
 
 namespace tavrin::cli {
@@ -105,7 +106,7 @@ TEST(CliApp, TakesOnlyYesOnTheTerminalForAnOverwrite) {
     testing::TempDir dir;
     std::filesystem::copy(TAVRIN_FIXTURES_DIR "/cli/table", dir.Path(),
                           std::filesystem::copy_options::recursive);
-    const std::string before = platform::CurrentDirectory();
+    const tavrin::testing::CurrentDirectoryScope backHere(platform::CurrentDirectory());
     dir.Write("MyView.h", "old");
     const std::vector<std::string> generate =
         Cp932({"-C", dir.Path(), "generate", "-t", "ビュー", "-o", ""});
@@ -121,7 +122,6 @@ TEST(CliApp, TakesOnlyYesOnTheTerminalForAnOverwrite) {
         EXPECT_EQ(dir.Read("MyView.h") == "old", !yes);
         EXPECT_EQ(out.str(), yes ? "MyView.h\nMyView.cpp\n" : "");
     }
-    platform::ChangeCurrentDirectory(before);
 }
 
 }  // namespace

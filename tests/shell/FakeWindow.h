@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/CurrentDirectory.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
 #include "shell/ResourceIds.h"
+#include "support/CurrentDirectoryScope.h"
 
 namespace tavrin::shell::testing {
 
@@ -101,21 +101,6 @@ public:
 
 private:
     CGeneratorDlg& m_dialog;
-};
-
-// Runs a test inside `path` and goes back where it was afterwards.
-class CurrentDirectoryScope {
-public:
-    explicit CurrentDirectoryScope(const std::string& path)
-        : m_previous(platform::CurrentDirectory()) {
-        platform::ChangeCurrentDirectory(path);
-    }
-    ~CurrentDirectoryScope() { platform::ChangeCurrentDirectory(m_previous); }
-    CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
-    CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
-
-private:
-    std::string m_previous;
 };
 
 }  // namespace tavrin::shell::testing

@@ -16,7 +16,7 @@ using testing::FakeWindow;
 // reads what was typed since the last exchange; the derived class name is never stored.
 TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
     tavrin::testing::TempDir dir;
-    testing::CurrentDirectoryScope inDir(dir.Path());
+    tavrin::testing::CurrentDirectoryScope inDir(dir.Path());
     const std::string settings = dir.Path() + "/" + platform::AccountUserName() + ".cfg";
     auto stored = [&](std::string_view key) {
         return ReadIniString(settings, "TavrinDlg", key, "<missing>");

@@ -10,8 +10,8 @@
 namespace tavrin::shell {
 namespace {
 
+using tavrin::testing::CurrentDirectoryScope;
 using tavrin::testing::TempDir;
-using testing::CurrentDirectoryScope;
 using ::testing::ElementsAre;
 using testing::FakeWindow;
 
