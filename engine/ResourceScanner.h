@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +15,6 @@ public:
     // Empties the list and reads the script at `path`. True when at least one ID was found.
     bool Scan(std::string_view path);
 
-    int GetCount() const { return static_cast<int>(ids.size()); }
-    // `index` from 0 to GetCount() - 1.
-    const std::string& GetAt(int index) const { return ids[static_cast<std::size_t>(index)]; }
     // The IDs in file order; an ID declared twice is listed twice.
     const std::vector<std::string>& GetIds() const { return ids; }
 

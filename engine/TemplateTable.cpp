@@ -13,15 +13,71 @@ namespace tavrin {
 
 namespace {
 
-// The first two fields of a value. Commas are skipped as a tokenizer skips delimiters, so an
-// empty field can never stand before a non-empty one, and a third field is ignored.
+// A line of a section cut at its first "=", both sides trimmed of white space.
+struct KeyValue {
+    std::string key;
+    std::string value;
+};
+
+// Removes white space, then double quotes, from the start, then white space, then double
+// quotes, from the end. Quotes thus protect blanks inside them.
+std::string TrimValue(std::string_view text) {
+    // A double quote is never a trail byte, so stripping quotes byte by byte is safe.
+    std::string_view rest = mbcs::TrimWhiteSpaceLeft(text);
+    rest.remove_prefix(std::min(rest.find_first_not_of('"'), rest.size()));
+    rest = mbcs::TrimWhiteSpaceRight(rest);
+    std::size_t last = rest.find_last_not_of('"');
+    return std::string(rest.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+// The first two fields of a value, each trimmed by TrimValue. Commas are skipped as a
+// tokenizer skips delimiters, so an empty field can never stand before a non-empty one, and
+// a third field is ignored.
 std::pair<std::string, std::string> CutFields(std::string_view value) {
     mbcs::Tokenizer fields(value, ',');
-    std::string first(fields.Next().value_or(std::string_view()));
-    std::string second(fields.Next().value_or(std::string_view()));
-    CTemplateTable::TrimValue(first);
-    CTemplateTable::TrimValue(second);
+    std::string first = TrimValue(fields.Next().value_or(std::string_view()));
+    std::string second = TrimValue(fields.Next().value_or(std::string_view()));
     return {std::move(first), std::move(second)};
+}
+
+// The lines of `section` of the table at `path` that have a non-empty key; empty when there
+// is none.
+std::vector<KeyValue> ReadSection(std::string_view path, std::string_view section) {
+    std::vector<KeyValue> lines;
+    std::vector<std::string> texts;
+    if (!ReadIniSection(path, section, texts)) {
+        return lines;
+    }
+    for (std::string_view text : texts) {
+        std::size_t separator = mbcs::FindChar(text, '=');
+        std::string_view key = mbcs::TrimWhiteSpace(text.substr(0, separator));
+        std::string_view value = separator == std::string_view::npos
+                                     ? std::string_view()
+                                     : mbcs::TrimWhiteSpace(text.substr(separator + 1));
+        if (!key.empty()) {
+            lines.push_back({std::string(key), std::string(value)});
+        }
+    }
+    return lines;
+}
+
+// The keyword as the key stands (quotes and all), with its description and value.
+CTemplateKeyword ParseKeywordLine(const KeyValue& line) {
+    CTemplateKeyword record;
+    record.keyword = line.key;
+    std::tie(record.firstField, record.value) = CutFields(line.value);
+    return record;
+}
+
+// The entry of one "Template" line, with the keywords of its section.
+CTemplateEntry ParseTemplateLine(std::string_view path, const KeyValue& line) {
+    CTemplateEntry entry;
+    entry.name = TrimValue(line.key);
+    std::tie(entry.headerTemplate, entry.sourceTemplate) = CutFields(line.value);
+    for (const KeyValue& keywordLine : ReadSection(path, entry.name)) {
+        entry.keywords.push_back(ParseKeywordLine(keywordLine));
+    }
+    return entry;
 }
 
 }  // namespace
@@ -32,12 +88,8 @@ void CTemplateTable::SetFileName(std::string_view path) {
 
 bool CTemplateTable::Load() {
     entries.clear();
-    std::vector<KeyValue> lines;
-    if (!ReadSection("Template", lines)) {
-        return false;
-    }
-    for (const KeyValue& line : lines) {
-        CTemplateEntry entry = ParseTemplateLine(line);
+    for (const KeyValue& line : ReadSection(fileName, "Template")) {
+        CTemplateEntry entry = ParseTemplateLine(fileName, line);
         if (!entry.keywords.empty()) {
             entries.push_back(std::move(entry));
         }
@@ -75,55 +127,6 @@ const CTemplateKeyword* CTemplateTable::FindKeyword(std::string_view templateNam
         }
     }
     return nullptr;
-}
-
-CTemplateKeyword CTemplateTable::ParseKeywordLine(const KeyValue& line) {
-    CTemplateKeyword record;
-    record.keyword = line.key;
-    std::tie(record.firstField, record.value) = CutFields(line.value);
-    return record;
-}
-
-void CTemplateTable::TrimValue(std::string& text) {
-    // A double quote is never a trail byte, so stripping quotes byte by byte is safe.
-    std::string_view rest = mbcs::TrimWhiteSpaceLeft(text);
-    rest.remove_prefix(std::min(rest.find_first_not_of('"'), rest.size()));
-    rest = mbcs::TrimWhiteSpaceRight(rest);
-    std::size_t last = rest.find_last_not_of('"');
-    rest = rest.substr(0, last == std::string_view::npos ? 0 : last + 1);
-    text = std::string(rest);
-}
-
-bool CTemplateTable::ReadSection(std::string_view section, std::vector<KeyValue>& lines) const {
-    lines.clear();
-    std::vector<std::string> texts;
-    if (!ReadIniSection(fileName, section, texts)) {
-        return false;
-    }
-    for (std::string_view text : texts) {
-        std::size_t separator = mbcs::FindChar(text, '=');
-        std::string_view key = mbcs::TrimWhiteSpace(text.substr(0, separator));
-        std::string_view value = separator == std::string_view::npos
-                                     ? std::string_view()
-                                     : mbcs::TrimWhiteSpace(text.substr(separator + 1));
-        if (!key.empty()) {
-            lines.push_back({std::string(key), std::string(value)});
-        }
-    }
-    return !lines.empty();
-}
-
-CTemplateEntry CTemplateTable::ParseTemplateLine(const KeyValue& line) const {
-    CTemplateEntry entry;
-    entry.name = line.key;
-    std::tie(entry.headerTemplate, entry.sourceTemplate) = CutFields(line.value);
-    TrimValue(entry.name);
-    std::vector<KeyValue> keywordLines;
-    ReadSection(entry.name, keywordLines);
-    for (const KeyValue& keywordLine : keywordLines) {
-        entry.keywords.push_back(ParseKeywordLine(keywordLine));
-    }
-    return entry;
 }
 
 }  // namespace tavrin

@@ -16,7 +16,7 @@ namespace tavrin {
 // One keyword line of a template's section.
 struct CTemplateKeyword {
     std::string keyword;     // never empty; quotes around it belong to it
-    std::string firstField;  // kept with the keyword; nothing reads it
+    std::string firstField;  // its description; tavrin-cli's show lists it
     std::string value;       // empty when the line has fewer than two fields
 };
 
@@ -30,12 +30,6 @@ struct CTemplateEntry {
 
 class CTemplateTable {
 public:
-    // A line of a section cut at its first "=", both sides trimmed of white space.
-    struct KeyValue {
-        std::string key;
-        std::string value;
-    };
-
     // Stores the path of the table file; reads nothing.
     void SetFileName(std::string_view path);
 
@@ -53,21 +47,7 @@ public:
     const CTemplateKeyword* FindKeyword(std::string_view templateName,
                                         std::string_view keyword) const;
 
-    // The keyword as the key stands (quotes and all); its first and second comma-separated
-    // field of the value, each trimmed by TrimValue.
-    static CTemplateKeyword ParseKeywordLine(const KeyValue& line);
-
-    // Removes white space, then double quotes, from the start, then white space, then double
-    // quotes, from the end. Quotes thus protect blanks inside them.
-    static void TrimValue(std::string& text);
-
 private:
-    // The lines of `section` that have a non-empty key. False when there is none.
-    bool ReadSection(std::string_view section, std::vector<KeyValue>& lines) const;
-
-    // The entry of one "Template" line, with the keywords of its section.
-    CTemplateEntry ParseTemplateLine(const KeyValue& line) const;
-
     std::vector<CTemplateEntry> entries;
     std::string fileName;
 };

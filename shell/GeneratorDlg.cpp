@@ -158,12 +158,6 @@ void CGeneratorDlg::OnGenerate() {
     UpdateData(true);
     CGenerationCommand command(m_templateTable, *this);
     command.OnGenerate(Request());
-    // The paths are worked out only once the request has passed its checks (the header file
-    // name is then never empty); a run that stopped earlier keeps the previous run's paths.
-    if (!command.HeaderPath().empty()) {
-        m_strHeaderPath = command.HeaderPath();
-        m_strSourcePath = command.SourcePath();
-    }
 }
 
 void CGeneratorDlg::OnSysCommand(int commandId) {

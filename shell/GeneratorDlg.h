@@ -62,8 +62,6 @@ public:
     std::string m_strOutputFolder;
     std::string m_strResourceFile;
     std::string m_strDialogResourceId;
-    std::string m_strHeaderPath;
-    std::string m_strSourcePath;
 
     CTemplateTable m_templateTable;
 

@@ -67,8 +67,6 @@ public:
     // OpenErrorMessage of it.
     int OnLinkClicked(platform::IUrlOpener& opener);
 
-    void MarkOpened(bool opened) { m_bOpened = opened; }
-    bool IsHovering() const { return m_bHover; }
     bool WasOpened() const { return m_bOpened; }
 
     // The text colour: hovering wins over opened, which wins over normal.
