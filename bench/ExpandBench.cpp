@@ -11,11 +11,11 @@
 #include "TemplateCorpus.h"
 #include "engine/SubstitutionSet.h"
 #include "platform/TextFile.h"
+#include "support/PerPassSubstitutionSet.h"
 
 namespace {
 
 using tavrin::CSubstitutionSet;
-using Reuse = CSubstitutionSet::PatternReuse;
 
 constexpr int kLines = 20000;
 
@@ -25,20 +25,19 @@ std::string WriteCorpus() {
     return path;
 }
 
-void ExpandFile(benchmark::State& state, Reuse reuse) {
+template <typename Set>
+void ExpandFile(benchmark::State& state) {
     static const std::string input = WriteCorpus();
     const std::string output = input + ".out";
     for (auto _ : state) {
-        CSubstitutionSet set;
-        set.SetPatternReuse(reuse);
+        Set set;
         for (const auto& [keyword, value] : tavrin::bench::CorpusKeywords()) {
             set.AddKeyword(keyword, value);
         }
-        set.BeginGeneration();
+        const CSubstitutionSet::Generation generation(set);
         if (!set.ExpandFile(input, output)) {
             state.SkipWithError("expansion failed");
         }
-        set.EndGeneration();
     }
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(std::filesystem::file_size(input)));
@@ -46,10 +45,10 @@ void ExpandFile(benchmark::State& state, Reuse reuse) {
 }
 
 void CompilePerPass(benchmark::State& state) {
-    ExpandFile(state, Reuse::PerPass);
+    ExpandFile<tavrin::testing::CPerPassSubstitutionSet>(state);
 }
 void ReusePerGeneration(benchmark::State& state) {
-    ExpandFile(state, Reuse::PerGeneration);
+    ExpandFile<CSubstitutionSet>(state);
 }
 
 BENCHMARK(CompilePerPass)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include "engine/Keywords.h"
 #include "engine/Mbcs.h"
+#include "engine/SubstitutionSet.h"
 #include "platform/NativePath.h"
 
 namespace tavrin {
@@ -17,17 +18,30 @@ bool EndsWithSeparator(std::string_view folder) {
     return platform::kNativeSeparator == '/' && !folder.empty() && folder.back() == '/';
 }
 
+// Expands the template's header, then its source; shows the message of a failure.
+GenerationOutcome WriteFiles(IGenerationHost& host, CSubstitutionSet& set,
+                             const CTemplateEntry& entry, const GenerationRequest& request,
+                             const std::string& headerPath, const std::string& sourcePath) {
+    const CSubstitutionSet::Generation generation(set);
+    if (!set.ExpandFile(entry.headerTemplate, headerPath)) {
+        host.ShowMessage({IDS_HEADER_GENERATION_FAILED, {request.headerFileName}});
+        return GenerationOutcome::kHeaderFailed;
+    }
+    if (!set.ExpandFile(entry.sourceTemplate, sourcePath)) {
+        host.ShowMessage({IDS_SOURCE_GENERATION_FAILED, {request.sourceFileName}});
+        return GenerationOutcome::kSourceFailed;
+    }
+    return GenerationOutcome::kWritten;
+}
+
 }  // namespace
 
 std::string Message::Text() const {
-    switch (inserts.size()) {
-        case 0:
-            return LoadText(id);
-        case 1:
-            return FormatString(id, {inserts[0]});
-        default:
-            return FormatString(id, {inserts[0], inserts[1]});
+    if (inserts.empty()) {
+        return LoadText(id);
     }
+    const std::vector<std::string_view> views(inserts.begin(), inserts.end());
+    return FormatString(id, views);
 }
 
 std::string CGenerationCommand::JoinPath(std::string_view folder, std::string_view name) {
@@ -102,28 +116,7 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
         }
     }
 
-    set.BeginGeneration();
-    bool written = GenerateFiles(set, *entry, request);
-    set.EndGeneration();
-    if (written) {
-        return GenerationOutcome::kWritten;
-    }
-    return m_headerWritten ? GenerationOutcome::kSourceFailed : GenerationOutcome::kHeaderFailed;
-}
-
-bool CGenerationCommand::GenerateFiles(CSubstitutionSet& set, const CTemplateEntry& entry,
-                                       const GenerationRequest& request) {
-    m_headerWritten = false;
-    if (!set.ExpandFile(entry.headerTemplate, m_strHeaderPath)) {
-        m_host.ShowMessage({IDS_HEADER_GENERATION_FAILED, {request.headerFileName}});
-        return false;
-    }
-    m_headerWritten = true;
-    if (!set.ExpandFile(entry.sourceTemplate, m_strSourcePath)) {
-        m_host.ShowMessage({IDS_SOURCE_GENERATION_FAILED, {request.sourceFileName}});
-        return false;
-    }
-    return true;
+    return WriteFiles(m_host, set, *entry, request, m_strHeaderPath, m_strSourcePath);
 }
 
 }  // namespace tavrin

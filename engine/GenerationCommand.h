@@ -1,13 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/GenerationRequest.h"
 #include "engine/StringTable.h"
-#include "engine/SubstitutionSet.h"
 #include "engine/TemplateTable.h"
 
 namespace tavrin {
@@ -17,7 +15,8 @@ struct Message {
     int id = 0;
     std::vector<std::string> inserts;
 
-    // The text as the user sees it, in code page 932.
+    // The text as the user sees it, in code page 932: the string itself when there is nothing
+    // to insert, otherwise the string with every insert in its "%s".
     std::string Text() const;
 };
 
@@ -56,17 +55,10 @@ public:
     CGenerationCommand(const CTemplateTable& table, IGenerationHost& host)
         : m_table(table), m_host(host) {}
 
-    // Checks the request in a fixed order and shows the message of the first failed check
-    // only. A value holding only blanks counts as given.
-    bool ValidateRequest(const GenerationRequest& request);
-
-    // The whole command.
+    // The whole command. The request is checked in a fixed order and only the message of the
+    // first failed check is shown; a value holding only blanks counts as given. The header is
+    // written first, and the source is not attempted when the header fails.
     GenerationOutcome OnGenerate(const GenerationRequest& request);
-
-    // Writes the header, then the source; shows the message of a failure. The source is not
-    // attempted when the header fails.
-    bool GenerateFiles(CSubstitutionSet& set, const CTemplateEntry& entry,
-                       const GenerationRequest& request);
 
     // Joins a folder and a file name with exactly one separator ("\" on Windows, "/" on
     // POSIX). A folder that already ends in a separator gets none added; an empty folder
@@ -78,11 +70,12 @@ public:
     const std::string& SourcePath() const { return m_strSourcePath; }
 
 private:
+    bool ValidateRequest(const GenerationRequest& request);
+
     const CTemplateTable& m_table;
     IGenerationHost& m_host;
     std::string m_strHeaderPath;
     std::string m_strSourcePath;
-    bool m_headerWritten = false;
 };
 
 }  // namespace tavrin

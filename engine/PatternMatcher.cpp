@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #define PCRE2_CODE_UNIT_WIDTH 0
 #include <pcre2.h>
@@ -315,9 +316,13 @@ const char* CompiledPattern::MatchEnd(int index) const {
     return span.matched ? m_impl->subjectBegin + span.end : nullptr;
 }
 
-CompiledPattern* CompilePattern(std::string_view patternText, bool forRepeatedUse) {
+void CompiledPatternDeleter::operator()(CompiledPattern* pattern) const noexcept {
+    delete pattern;
+}
+
+CompiledPatternPtr CompilePattern(std::string_view patternText, bool forRepeatedUse) {
     std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, forRepeatedUse, nullptr);
-    return impl ? new CompiledPattern(std::move(impl)) : nullptr;
+    return CompiledPatternPtr(impl ? new CompiledPattern(std::move(impl)) : nullptr);
 }
 
 int BMatch(std::string_view patternText, const char* subjectBegin, const char* subjectEnd,
@@ -330,7 +335,8 @@ int BMatch(std::string_view patternText, const char* subjectBegin, const char* s
         if (!impl) {
             return 0;
         }
-        *handle = new CompiledPattern(std::move(impl));
+        // The handle owns it from here until BRegfree.
+        *handle = CompiledPatternPtr(new CompiledPattern(std::move(impl))).release();
     }
     CompiledPattern::Impl& impl = *(*handle)->m_impl;
     const std::size_t size = subjectBegin != nullptr && subjectEnd > subjectBegin
@@ -342,7 +348,7 @@ int BMatch(std::string_view patternText, const char* subjectBegin, const char* s
 }
 
 void BRegfree(CompiledPattern* handle) {
-    delete handle;
+    CompiledPatternPtr released(handle);
 }
 
 SubjectSearch::SubjectSearch(const CompiledPattern& pattern, std::string_view subject)
@@ -360,39 +366,9 @@ MatchSpan SubjectSearch::Group(int index) const {
     return m_impl->state.Group(index);
 }
 
-CPatternMatcher::CPatternMatcher(int slotCount)
-    : m_slots(static_cast<std::size_t>(std::max(slotCount, 0)), nullptr) {}
-
-CPatternMatcher::~CPatternMatcher() {
-    for (CompiledPattern* slot : m_slots) {
-        if (slot != nullptr) {
-            BRegfree(slot);
-        }
-    }
-}
-
-CompiledPattern* CPatternMatcher::GetCompiled(std::string_view patternText) {
-    static constexpr char kSpace[] = " ";
-    for (CompiledPattern*& slot : m_slots) {
-        if (slot == nullptr) {
-            BMatch(patternText, kSpace, kSpace + 1, &slot);
-            return slot;
-        }
-        if (slot->PatternText() == patternText) {
-            return slot;
-        }
-    }
-    return nullptr;
-}
-
 bool IsMatch(std::string_view subject, std::string_view patternText) {
-    CompiledPattern* handle = nullptr;
-    const int result =
-        BMatch(patternText, subject.data(), subject.data() + subject.size(), &handle);
-    if (handle != nullptr) {
-        BRegfree(handle);
-    }
-    return result != 0;
+    const CompiledPatternPtr pattern = CompilePattern(patternText);
+    return pattern && SubjectSearch(*pattern, subject).Find(0);
 }
 
 }  // namespace tavrin

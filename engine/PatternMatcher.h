@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Pattern matching for the whole engine: Perl-style regular expressions written as pattern
 // texts "/expression/options", backed by PCRE2. The only option is "k": the subject and the
@@ -21,10 +20,17 @@ struct MatchSpan {
     bool matched = false;
 };
 
-// A compiled pattern. Created by CompilePattern or BMatch, released by BRegfree.
+class CompiledPattern;
+
+// Releases a compiled pattern; the only way one is destroyed.
+struct CompiledPatternDeleter {
+    void operator()(CompiledPattern* pattern) const noexcept;
+};
+using CompiledPatternPtr = std::unique_ptr<CompiledPattern, CompiledPatternDeleter>;
+
+// A compiled pattern, owned through CompiledPatternPtr, or by a BMatch handle until BRegfree.
 class CompiledPattern {
 public:
-    ~CompiledPattern();
     CompiledPattern(const CompiledPattern&) = delete;
     CompiledPattern& operator=(const CompiledPattern&) = delete;
 
@@ -44,7 +50,9 @@ public:
 
 private:
     explicit CompiledPattern(std::unique_ptr<Impl> impl);
-    friend CompiledPattern* CompilePattern(std::string_view, bool);
+    ~CompiledPattern();
+    friend struct CompiledPatternDeleter;
+    friend CompiledPatternPtr CompilePattern(std::string_view, bool);
     friend int BMatch(std::string_view, const char*, const char*, CompiledPattern**, std::string*);
     friend class SubjectSearch;
 
@@ -54,18 +62,18 @@ private:
 // Compiles a pattern text. Returns null when it is not of the form "/expression/options",
 // has an unknown option, or its expression does not compile. `forRepeatedUse` also compiles
 // the expression to machine code, which pays off only for a pattern used on many subjects.
-// The caller releases the result with BRegfree.
-CompiledPattern* CompilePattern(std::string_view patternText, bool forRepeatedUse = false);
+CompiledPatternPtr CompilePattern(std::string_view patternText, bool forRepeatedUse = false);
 
-// Searches the subject [subjectBegin, subjectEnd) for the leftmost match. When *handle is
-// null the pattern text is compiled first and the new pattern stored in *handle (it stays
+// The entry points in the shape callers of the matching library know: a handle that BMatch
+// fills on first use and BRegfree releases. Both are thin adapters over the owning pointer.
+//
+// BMatch searches the subject [subjectBegin, subjectEnd) for the leftmost match. When *handle
+// is null the pattern text is compiled first and the new pattern stored in *handle (it stays
 // null when the text does not compile); otherwise *handle is used as it is. Returns nonzero
 // when a match was found; its positions are then in *handle. An empty subject never
 // matches. `message`, when given, receives a description of a compile error.
 int BMatch(std::string_view patternText, const char* subjectBegin, const char* subjectEnd,
            CompiledPattern** handle, std::string* message = nullptr);
-
-// Releases a compiled pattern.
 void BRegfree(CompiledPattern* handle);
 
 // Searching one subject again and again from advancing positions, as a global replace does.
@@ -93,23 +101,6 @@ public:
 
 private:
     std::unique_ptr<Impl> m_impl;
-};
-
-// Owns the compiled patterns of one replacement pass, one per slot, each compiled once.
-class CPatternMatcher {
-public:
-    explicit CPatternMatcher(int slotCount);
-    ~CPatternMatcher();
-    CPatternMatcher(const CPatternMatcher&) = delete;
-    CPatternMatcher& operator=(const CPatternMatcher&) = delete;
-
-    // The compiled pattern for `patternText`, compiling it into the first free slot when no
-    // slot holds it yet. Null when the text does not compile, or when every slot is taken by
-    // another pattern.
-    CompiledPattern* GetCompiled(std::string_view patternText);
-
-private:
-    std::vector<CompiledPattern*> m_slots;
 };
 
 // One-shot test: compiles `patternText`, searches the whole subject once, releases the

@@ -38,7 +38,7 @@ std::string LoadText(int id) {
     return {};
 }
 
-std::string FormatText(std::string_view format, std::initializer_list<std::string_view> inserts) {
+std::string FormatText(std::string_view format, std::span<const std::string_view> inserts) {
     // Scanning byte by byte is safe in code page 932: a trail byte is never below 0x40, so
     // a "%" byte is always the character "%", and the byte after it starts a character.
     std::string out;
@@ -65,7 +65,7 @@ std::string FormatText(std::string_view format, std::initializer_list<std::strin
     return out;
 }
 
-std::string FormatString(int id, std::initializer_list<std::string_view> inserts) {
+std::string FormatString(int id, std::span<const std::string_view> inserts) {
     return FormatText(LoadText(id), inserts);
 }
 

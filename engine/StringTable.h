@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,12 @@ std::string LoadText(int id);
 // arguments; "%%" gives "%". A "%s" with no insert left gives nothing, rather than reading
 // past the arguments. Inserts are copied as they are: a "%" inside one is never interpreted.
 // Any other "%" is copied unchanged.
-std::string FormatText(std::string_view format, std::initializer_list<std::string_view> inserts);
+std::string FormatText(std::string_view format, std::span<const std::string_view> inserts);
 
 // FormatText on string `id`. (Not FormatMessage: that name is a macro on Windows.)
-std::string FormatString(int id, std::initializer_list<std::string_view> inserts);
+std::string FormatString(int id, std::span<const std::string_view> inserts);
+inline std::string FormatString(int id, std::initializer_list<std::string_view> inserts) {
+    return FormatString(id, std::span(inserts.begin(), inserts.size()));
+}
 
 }  // namespace tavrin

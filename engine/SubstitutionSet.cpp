@@ -17,9 +17,6 @@ constexpr std::string_view kLargeKeyword = "$$LARGE()$$";
 // Greedy: two "$$LARGE(" on one line form one occurrence, from the first to the last ")$$".
 constexpr const char* kLargePattern = "\\$\\$LARGE\\((.*)\\)\\$\\$";
 
-// A matcher that owns its one pattern for one replacement pass.
-constexpr int kSlotsPerPass = 8;
-
 bool IsEscapedByte(char c) {
     switch (c) {
         case '$':
@@ -35,10 +32,6 @@ bool IsEscapedByte(char c) {
         default:
             return false;
     }
-}
-
-std::string PatternTextOf(const CSubstitutionEntry& entry) {
-    return "/" + entry.m_pattern + "/k";
 }
 
 // Text that every match of the entry contains, so that a line without it can be passed over
@@ -105,8 +98,18 @@ CSubstitutionSet::CSubstitutionSet() {
     AddFunction(std::make_unique<CUpperCaseEntry>(), kLargeKeyword, kLargePattern);
 }
 
-CSubstitutionSet::~CSubstitutionSet() {
-    ReleaseCompiled();
+CSubstitutionSet::~CSubstitutionSet() = default;
+
+CSubstitutionSet::Generation::Generation(CSubstitutionSet& set) : m_set(set) {
+    m_set.BeginGeneration();
+}
+
+CSubstitutionSet::Generation::~Generation() {
+    m_set.EndGeneration();
+}
+
+std::string CSubstitutionSet::PatternTextOf(const CSubstitutionEntry& entry) {
+    return "/" + entry.m_pattern + "/k";
 }
 
 void CSubstitutionSet::AddKeyword(std::string_view keyword, std::string_view value) {
@@ -142,37 +145,30 @@ void CSubstitutionSet::BeginGeneration() {
     for (auto& entry : m_functionEntries) {
         entry->Prepare();
     }
-    ReleaseCompiled();
-    m_generating = true;
-}
-
-void CSubstitutionSet::EndGeneration() {
-    m_generating = false;
-    ReleaseCompiled();
-    platform::EndComUse();
-}
-
-void CSubstitutionSet::ReleaseCompiled() {
-    for (auto& [entry, pattern] : m_compiled) {
-        if (pattern.compiled != nullptr) {
-            BRegfree(pattern.compiled);
-        }
-    }
     m_compiled.clear();
 }
 
-const CSubstitutionSet::GenerationPattern& CSubstitutionSet::PatternFor(
-    const CSubstitutionEntry& entry) {
+void CSubstitutionSet::EndGeneration() {
+    m_compiled.clear();
+    platform::EndComUse();
+}
+
+const CompiledPattern* CSubstitutionSet::PatternFor(const CSubstitutionEntry& entry,
+                                                    std::string_view line) {
     auto found = m_compiled.find(&entry);
-    if (found != m_compiled.end()) {
-        return found->second;
+    if (found == m_compiled.end()) {
+        // Entries' patterns do not change during a generation, so one compilation serves
+        // every line; a pattern that does not compile is remembered as such too.
+        found = m_compiled
+                    .emplace(&entry, GenerationPattern{CompilePattern(PatternTextOf(entry), true),
+                                                       RequiredText(entry)})
+                    .first;
     }
-    // Entries' patterns do not change during a generation, so one compilation serves every
-    // line; a pattern that does not compile is remembered as such too.
-    GenerationPattern pattern;
-    pattern.compiled = CompilePattern(PatternTextOf(entry), true);
-    pattern.requiredText = RequiredText(entry);
-    return m_compiled.emplace(&entry, std::move(pattern)).first->second;
+    const GenerationPattern& pattern = found->second;
+    if (!pattern.requiredText.empty() && line.find(pattern.requiredText) == line.npos) {
+        return nullptr;
+    }
+    return pattern.compiled.get();
 }
 
 std::string CSubstitutionSet::EscapePattern(std::string_view text) {
@@ -189,30 +185,11 @@ std::string CSubstitutionSet::EscapePattern(std::string_view text) {
     return escaped;
 }
 
-std::string CSubstitutionSet::ApplyEntry(std::string_view line, CSubstitutionEntry& entry) {
-    std::string out;
-    if (!Substitute(line, entry, out)) {
-        out.assign(line);
-    }
-    return out;
-}
-
 bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& entry,
                                   std::string& out) {
-    std::unique_ptr<CPatternMatcher> passMatcher;
-    const CompiledPattern* compiled = nullptr;
-    if (m_reuse == PatternReuse::PerGeneration && m_generating) {
-        const GenerationPattern& pattern = PatternFor(entry);
-        if (!pattern.requiredText.empty() && line.find(pattern.requiredText) == line.npos) {
-            return false;
-        }
-        compiled = pattern.compiled;
-    } else {
-        passMatcher = std::make_unique<CPatternMatcher>(kSlotsPerPass);
-        compiled = passMatcher->GetCompiled(PatternTextOf(entry));
-    }
+    const CompiledPattern* compiled = PatternFor(entry, line);
     if (compiled == nullptr) {
-        return false;  // a keyword that is no valid expression finds nothing
+        return false;  // no match here, or a keyword that is no valid expression
     }
 
     SubjectSearch search(*compiled, line);

@@ -61,10 +61,19 @@ public:
     // there is none.
     void SetKeywordValue(std::string_view keyword, std::string_view value);
 
-    // Fixes this generation's GUID (and starts COM where there is COM). Pair with
-    // EndGeneration, whether the expansion succeeds or not.
-    void BeginGeneration();
-    void EndGeneration();
+    // One generation, for as long as it lives: this generation's GUID is fixed (and COM
+    // started where there is COM), and each entry's pattern is compiled once, machine code
+    // included, for all lines.
+    class Generation {
+    public:
+        explicit Generation(CSubstitutionSet& set);
+        ~Generation();
+        Generation(const Generation&) = delete;
+        Generation& operator=(const Generation&) = delete;
+
+    private:
+        CSubstitutionSet& m_set;
+    };
 
     // Expands the template file into the output file, both read and written in text mode, so
     // the output has CR LF line ends whatever the template has. The output is written only
@@ -76,49 +85,46 @@ public:
     // Applies every entry to one line (which may hold its line feed).
     std::string ExpandLine(std::string_view line);
 
-    // Replaces every occurrence of one entry in one line. The replacement is literal, and the
-    // search goes on in the unchanged line, so an entry never meets its own replacement.
-    std::string ApplyEntry(std::string_view line, CSubstitutionEntry& entry);
-
     // The expression that matches `text` literally: a backslash before each of $ ( ) * . / [
     // \ ] and nothing else, so other metacharacters in a keyword keep their meaning. A
     // double-byte character is copied whole, never split by a backslash.
     static std::string EscapePattern(std::string_view text);
 
-    // How compiled patterns are kept. PerPass compiles every entry afresh for every line.
-    // PerGeneration compiles each entry once between BeginGeneration and EndGeneration and
-    // keeps it (machine code included) for all lines; the output is the same either way.
-    enum class PatternReuse { PerPass, PerGeneration };
-    void SetPatternReuse(PatternReuse reuse) { m_reuse = reuse; }
-
     const std::vector<std::unique_ptr<CSubstitutionEntry>>& KeywordEntries() const {
         return m_keywordEntries;
     }
-    const std::vector<std::unique_ptr<CSubstitutionEntry>>& FunctionEntries() const {
-        return m_functionEntries;
-    }
+
+protected:
+    // The compiled pattern that finds `entry`, or null when the pattern does not compile or
+    // `line` cannot hold a match. This one compiles each entry once per generation and skips
+    // a line without the text every match must contain. The tests and the benchmark compile
+    // afresh for every line instead, as the oracle this must agree with byte for byte.
+    virtual const CompiledPattern* PatternFor(const CSubstitutionEntry& entry,
+                                              std::string_view line);
+
+    // The pattern text an entry is searched with: its expression over code page 932.
+    static std::string PatternTextOf(const CSubstitutionEntry& entry);
 
 private:
     void AddFunction(std::unique_ptr<CSubstitutionEntry> entry, std::string_view keyword,
                      const char* pattern);
-    // An entry's pattern, compiled once for the generation, with the text every match must
-    // contain (empty when there is no such text to look for).
-    struct GenerationPattern {
-        CompiledPattern* compiled = nullptr;
-        std::string requiredText;
-    };
-    const GenerationPattern& PatternFor(const CSubstitutionEntry& entry);
-    void ReleaseCompiled();
+    void BeginGeneration();
+    void EndGeneration();
 
     // Replaces every occurrence of one entry in `line` into `out`; false, with `out`
-    // untouched, when there is none.
+    // untouched, when there is none. The replacement is literal, and the search goes on in
+    // the unchanged line, so an entry never meets its own replacement.
     bool Substitute(std::string_view line, CSubstitutionEntry& entry, std::string& out);
 
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_keywordEntries;
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_functionEntries;
 
-    PatternReuse m_reuse = PatternReuse::PerGeneration;
-    bool m_generating = false;
+    // An entry's pattern, compiled once for the generation, with the text every match must
+    // contain (empty when there is no such text to look for).
+    struct GenerationPattern {
+        CompiledPatternPtr compiled;
+        std::string requiredText;
+    };
     std::unordered_map<const CSubstitutionEntry*, GenerationPattern> m_compiled;
 };
 
