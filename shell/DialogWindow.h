@@ -38,7 +38,7 @@ public:
     virtual void ComboSelect(int controlId, int index) = 0;
 
     // A modal message box with the application's title as caption. `style` is
-    // MB_OK_EXCLAMATION or MB_YESNO_EXCLAMATION; returns IDOK, IDYES or IDNO.
+    // kMbOkExclamation or kMbYesNoExclamation; returns kIdOk, kIdYes or kIdNo.
     virtual int ShowMessageBox(std::string_view text, int style) = 0;
 
     // The toolkit's folder browser with `title`, opened at `initialFolder` (empty: its

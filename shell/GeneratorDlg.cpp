@@ -22,9 +22,9 @@ constexpr std::string_view kSettingsSection = "TavrinDlg";
 
 // The controls that only matter for a template with a dialog resource ID, enabled and
 // disabled together.
-constexpr std::array<int, 5> kResourceControls = {
-    IDC_RESOURCE_FILE_LABEL, IDC_RESOURCE_FILE, IDC_BROWSE_RESOURCE_FILE,
-    IDC_DIALOG_RESOURCE_ID_LABEL, IDC_DIALOG_RESOURCE_ID};
+constexpr std::array<int, 5> kResourceControls = {kIdcResourceFileLabel, kIdcResourceFile,
+                                                  kIdcBrowseResourceFile, kIdcDialogResourceIdLabel,
+                                                  kIdcDialogResourceId};
 
 // The edit boxes and their fields, in exchange order; the combo box follows them.
 struct EditField {
@@ -32,12 +32,12 @@ struct EditField {
     std::string CGeneratorDlg::*field;
 };
 constexpr std::array<EditField, 6> kEditFields = {{
-    {IDC_BASIC_CLASS_NAME, &CGeneratorDlg::m_strBasicClassName},
-    {IDC_DERIVED_CLASS_NAME, &CGeneratorDlg::m_strDerivedClassName},
-    {IDC_HEADER_FILE_NAME, &CGeneratorDlg::m_strHeaderFileName},
-    {IDC_SOURCE_FILE_NAME, &CGeneratorDlg::m_strSourceFileName},
-    {IDC_OUTPUT_FOLDER, &CGeneratorDlg::m_strOutputFolder},
-    {IDC_RESOURCE_FILE, &CGeneratorDlg::m_strResourceFile},
+    {kIdcBasicClassName, &CGeneratorDlg::m_strBasicClassName},
+    {kIdcDerivedClassName, &CGeneratorDlg::m_strDerivedClassName},
+    {kIdcHeaderFileName, &CGeneratorDlg::m_strHeaderFileName},
+    {kIdcSourceFileName, &CGeneratorDlg::m_strSourceFileName},
+    {kIdcOutputFolder, &CGeneratorDlg::m_strOutputFolder},
+    {kIdcResourceFile, &CGeneratorDlg::m_strResourceFile},
 }};
 
 // A field and the key it goes by. The persisted fields, in the order they are read and
@@ -65,11 +65,11 @@ void CGeneratorDlg::OnInitDialog() {
     if (!m_templateTable.Load()) {
         // The dialog opens all the same; generating then reports that nothing is selected.
         m_window->ShowMessageBox(FormatString(IDS_TEMPLATE_LOAD_FAILED, {currentDirectory}),
-                                 MB_OK_EXCLAMATION);
+                                 kMbOkExclamation);
     }
-    m_window->ListReset(IDC_TEMPLATE_LIST);
+    m_window->ListReset(kIdcTemplateList);
     for (int i = 0; i < m_templateTable.GetCount(); ++i) {
-        m_window->ListAdd(IDC_TEMPLATE_LIST, m_templateTable.GetAt(i).name);
+        m_window->ListAdd(kIdcTemplateList, m_templateTable.GetAt(i).name);
     }
 
     UpdateData(false);
@@ -109,7 +109,7 @@ void CGeneratorDlg::OnBrowseOutputFolder() {
     // The browser starts from the folder as the box shows it, typed or not; a cancelled
     // browse leaves the fields and the boxes as they are.
     CFolderPicker picker;
-    if (picker.Browse(m_window, IDS_OUTPUT_FOLDER_TITLE, m_window->GetText(IDC_OUTPUT_FOLDER)) !=
+    if (picker.Browse(m_window, IDS_OUTPUT_FOLDER_TITLE, m_window->GetText(kIdcOutputFolder)) !=
         1) {
         return;
     }
@@ -131,17 +131,17 @@ void CGeneratorDlg::OnBrowseResourceFile() {
 }
 
 void CGeneratorDlg::FillDialogResourceIds() {
-    m_window->ComboReset(IDC_DIALOG_RESOURCE_ID);
+    m_window->ComboReset(kIdcDialogResourceId);
     if (!m_strResourceFile.empty()) {
         // An unreadable script, or one without dialogs, just leaves the list empty.
         CResourceScanner scanner;
         if (scanner.Scan(m_strResourceFile)) {
             for (const std::string& id : scanner.GetIds()) {
-                m_window->ComboAdd(IDC_DIALOG_RESOURCE_ID, id);
+                m_window->ComboAdd(kIdcDialogResourceId, id);
             }
         }
     }
-    m_window->SetText(IDC_DIALOG_RESOURCE_ID, m_strDialogResourceId);
+    m_window->SetText(kIdcDialogResourceId, m_strDialogResourceId);
 }
 
 void CGeneratorDlg::OnChangeDerivedClassName() {
@@ -162,7 +162,7 @@ void CGeneratorDlg::OnGenerate() {
 
 void CGeneratorDlg::OnSysCommand(int commandId) {
     // The low four bits of a system command are the system's own.
-    if ((commandId & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((commandId & 0xFFF0) == kIdmAboutBox) {
         m_window->ShowAboutBox();
     }
 }
@@ -180,7 +180,7 @@ void CGeneratorDlg::UpdateData(bool saveAndValidate) {
         for (const EditField& edit : kEditFields) {
             this->*edit.field = m_window->GetText(edit.controlId);
         }
-        m_strDialogResourceId = m_window->GetText(IDC_DIALOG_RESOURCE_ID);
+        m_strDialogResourceId = m_window->GetText(kIdcDialogResourceId);
         return;
     }
 
@@ -191,18 +191,18 @@ void CGeneratorDlg::UpdateData(bool saveAndValidate) {
     // The first listed ID that the field's text begins shows in full; an ID that begins none
     // is shown as it stands. An empty ID begins every entry and so selects the first one, as
     // the Windows combo box does: once a script is chosen, the box offers its first dialog.
-    int count = m_window->ComboGetCount(IDC_DIALOG_RESOURCE_ID);
+    int count = m_window->ComboGetCount(kIdcDialogResourceId);
     int match = -1;
     for (int i = 0; i < count && match < 0; ++i) {
-        if (mbcs::StartsWithIgnoringAsciiCase(m_window->ComboGetText(IDC_DIALOG_RESOURCE_ID, i),
+        if (mbcs::StartsWithIgnoringAsciiCase(m_window->ComboGetText(kIdcDialogResourceId, i),
                                               m_strDialogResourceId)) {
             match = i;
         }
     }
     if (match >= 0) {
-        m_window->ComboSelect(IDC_DIALOG_RESOURCE_ID, match);
+        m_window->ComboSelect(kIdcDialogResourceId, match);
     } else {
-        m_window->SetText(IDC_DIALOG_RESOURCE_ID, m_strDialogResourceId);
+        m_window->SetText(kIdcDialogResourceId, m_strDialogResourceId);
     }
     m_notificationsLocked = wasLocked;
 }
@@ -227,12 +227,12 @@ bool CGeneratorDlg::FileExists(std::string_view path) {
 }
 
 void CGeneratorDlg::ShowMessage(const Message& message) {
-    m_window->ShowMessageBox(message.Text(), MB_OK_EXCLAMATION);
+    m_window->ShowMessageBox(message.Text(), kMbOkExclamation);
 }
 
 bool CGeneratorDlg::AskOverwrite(const Message& question) {
     // Only an explicit No declines, as with the Windows message box.
-    return m_window->ShowMessageBox(question.Text(), MB_YESNO_EXCLAMATION) != IDNO;
+    return m_window->ShowMessageBox(question.Text(), kMbYesNoExclamation) != kIdNo;
 }
 
 GenerationRequest CGeneratorDlg::Request() {
@@ -241,11 +241,11 @@ GenerationRequest CGeneratorDlg::Request() {
 }
 
 std::optional<std::string> CGeneratorDlg::SelectedTemplate() {
-    int index = m_window->ListGetSelection(IDC_TEMPLATE_LIST);
+    int index = m_window->ListGetSelection(kIdcTemplateList);
     if (index < 0) {
         return std::nullopt;
     }
-    return m_window->ListGetText(IDC_TEMPLATE_LIST, index);
+    return m_window->ListGetText(kIdcTemplateList, index);
 }
 
 }  // namespace tavrin::shell

@@ -30,7 +30,7 @@ public:
     void OnBrowseOutputFolder();
     void OnBrowseResourceFile();
     void OnGenerate();
-    void OnSysCommand(int commandId);  // IDM_ABOUTBOX opens the About box
+    void OnSysCommand(int commandId);  // kIdmAboutBox opens the About box
     void OnOK();                       // the close button: reads the controls into the fields
     void OnCancel();                   // Escape or the window's close box: reads nothing
 

@@ -28,10 +28,10 @@ CAboutBox::CAboutBox(wxWindow* parent, platform::IUrlOpener& opener) {
     wxASSERT_MSG(created, "the layout of dialog 8000 is not compiled in");
     (void)created;
     // The close button carries the standard OK command, and Escape or the close box press it.
-    SetAffirmativeId(IDOK);
+    SetAffirmativeId(kIdOk);
     PaintThemeBackground(*this);
 
-    if (auto* icon = dynamic_cast<wxStaticBitmap*>(FindWindow(IDC_ABOUT_ICON))) {
+    if (auto* icon = dynamic_cast<wxStaticBitmap*>(FindWindow(kIdcAboutIcon))) {
         icon->SetIcon(wxIcon(tavrin_icon_32_xpm));
     }
     if (wxWindow* copyright = FindWindow(XRCID("copyright"))) {
@@ -39,8 +39,8 @@ CAboutBox::CAboutBox(wxWindow* parent, platform::IUrlOpener& opener) {
     }
     InitPicturePanel();
 
-    m_linkHome = AttachLink(IDC_HOME_LINK, HomePageUrl(), opener);
-    m_linkMail = AttachLink(IDC_MAIL_LINK, ContactMailAddress(), opener);
+    m_linkHome = AttachLink(kIdcHomeLink, HomePageUrl(), opener);
+    m_linkMail = AttachLink(kIdcMailLink, ContactMailAddress(), opener);
     OnInitDialog();
 
     GetSizer()->SetSizeHints(this);
@@ -73,8 +73,8 @@ void CAboutBox::InitPicturePanel() {
 void CAboutBox::OnInitDialog() {
     m_linkMail->SetTarget(MailTarget());
 
-    wxWindow* productName = FindWindow(IDC_PRODUCT_NAME);
-    wxWindow* productVersion = FindWindow(IDC_PRODUCT_VERSION);
+    wxWindow* productName = FindWindow(kIdcProductName);
+    wxWindow* productVersion = FindWindow(kIdcProductVersion);
     wxCHECK_RET(productName != nullptr && productVersion != nullptr,
                 "the version lines of dialog 8000 are missing");
     std::string name = FromWx(productName->GetLabel());

@@ -85,7 +85,7 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
 
     Bind(
         wxEVT_LISTBOX, [this](wxCommandEvent&) { m_dialog.OnSelchangeTemplateList(); },
-        IDC_TEMPLATE_LIST);
+        kIdcTemplateList);
     Bind(
         wxEVT_TEXT,
         [this](wxCommandEvent&) {
@@ -94,16 +94,16 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
                 m_dialog.OnChangeDerivedClassName();
             }
         },
-        IDC_DERIVED_CLASS_NAME);
+        kIdcDerivedClassName);
     Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnGenerate(); }, IDC_GENERATE);
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnGenerate(); }, kIdcGenerate);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseOutputFolder(); },
-        IDC_BROWSE_OUTPUT_FOLDER);
+        kIdcBrowseOutputFolder);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseResourceFile(); },
-        IDC_BROWSE_RESOURCE_FILE);
-    Bind(wxEVT_BUTTON, &CMainDialog::OnCloseButton, this, IDOK);
+        kIdcBrowseResourceFile);
+    Bind(wxEVT_BUTTON, &CMainDialog::OnCloseButton, this, kIdOk);
     Bind(wxEVT_CHAR_HOOK, &CMainDialog::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainDialog::OnCloseWindow, this);
     AddAboutCommand();
@@ -210,15 +210,15 @@ void CMainDialog::ComboSelect(int controlId, int index) {
 }
 
 int CMainDialog::ShowMessageBox(std::string_view text, int style) {
-    const bool yesNo = style == MB_YESNO_EXCLAMATION;
+    const bool yesNo = style == kMbYesNoExclamation;
     CMessageBox box(this, ToWx(text), ToWx(LoadText(IDS_APP_TITLE)),
                     (yesNo ? wxYES_NO : wxOK) | wxICON_EXCLAMATION);
     int answer = box.ShowModal();
     if (!yesNo) {
-        return IDOK;
+        return kIdOk;
     }
     // A box closed without an answer (GTK lets Escape do that) is no Yes.
-    return answer == wxID_YES ? IDYES : IDNO;
+    return answer == wxID_YES ? kIdYes : kIdNo;
 }
 
 bool CMainDialog::RunFolderBrowser(std::string_view title, std::string_view initialFolder,
@@ -270,7 +270,7 @@ std::unique_ptr<wxMenu> CMainDialog::CreateAboutMenu() const {
         return nullptr;
     }
     auto menu = std::make_unique<wxMenu>();
-    menu->Append(IDM_ABOUTBOX, text);
+    menu->Append(kIdmAboutBox, text);
     return menu;
 }
 
@@ -282,14 +282,14 @@ void CMainDialog::AddAboutCommand() {
 #ifdef __WXMSW__
     if (wxMenu* systemMenu = MSWGetSystemMenu()) {
         systemMenu->AppendSeparator();
-        systemMenu->Append(IDM_ABOUTBOX, text);
+        systemMenu->Append(kIdmAboutBox, text);
     }
 #else
     // No system menu here: the command goes into the dialog's context menu instead.
     Bind(wxEVT_CONTEXT_MENU, &CMainDialog::OnContextMenu, this);
 #endif
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { m_dialog.OnSysCommand(IDM_ABOUTBOX); }, IDM_ABOUTBOX);
+        wxEVT_MENU, [this](wxCommandEvent&) { m_dialog.OnSysCommand(kIdmAboutBox); }, kIdmAboutBox);
 }
 
 void CMainDialog::OnContextMenu(wxContextMenuEvent& event) {
@@ -321,7 +321,7 @@ void CMainDialog::FitIntoDisplay() {
     // reach. The template list, which scrolls, gives up the height that does not fit. The
     // title bar's height is known only once the window manager has framed the window, so this
     // is checked again whenever the window's size changes.
-    auto* list = ControlOf<wxListBox>(IDC_TEMPLATE_LIST);
+    auto* list = ControlOf<wxListBox>(kIdcTemplateList);
     const int overflow = GetBestSize().GetHeight() - wxDisplay(this).GetClientArea().GetHeight();
     if (overflow <= 0 || list == nullptr) {
         return;
@@ -336,7 +336,7 @@ void CMainDialog::FitIntoDisplay() {
 
 void CMainDialog::OnCloseButton(wxCommandEvent&) {
     m_dialog.OnOK();
-    End(IDOK);
+    End(kIdOk);
 }
 
 void CMainDialog::OnCharHook(wxKeyEvent& event) {
@@ -353,7 +353,7 @@ void CMainDialog::OnCloseWindow(wxCloseEvent&) {
 
 void CMainDialog::Cancel() {
     m_dialog.OnCancel();
-    End(IDCANCEL);
+    End(kIdCancel);
 }
 
 void CMainDialog::End(int result) {

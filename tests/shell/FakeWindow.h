@@ -23,7 +23,7 @@ public:
     // The user's actions.
     void Type(int controlId, const std::string& text) {
         texts[controlId] = text;
-        if (controlId == IDC_DERIVED_CLASS_NAME) {
+        if (controlId == kIdcDerivedClassName) {
             m_dialog.OnChangeDerivedClassName();
         }
     }
@@ -35,7 +35,7 @@ public:
     std::string GetText(int controlId) override { return texts[controlId]; }
     void SetText(int controlId, std::string_view text) override {
         texts[controlId] = std::string(text);
-        if (controlId == IDC_DERIVED_CLASS_NAME && !m_dialog.NotificationsLocked()) {
+        if (controlId == kIdcDerivedClassName && !m_dialog.NotificationsLocked()) {
             m_dialog.OnChangeDerivedClassName();
         }
     }
@@ -63,7 +63,7 @@ public:
     }
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
-        return style == MB_YESNO_EXCLAMATION ? overwriteAnswer : IDOK;
+        return style == kMbYesNoExclamation ? overwriteAnswer : kIdOk;
     }
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
@@ -92,7 +92,7 @@ public:
     std::vector<std::string> comboItems;
     int comboSelection = -1;
     std::vector<Shown> messages;
-    int overwriteAnswer = IDYES;
+    int overwriteAnswer = kIdYes;
     std::optional<std::string> folderAnswer;  // nothing: the user cancels
     std::string browsedTitle;
     std::string browsedFrom;

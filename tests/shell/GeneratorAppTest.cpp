@@ -30,9 +30,9 @@ TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
         EXPECT_FALSE(app.InitInstance([&](CGeneratorDlg& dialog) {
             FakeWindow window(dialog);
             dialog.OnInitDialog();
-            EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], "\x95\x5C.rc");
-            window.texts[IDC_BASIC_CLASS_NAME] = "CTyped";
-            window.texts[IDC_DERIVED_CLASS_NAME] = "CTyped";
+            EXPECT_EQ(window.texts[kIdcResourceFile], "\x95\x5C.rc");
+            window.texts[kIdcBasicClassName] = "CTyped";
+            window.texts[kIdcDerivedClassName] = "CTyped";
             (dialog.*close)();
         }));
         EXPECT_EQ(app.SettingsPath(), settings);

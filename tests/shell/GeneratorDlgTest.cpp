@@ -42,9 +42,9 @@ protected:
 
     // Whether the five controls of the dialog resource ID are enabled; they go together.
     bool ResourceControlsEnabled() {
-        bool first = window.enabled.at(IDC_RESOURCE_FILE_LABEL);
-        for (int id : {IDC_RESOURCE_FILE, IDC_BROWSE_RESOURCE_FILE, IDC_DIALOG_RESOURCE_ID_LABEL,
-                       IDC_DIALOG_RESOURCE_ID}) {
+        bool first = window.enabled.at(kIdcResourceFileLabel);
+        for (int id : {kIdcResourceFile, kIdcBrowseResourceFile, kIdcDialogResourceIdLabel,
+                       kIdcDialogResourceId}) {
             EXPECT_EQ(window.enabled.at(id), first) << id;
         }
         return first;
@@ -66,11 +66,11 @@ TEST_F(GeneratorDlgTest, OpensWithTheTableListedAndTheStoredFieldsShown) {
     EXPECT_EQ(window.listSelection, -1);
     EXPECT_TRUE(window.messages.empty());
     // First run: the output folder is where the program started.
-    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], dir.Path());
-    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CDialog");
+    EXPECT_EQ(window.texts[kIdcOutputFolder], dir.Path());
+    EXPECT_EQ(window.texts[kIdcBasicClassName], "CDialog");
     // The stored script is not scanned until the user picks one.
     EXPECT_TRUE(window.comboItems.empty());
-    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_STORED");
+    EXPECT_EQ(window.texts[kIdcDialogResourceId], "IDD_STORED");
     EXPECT_FALSE(ResourceControlsEnabled());
 }
 
@@ -80,45 +80,45 @@ TEST_F(GeneratorDlgTest, OpeningWithoutATableReportsTheFolderAndKeepsTheStoredOu
 
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, FormatString(IDS_TEMPLATE_LOAD_FAILED, {dir.Path()}));
-    EXPECT_EQ(window.messages[0].style, MB_OK_EXCLAMATION);
+    EXPECT_EQ(window.messages[0].style, kMbOkExclamation);
     EXPECT_TRUE(window.listItems.empty());
-    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "/stored/out");
+    EXPECT_EQ(window.texts[kIdcOutputFolder], "/stored/out");
 }
 
 TEST_F(GeneratorDlgTest, SelectingATemplateFillsItsDefaultsAndEnablesByTheDialogId) {
     Open();
     window.SelectTemplate(kView);
-    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CView");
-    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CMyView");
-    EXPECT_EQ(window.texts[IDC_SOURCE_FILE_NAME], "MyView.cpp");
+    EXPECT_EQ(window.texts[kIdcBasicClassName], "CView");
+    EXPECT_EQ(window.texts[kIdcDerivedClassName], "CMyView");
+    EXPECT_EQ(window.texts[kIdcSourceFileName], "MyView.cpp");
     EXPECT_FALSE(ResourceControlsEnabled());
 
     // Its new derived class name does not derive the header name anew; the empty source
     // default empties its field; what it has no default for stays.
     window.SelectTemplate(kNoHeader);
-    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CThing");
-    EXPECT_EQ(window.texts[IDC_HEADER_FILE_NAME], "MyView.h");
-    EXPECT_EQ(window.texts[IDC_SOURCE_FILE_NAME], "");
-    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CView");
+    EXPECT_EQ(window.texts[kIdcDerivedClassName], "CThing");
+    EXPECT_EQ(window.texts[kIdcHeaderFileName], "MyView.h");
+    EXPECT_EQ(window.texts[kIdcSourceFileName], "");
+    EXPECT_EQ(window.texts[kIdcBasicClassName], "CView");
 
     window.SelectTemplate(kSecondDialog);
-    EXPECT_EQ(window.texts[IDC_DERIVED_CLASS_NAME], "CMyDlg");
+    EXPECT_EQ(window.texts[kIdcDerivedClassName], "CMyDlg");
     EXPECT_TRUE(ResourceControlsEnabled());
 
     // Disabling keeps the resource controls' contents, and what was typed is not lost.
-    window.texts[IDC_RESOURCE_FILE] = "a.rc";
-    window.texts[IDC_OUTPUT_FOLDER] = "typed/out";
-    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_A";
+    window.texts[kIdcResourceFile] = "a.rc";
+    window.texts[kIdcOutputFolder] = "typed/out";
+    window.texts[kIdcDialogResourceId] = "IDD_A";
     window.SelectTemplate(kView);
     EXPECT_FALSE(ResourceControlsEnabled());
-    EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], "a.rc");
+    EXPECT_EQ(window.texts[kIdcResourceFile], "a.rc");
     EXPECT_EQ(dialog.m_strDialogResourceId, "IDD_A");
-    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "typed/out");
+    EXPECT_EQ(window.texts[kIdcOutputFolder], "typed/out");
 
     // Typing a derived class name replaces the file names, typed or not.
-    window.texts[IDC_HEADER_FILE_NAME] = "typed.h";
-    window.Type(IDC_DERIVED_CLASS_NAME, "CCNew");
-    EXPECT_EQ(window.texts[IDC_HEADER_FILE_NAME], "New.h");
+    window.texts[kIdcHeaderFileName] = "typed.h";
+    window.Type(kIdcDerivedClassName, "CCNew");
+    EXPECT_EQ(window.texts[kIdcHeaderFileName], "New.h");
     EXPECT_EQ(dialog.m_strSourceFileName, "New.cpp");
 }
 
@@ -136,7 +136,7 @@ TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {
     };
     Open();
     for (const char* id : {"IDD_MAIN", "idd_main2", "IDD_ABOUT", "IDD_MAIN", "IDD_\x83\x41"}) {
-        window.ComboAdd(IDC_DIALOG_RESOURCE_ID, id);
+        window.ComboAdd(kIdcDialogResourceId, id);
     }
     ASSERT_THAT(window.comboItems,
                 ElementsAre("IDD_ABOUT", "IDD_MAIN", "IDD_MAIN", "IDD_\x83\x41", "idd_main2"));
@@ -145,7 +145,7 @@ TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {
         dialog.m_strDialogResourceId = c.id;
         dialog.UpdateData(false);
         EXPECT_EQ(window.comboSelection, c.selected) << c.id;
-        EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID],
+        EXPECT_EQ(window.texts[kIdcDialogResourceId],
                   c.selected < 0 ? c.id : window.comboItems[c.selected])
             << c.id;
     }
@@ -162,17 +162,17 @@ TEST_F(GeneratorDlgTest, PickingAResourceScriptListsItsDialogs) {
     dialog.OnBrowseResourceFile();
     EXPECT_EQ(window.fileFilter, "Resource files(*.rc)|*.rc|.rc");
     EXPECT_EQ(dialog.m_strResourceFile, dir.File("app.rc"));
-    EXPECT_EQ(window.texts[IDC_RESOURCE_FILE], dir.File("app.rc"));
+    EXPECT_EQ(window.texts[kIdcResourceFile], dir.File("app.rc"));
     EXPECT_THAT(window.comboItems, ElementsAre("IDD_ABOUT", "IDD_MAIN"));
-    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_MAIN");
+    EXPECT_EQ(window.texts[kIdcDialogResourceId], "IDD_MAIN");
 
     // A script without dialogs empties the list silently and keeps the typed ID.
     dir.Write("none.rc", "// nothing\r\n");
     window.fileAnswer = dir.File("none.rc");
-    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_TYPED";
+    window.texts[kIdcDialogResourceId] = "IDD_TYPED";
     dialog.OnBrowseResourceFile();
     EXPECT_TRUE(window.comboItems.empty());
-    EXPECT_EQ(window.texts[IDC_DIALOG_RESOURCE_ID], "IDD_TYPED");
+    EXPECT_EQ(window.texts[kIdcDialogResourceId], "IDD_TYPED");
     EXPECT_TRUE(window.messages.empty());
 }
 
@@ -194,21 +194,21 @@ TEST_F(GeneratorDlgTest, BrowsingForTheOutputFolderKeepsWhatWasTyped) {
     };
     Open();
     for (const auto& c : cases) {
-        window.texts[IDC_OUTPUT_FOLDER] = c.initial;
+        window.texts[kIdcOutputFolder] = c.initial;
         dialog.OnBrowseOutputFolder();
         EXPECT_EQ(window.browsedFrom, c.preSelected) << c.initial;
     }
     EXPECT_EQ(window.browsedTitle, LoadText(IDS_OUTPUT_FOLDER_TITLE));
 
-    window.texts[IDC_BASIC_CLASS_NAME] = "CTyped";
+    window.texts[kIdcBasicClassName] = "CTyped";
     window.folderAnswer = "";
     dialog.OnBrowseOutputFolder();
     EXPECT_EQ(dialog.m_strOutputFolder, dir.Path());
     window.folderAnswer = "/chosen";
     dialog.OnBrowseOutputFolder();
     EXPECT_EQ(dialog.m_strOutputFolder, "/chosen");
-    EXPECT_EQ(window.texts[IDC_OUTPUT_FOLDER], "/chosen");
-    EXPECT_EQ(window.texts[IDC_BASIC_CLASS_NAME], "CTyped");
+    EXPECT_EQ(window.texts[kIdcOutputFolder], "/chosen");
+    EXPECT_EQ(window.texts[kIdcBasicClassName], "CTyped");
 }
 
 TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
@@ -218,8 +218,8 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     dir.Write("other_cpp.txt", "second\n");
     Open();
     window.SelectTemplate(kSecondDialog);
-    window.texts[IDC_DIALOG_RESOURCE_ID] = "IDD_X";
-    window.texts[IDC_OUTPUT_FOLDER] = dir.File("out");
+    window.texts[kIdcDialogResourceId] = "IDD_X";
+    window.texts[kIdcOutputFolder] = dir.File("out");
     dir.Write("out/keep", "");
 
     dialog.OnGenerate();
@@ -228,11 +228,11 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     EXPECT_EQ(dir.Read("out/MyDlg.cpp"), "first MyDlg.h\r\n");
 
     // Both exist now: the question is asked with Yes and No, and No writes nothing.
-    window.overwriteAnswer = IDNO;
+    window.overwriteAnswer = kIdNo;
     dir.Write("h.txt", "changed\n");
     dialog.OnGenerate();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].style, MB_YESNO_EXCLAMATION);
+    EXPECT_EQ(window.messages[0].style, kMbYesNoExclamation);
     EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
 }
 

@@ -83,8 +83,8 @@ TEST_F(AboutBoxTest, ShowsTheProgramsVersionDataAndContactDetails) {
     EXPECT_EQ(box.GetTitle(), U("ﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_EQ(Label(1), U("閉じる"));
     EXPECT_EQ(box.GetDefaultItem(), box.FindWindow(1));
-    EXPECT_EQ(Label(IDC_PRODUCT_NAME), "Tavrin");
-    EXPECT_EQ(Label(IDC_PRODUCT_VERSION), "Version " TAVRIN_VERSION);
+    EXPECT_EQ(Label(kIdcProductName), "Tavrin");
+    EXPECT_EQ(Label(kIdcProductVersion), "Version " TAVRIN_VERSION);
     EXPECT_EQ(Label(XRCID("copyright")), "Copyright (C) 2026 Tavrin Project");
 
     // The picture panel is the picture's size and holds the captions and the links.

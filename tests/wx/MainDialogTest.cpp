@@ -80,9 +80,9 @@ protected:
         Control(id).GetEventHandler()->ProcessEvent(click);
     }
     void Select(int index) {
-        auto& list = dynamic_cast<wxListBox&>(Control(IDC_TEMPLATE_LIST));
+        auto& list = dynamic_cast<wxListBox&>(Control(kIdcTemplateList));
         list.SetSelection(index);
-        wxCommandEvent selected(wxEVT_LISTBOX, IDC_TEMPLATE_LIST);
+        wxCommandEvent selected(wxEVT_LISTBOX, kIdcTemplateList);
         selected.SetEventObject(&list);
         selected.SetInt(index);
         list.GetEventHandler()->ProcessEvent(selected);
@@ -122,12 +122,12 @@ TEST_F(MainDialogTest, GeneratesTheSameBytesAsTavrinCli) {
     Open();
     m_choosers->file = FromFsPath(fs::current_path() / "sample.rc");
     Select(0);
-    Entry(IDC_DERIVED_CLASS_NAME).SetValue(U("C表Dlg"));  // typed: derives the file names
-    Entry(IDC_OUTPUT_FOLDER).ChangeValue("out");
-    Entry(IDC_DIALOG_RESOURCE_ID).ChangeValue("idd_inp");
-    Click(IDC_BROWSE_RESOURCE_FILE);
-    EXPECT_EQ(Text(IDC_DIALOG_RESOURCE_ID), "IDD_INPUT_DIALOG");
-    Click(IDC_GENERATE);
+    Entry(kIdcDerivedClassName).SetValue(U("C表Dlg"));  // typed: derives the file names
+    Entry(kIdcOutputFolder).ChangeValue("out");
+    Entry(kIdcDialogResourceId).ChangeValue("idd_inp");
+    Click(kIdcBrowseResourceFile);
+    EXPECT_EQ(Text(kIdcDialogResourceId), "IDD_INPUT_DIALOG");
+    Click(kIdcGenerate);
 
     EXPECT_THAT(m_dir.Read("out/表Dlg.h"), ::testing::HasSubstr("IDD = IDD_INPUT_DIALOG"));
     for (std::string name : {"out/表Dlg.h", "out/表Dlg.cpp"}) {
@@ -138,18 +138,18 @@ TEST_F(MainDialogTest, GeneratesTheSameBytesAsTavrinCli) {
 // A Yes/No box closed without Yes (GTK lets Escape do that) must count as No.
 TEST_F(MainDialogTest, ReportsAndAsksInMessageBoxes) {
     Open();
-    wxTEST_DIALOG(Click(IDC_GENERATE), ExpectMessage(U("テンプレートが選択されていません。")));
+    wxTEST_DIALOG(Click(kIdcGenerate), ExpectMessage(U("テンプレートが選択されていません。")));
 
     Select(3);
-    Entry(IDC_OUTPUT_FOLDER).ChangeValue("");
-    Click(IDC_GENERATE);
+    Entry(kIdcOutputFolder).ChangeValue("");
+    Click(kIdcGenerate);
     ASSERT_TRUE(fs::exists("SampleWnd.cpp"));
     const wxString question =
         U("派成クラスのヘッダ又はソースが存在します。\n[SampleWnd.h]\n[SampleWnd.cpp]\n"
           "を上書きしますか?");
     for (int answer : {wxID_CANCEL, wxID_YES}) {
         m_dir.Write("SampleWnd.cpp", "old");
-        wxTEST_DIALOG(Click(IDC_GENERATE), ExpectMessage(question, wxYES_NO, answer));
+        wxTEST_DIALOG(Click(kIdcGenerate), ExpectMessage(question, wxYES_NO, answer));
         EXPECT_EQ(m_dir.Read("SampleWnd.cpp") == "old", answer != wxID_YES);
     }
 }
@@ -157,14 +157,14 @@ TEST_F(MainDialogTest, ReportsAndAsksInMessageBoxes) {
 TEST_F(MainDialogTest, BrowsesForTheOutputFolderFromTheFolderInTheBox) {
     fs::create_directories("出力/下");
     Open();
-    Entry(IDC_OUTPUT_FOLDER).ChangeValue(U("出力/"));
-    Click(IDC_BROWSE_OUTPUT_FOLDER);
+    Entry(kIdcOutputFolder).ChangeValue(U("出力/"));
+    Click(kIdcBrowseOutputFolder);
     // A relative folder opens resolved as generation would resolve it.
     EXPECT_EQ(m_choosers->folderInitial, FromFsPath(fs::current_path() / "出力"));
 
     m_choosers->folder = FromFsPath(fs::current_path() / "出力" / "下");
-    Click(IDC_BROWSE_OUTPUT_FOLDER);
-    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), *m_choosers->folder);
+    Click(kIdcBrowseOutputFolder);
+    EXPECT_EQ(Text(kIdcOutputFolder), *m_choosers->folder);
 }
 
 TEST_F(MainDialogTest, ChoosingAResourceScriptOffersItsDialogsAndMovesTheCurrentDirectory) {
@@ -173,15 +173,15 @@ TEST_F(MainDialogTest, ChoosingAResourceScriptOffersItsDialogsAndMovesTheCurrent
     const fs::path script = fs::current_path() / "rc" / "sample.rc";
     Open();
     m_choosers->file = FromFsPath(fs::current_path() / "rc" / "sample");  // typed without ".rc"
-    Click(IDC_BROWSE_RESOURCE_FILE);
+    Click(kIdcBrowseResourceFile);
 
     EXPECT_EQ(m_choosers->fileWildcard, "Resource files(*.rc)|*.rc");
-    EXPECT_EQ(Text(IDC_RESOURCE_FILE), FromFsPath(script));
+    EXPECT_EQ(Text(kIdcResourceFile), FromFsPath(script));
     // Sorted by the combo box itself; the empty ID offers the first.
-    EXPECT_THAT(dynamic_cast<wxComboBox&>(Control(IDC_DIALOG_RESOURCE_ID)).GetStrings(),
+    EXPECT_THAT(dynamic_cast<wxComboBox&>(Control(kIdcDialogResourceId)).GetStrings(),
                 ::testing::ElementsAre("IDD_ABOUTBOX", "IDD_DISPLAY_PAGE", "IDD_GENERAL_PAGE",
                                        "IDD_INPUT_DIALOG", "IDD_SAMPLE_FORM"));
-    EXPECT_EQ(Text(IDC_DIALOG_RESOURCE_ID), "IDD_ABOUTBOX");
+    EXPECT_EQ(Text(kIdcDialogResourceId), "IDD_ABOUTBOX");
     EXPECT_EQ(fs::current_path(), script.parent_path());
 }
 
@@ -189,27 +189,27 @@ TEST_F(MainDialogTest, KeepsCodePage932Bytes) {
     CMainDialog& window = Open();
     // "Ⅰ" from the IBM extension rows is the same Unicode character as the NEC row's 0x8754:
     // the list must give the table's bytes back, not those of the text it shows.
-    window.ListReset(IDC_TEMPLATE_LIST);
-    window.ListAdd(IDC_TEMPLATE_LIST, "\xFA\x4A");
-    EXPECT_EQ(window.ListGetText(IDC_TEMPLATE_LIST, 0), "\xFA\x4A");
+    window.ListReset(kIdcTemplateList);
+    window.ListAdd(kIdcTemplateList, "\xFA\x4A");
+    EXPECT_EQ(window.ListGetText(kIdcTemplateList, 0), "\xFA\x4A");
 
     // Code page 932 has no emoji: a typed one becomes "?", in the box as in the names.
-    Entry(IDC_DERIVED_CLASS_NAME).SetValue(U("C😀Dlg"));
-    EXPECT_EQ(Text(IDC_DERIVED_CLASS_NAME), "C?Dlg");
-    EXPECT_EQ(Text(IDC_HEADER_FILE_NAME), "?Dlg.h");
+    Entry(kIdcDerivedClassName).SetValue(U("C😀Dlg"));
+    EXPECT_EQ(Text(kIdcDerivedClassName), "C?Dlg");
+    EXPECT_EQ(Text(kIdcHeaderFileName), "?Dlg.h");
 
     // Only a change the user makes derives the names; a program's write does not.
-    Entry(IDC_DERIVED_CLASS_NAME).ChangeValue(U("COtherDlg"));
-    EXPECT_EQ(Text(IDC_HEADER_FILE_NAME), "?Dlg.h");
+    Entry(kIdcDerivedClassName).ChangeValue(U("COtherDlg"));
+    EXPECT_EQ(Text(kIdcHeaderFileName), "?Dlg.h");
 }
 
 TEST_F(MainDialogTest, OffersTheAboutCommand) {
     CMainDialog& window = Open();
     std::unique_ptr<wxMenu> menu = window.CreateAboutMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_NE(menu->FindItem(IDM_ABOUTBOX), nullptr);
-    EXPECT_EQ(menu->FindItem(IDM_ABOUTBOX)->GetItemLabel(), U("バージョン情報(&A)..."));
-    wxCommandEvent about(wxEVT_MENU, IDM_ABOUTBOX);
+    ASSERT_NE(menu->FindItem(kIdmAboutBox), nullptr);
+    EXPECT_EQ(menu->FindItem(kIdmAboutBox)->GetItemLabel(), U("バージョン情報(&A)..."));
+    wxCommandEvent about(wxEVT_MENU, kIdmAboutBox);
     wxTEST_DIALOG(window.ProcessWindowEvent(about), wxExpectDismissableModal<CAboutBox>(wxID_OK));
 }
 
@@ -221,7 +221,7 @@ TEST_F(MainDialogTest, ClosingSavesTheSettingsAndOnlyTheCloseButtonReadsTheBoxes
         std::function<void(CMainDialog&)> close;
         const char* savedBase;
     } cases[] = {
-        {"close button", [this](CMainDialog&) { Click(IDOK); }, "CTyped"},
+        {"close button", [this](CMainDialog&) { Click(kIdOk); }, "CTyped"},
         {"Escape",
          [](CMainDialog& window) {
              wxKeyEvent escape(wxEVT_CHAR_HOOK);
@@ -250,14 +250,14 @@ TEST_F(MainDialogTest, ClosingSavesTheSettingsAndOnlyTheCloseButtonReadsTheBoxes
                     wxYield();
                     wxMilliSleep(20);
                 }
-                EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
-                EXPECT_EQ(window.ListGetSelection(IDC_TEMPLATE_LIST), -1);
-                EXPECT_EQ(window.GetText(IDC_BASIC_CLASS_NAME), "CStored");
-                Entry(IDC_BASIC_CLASS_NAME).ChangeValue("CTyped");
+                EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(kIdcTemplateList));
+                EXPECT_EQ(window.ListGetSelection(kIdcTemplateList), -1);
+                EXPECT_EQ(window.GetText(kIdcBasicClassName), "CStored");
+                Entry(kIdcBasicClassName).ChangeValue("CTyped");
                 c.close(window);
                 if (window.IsModal()) {
                     ADD_FAILURE() << "the dialog did not close";
-                    window.EndModal(IDCANCEL);
+                    window.EndModal(kIdCancel);
                 }
             });
             window.ShowModal();
@@ -294,10 +294,10 @@ TEST_F(MainDialogTest, DISABLED_Screenshot) {
     Open();
     m_choosers->file = FromFsPath(fs::current_path() / "sample.rc");
     Select(0);
-    Entry(IDC_DIALOG_RESOURCE_ID).ChangeValue("IDD_INPUT_DIALOG");
-    Click(IDC_BROWSE_RESOURCE_FILE);
-    Entry(IDC_RESOURCE_FILE).ChangeValue("/home/user/sample/sample.rc");
-    Entry(IDC_OUTPUT_FOLDER).ChangeValue("/home/user/sample");
+    Entry(kIdcDialogResourceId).ChangeValue("IDD_INPUT_DIALOG");
+    Click(kIdcBrowseResourceFile);
+    Entry(kIdcResourceFile).ChangeValue("/home/user/sample/sample.rc");
+    Entry(kIdcOutputFolder).ChangeValue("/home/user/sample");
     testing::SaveScreenshot(*m_window, "TAVRIN_SCREENSHOT");
 }
 

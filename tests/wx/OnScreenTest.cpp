@@ -228,7 +228,7 @@ TEST_F(OnScreenTest, RepaintsItsBackground) {
             EXPECT_EQ(
                 DifferingPixels(fresh.GetSubImage(inImage), ScreenPixels(area), "tavrin-label"), 0);
         }
-        window.EndModal(IDCANCEL);
+        window.EndModal(kIdCancel);
     });
     window.ShowModal();
 }
@@ -254,7 +254,7 @@ TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
         }
         m_keys.Char(WXK_RETURN);
     });
-    EXPECT_EQ(window.ShowMessageBox("\x83\x65\x83\x58\x83\x67", MB_OK_EXCLAMATION), IDOK);
+    EXPECT_EQ(window.ShowMessageBox("\x83\x65\x83\x58\x83\x67", kMbOkExclamation), kIdOk);
     EXPECT_TRUE(boxFound) << "no message box of the toolkit's own on the screen";
     EXPECT_TRUE(iconShown);
 }
@@ -262,16 +262,16 @@ TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
 // Alt+T reaches the template list itself, so that the arrow keys then choose a template.
 TEST_F(OnScreenTest, TheAccessKeyOfTheTemplateListFocusesTheList) {
     MenuRecordingDialog& window = Show();
-    Control(IDC_OUTPUT_FOLDER).SetFocus();
+    Control(kIdcOutputFolder).SetFocus();
     Settle();
     m_keys.Char('t', wxMOD_ALT);
     Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
+    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(kIdcTemplateList));
     m_keys.Char(WXK_DOWN);
     Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(IDC_TEMPLATE_LIST));
-    EXPECT_EQ(window.ListGetSelection(IDC_TEMPLATE_LIST), 0);
-    EXPECT_EQ(window.GetText(IDC_BASIC_CLASS_NAME), "CDialog");
+    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(kIdcTemplateList));
+    EXPECT_EQ(window.ListGetSelection(kIdcTemplateList), 0);
+    EXPECT_EQ(window.GetText(kIdcBasicClassName), "CDialog");
 }
 
 // A typed character that code page 932 cannot hold becomes "?" where it was typed, and the
@@ -281,16 +281,16 @@ TEST_F(OnScreenTest, TheCaretStaysWhereTheUserTypes) {
     ASSERT_TRUE(AddKeyFor(0xE9)) << "no key can be given to \"é\"";
 #endif
     Show();
-    Control(IDC_DERIVED_CLASS_NAME).SetFocus();
+    Control(kIdcDerivedClassName).SetFocus();
     Settle();
     for (int key : {int('C'), int('A'), 0xE9, int('1'), int('2')}) {
         m_keys.Char(key, key == 'C' || key == 'A' ? wxMOD_SHIFT : wxMOD_NONE);
         Settle(5);
     }
-    wxTextEntry& name = Entry(IDC_DERIVED_CLASS_NAME);
+    wxTextEntry& name = Entry(kIdcDerivedClassName);
     EXPECT_EQ(name.GetValue(), "CA?12");
     EXPECT_EQ(name.GetInsertionPoint(), 5);
-    EXPECT_EQ(Entry(IDC_HEADER_FILE_NAME).GetValue(), "A?12.h");
+    EXPECT_EQ(Entry(kIdcHeaderFileName).GetValue(), "A?12.h");
 }
 
 // The file dialog the user sees, cancelled once its title and filter are checked.
@@ -317,8 +317,8 @@ TEST_F(OnScreenTest, TheResourceScriptsFileDialogIsTitledInJapanese) {
 // pointer.
 TEST_F(OnScreenTest, TheContextMenuOpensAtTheFocusedControlForTheMenuKey) {
     MenuRecordingDialog& window = Show();
-    wxWindow& list = Control(IDC_TEMPLATE_LIST);
-    wxContextMenuEvent key(wxEVT_CONTEXT_MENU, IDC_TEMPLATE_LIST, wxDefaultPosition);
+    wxWindow& list = Control(kIdcTemplateList);
+    wxContextMenuEvent key(wxEVT_CONTEXT_MENU, kIdcTemplateList, wxDefaultPosition);
     key.SetEventObject(&list);
     list.GetEventHandler()->ProcessEvent(key);
 
@@ -342,7 +342,7 @@ TEST_F(OnScreenTest, FitsTheDisplay) {
     EXPECT_TRUE(display.Contains(outer))
         << outer.x << "," << outer.y << " " << outer.width << "x" << outer.height << " on "
         << display.width << "x" << display.height;
-    for (int id : {IDC_GENERATE, IDOK}) {
+    for (int id : {kIdcGenerate, kIdOk}) {
         EXPECT_TRUE(display.Contains(Control(id).GetScreenRect())) << id;
     }
 }
