@@ -10,7 +10,7 @@ namespace tavrin {
 // The program's own messages and titles, numbered as the resource script numbers them, so
 // that the engine can report a message ID and the shell can show it.
 enum StringId : int {
-#define TAVRIN_STRING(id, name, text) name = id,
+#define TAVRIN_STRING(id, name, text) name = (id),
 #include "res/strings.inc"
 #undef TAVRIN_STRING
 };

@@ -20,7 +20,10 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports failure as (iconv_t)-1; there is no other way to spell it.
+    bool Valid() const {
+        return m_cd != reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+    }
 
     // Converts all of `input`. When a character cannot be converted, `onError` is asked how
     // many input bytes to skip (0: give up) and "?" is written in their place.

@@ -231,6 +231,7 @@ std::optional<std::string> DefaultApplicationFromMimeApps(
     std::string_view mimeType, const std::vector<std::string>& configDirs,
     const std::vector<std::string>& dataDirs) {
     std::vector<fs::path> lists;
+    lists.reserve(configDirs.size() + dataDirs.size());
     for (const std::string& folder : configDirs) {
         lists.push_back(fs::path(folder) / "mimeapps.list");
     }

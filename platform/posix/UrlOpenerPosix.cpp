@@ -62,6 +62,7 @@ int Spawn(const std::vector<std::string>& arguments, pid_t& child,
         return ENOENT;
     }
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }

@@ -5,8 +5,9 @@
 #include "shell/wx/MainDialog.h"
 #include "shell/wx/ToolkitLanguage.h"
 
+// Outside an unnamed namespace: the wxGetApp() that wxIMPLEMENT_APP defines returns it, and
+// would otherwise be an unused function of this file.
 namespace tavrin::shell {
-namespace {
 
 class CTavrinApp : public wxApp {
 public:
@@ -27,7 +28,6 @@ public:
     }
 };
 
-}  // namespace
 }  // namespace tavrin::shell
 
 wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
