@@ -83,7 +83,6 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
          1,
          "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n"},
         {{"generate", "-t", "ビュ"}, 2, "tavrin-cli: unknown template \"ビュ\"\n"},
-        {{"show", "nope"}, 2, "tavrin-cli: unknown template \"nope\"\n"},
         {{"scan", "none.rc"}, 1, "tavrin-cli: no dialog resource ID in none.rc\n"},
         {{"scan", "gone.rc"}, 1, "tavrin-cli: cannot read gone.rc\n"},
         // "〜" would come back from code page 932 as "～" and name another file.

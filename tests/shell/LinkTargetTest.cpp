@@ -46,11 +46,9 @@ TEST(LinkTargetTest, FallbackCommandIsCutBeforeThePlaceholder) {
         // A bare placeholder: everything from it on is dropped.
         {"browser.exe -url=%1 -new-window", "browser.exe -url= T"},
         {"browser.exe", "browser.exe T"},
-        // The first quoted one wins over an earlier bare one.
+        // The first quoted one wins over an earlier bare one; a one-sided quote is none.
         {"browser.exe %1 \"%1\"", "browser.exe %1  T"},
-        // A quote on one side only is no quoted placeholder.
         {"browser.exe \"%1", "browser.exe \" T"},
-        {"browser.exe %2 %1", "browser.exe %2  T"},
         // Double-byte characters before the placeholder stay whole.
         {"\x83\x75\x83\x89\x83\x45\x83\x55.exe \"%1\"", "\x83\x75\x83\x89\x83\x45\x83\x55.exe  T"},
     };
@@ -93,17 +91,9 @@ TEST(LinkTargetTest, OpensWithTheHandlerFirstAndFallsBackToTheBrowser) {
 }
 
 TEST(LinkTargetTest, ExplainsTheResultCode) {
-    // Spot checks of the exact texts: line breaks inside, and a trailing blank.
-    const std::pair<int, const char*> known[] = {
-        {0, "The operating system is out\nof memory or resources."},
-        {26, "A sharing violation occurred. "},
-        {30,
-         "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-         "being processed."},
-    };
-    for (const auto& [code, reason] : known) {
-        EXPECT_EQ(OpenErrorReason(code), reason) << code;
-    }
+    // Spot checks of the exact texts: a line break inside, and a trailing blank.
+    EXPECT_EQ(OpenErrorReason(0), "The operating system is out\nof memory or resources.");
+    EXPECT_EQ(OpenErrorReason(26), "A sharing violation occurred. ");
     for (int code : {1, 33, -2147483647 - 1}) {
         EXPECT_EQ(OpenErrorReason(code), "Unknown Error (" + std::to_string(code) + ") occurred.");
     }

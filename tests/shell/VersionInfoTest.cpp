@@ -59,8 +59,6 @@ TEST(VersionInfoTest, KeepsWhatItFoundWhenAPartIsMissing) {
     noBlock.stringBlocks.clear();
     VersionResource noFixed = Resource({{0x0411, 1200}});
     noFixed.fixed.reset();
-    VersionResource noTable = Resource({{0x0411, 1200}});
-    noTable.translations.reset();
     VersionResource emptyName = Resource({{0x0411, 1200}});
     emptyName.stringBlocks["041104b0"]["ProductName"] = "";
 
@@ -71,7 +69,6 @@ TEST(VersionInfoTest, KeepsWhatItFoundWhenAPartIsMissing) {
     } cases[] = {
         {"no string block", noBlock, " 1.1.0.0"},
         {"no root block", noFixed, "Name 0 of 0411 "},
-        {"no translation table", noTable, " 1.1.0.0"},
         {"an empty product name", emptyName, " 1.1.0.0"},
         {"nothing at all", VersionResource{}, " "},
     };
@@ -93,8 +90,7 @@ TEST(VersionInfoTest, FindsStringsAsTheVersionApiDoes) {
     EXPECT_EQ(value, "");
 
     for (const char* missing :
-         {"\\StringFileInfo\\040904b0\\ProductName", "\\StringFileInfo\\041104b0",
-          "\\VarFileInfo\\041104b0\\ProductName", ""}) {
+         {"\\StringFileInfo\\040904b0\\ProductName", "\\StringFileInfo\\041104b0", ""}) {
         value = "untouched";
         EXPECT_FALSE(QueryVersionString(resource, missing, value)) << missing;
         EXPECT_EQ(value, "untouched") << missing;

@@ -69,7 +69,9 @@ protected:
         m_window = std::make_unique<CMainDialog>(nullptr, m_dialog, std::move(choosers));
         return *m_window;
     }
-    wxWindow& Control(int id) { return *m_window->FindWindow(id); }
+    // The window the helpers act on: the one Open made, or one a test made itself.
+    CMainDialog& Window() { return m_borrowed != nullptr ? *m_borrowed : *m_window; }
+    wxWindow& Control(int id) { return *Window().FindWindow(id); }
     wxTextEntry& Entry(int id) { return *dynamic_cast<wxTextEntry*>(&Control(id)); }
     wxString Text(int id) { return Entry(id).GetValue(); }
 
@@ -93,6 +95,7 @@ protected:
     CGeneratorDlg m_dialog;
     ScriptedChoosers* m_choosers = nullptr;
     std::unique_ptr<CMainDialog> m_window;
+    CMainDialog* m_borrowed = nullptr;  // not owned
 };
 
 // The tab order of dialog 301: each label comes just before its box, so that its access key
@@ -241,7 +244,7 @@ TEST_F(MainDialogTest, ClosingSavesTheSettingsAndOnlyTheCloseButtonReadsTheBoxes
         CGeneratorApp app;
         EXPECT_FALSE(app.InitInstance([&](CGeneratorDlg& dialog) {
             CMainDialog window(nullptr, dialog, std::make_unique<ScriptedChoosers>());
-            m_window.reset(&window);
+            m_borrowed = &window;
             window.CallAfter([&] {
                 // Shown, with the focus on the template list: GTK has selected nothing,
                 // so no template's defaults replaced the restored fields. The window manager
@@ -261,7 +264,7 @@ TEST_F(MainDialogTest, ClosingSavesTheSettingsAndOnlyTheCloseButtonReadsTheBoxes
                 }
             });
             window.ShowModal();
-            m_window.release();
+            m_borrowed = nullptr;
         }));
         EXPECT_EQ(app.SettingsPath(), settings);
         EXPECT_EQ(ReadIniString(settings, "TavrinDlg", "BasicClassName", "-"), c.savedBase);
