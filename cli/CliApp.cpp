@@ -256,7 +256,9 @@ GenerationRequest BuildRequest(const CTemplateTable& table, const GenerateOption
     }
     if (options.derivedClassName) {
         request.derivedClassName = *options.derivedClassName;
-        DeriveFileNames(request.derivedClassName, request.headerFileName, request.sourceFileName);
+        ClassFileNames names = DeriveFileNames(request.derivedClassName);
+        request.headerFileName = std::move(names.header);
+        request.sourceFileName = std::move(names.source);
     }
     if (options.basicClassName) {
         request.basicClassName = *options.basicClassName;

@@ -2,19 +2,15 @@
 
 namespace tavrin {
 
-void DeriveFileNames(std::string_view derivedClassName, std::string& headerFileName,
-                     std::string& sourceFileName) {
+ClassFileNames DeriveFileNames(std::string_view derivedClassName) {
     std::size_t start = derivedClassName.find_first_not_of('C');
     if (start == std::string_view::npos) {
-        headerFileName.clear();
-        sourceFileName.clear();
-        return;
+        return {};
     }
     // Byte by byte is enough: every byte before the first one that is not "C" is a whole
     // character, so the cut never falls inside a double-byte character.
     std::string rest(derivedClassName.substr(start));
-    headerFileName = rest + ".h";
-    sourceFileName = rest + ".cpp";
+    return {rest + ".h", rest + ".cpp"};
 }
 
 }  // namespace tavrin

@@ -104,17 +104,16 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 
 }  // namespace
 
-bool ReadIniSection(std::string_view path, std::string_view section,
-                    std::vector<std::string>& lines) {
-    lines.clear();
+std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section) {
+    std::vector<std::string> lines;
     std::string text;
     if (!platform::ReadTextFile(path, text)) {
-        return false;
+        return lines;
     }
     const std::vector<std::string_view> fileLines = SplitLines(text, LineFeeds::kDrop);
     std::optional<SectionBody> body = FindSection(fileLines, section);
     if (!body) {
-        return false;
+        return lines;
     }
     for (std::size_t index = body->begin; index < body->end; ++index) {
         std::string_view line = mbcs::TrimWhiteSpace(fileLines[index]);
@@ -122,7 +121,7 @@ bool ReadIniSection(std::string_view path, std::string_view section,
             lines.emplace_back(line);
         }
     }
-    return !lines.empty();
+    return lines;
 }
 
 std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,

@@ -19,12 +19,10 @@
 // turning into a template, a keyword or a setting; the writer keeps them where they are.
 namespace tavrin {
 
-// Fills `lines` with every line of section `section`, in file order, trimmed of white space at
-// both ends, quotes and "=" untouched; blank lines and comments are left out. A section of any
-// size is read whole. False, with `lines` empty, when the file cannot be read, the section is
-// missing, or it has no such line.
-bool ReadIniSection(std::string_view path, std::string_view section,
-                    std::vector<std::string>& lines);
+// Every line of section `section`, in file order, trimmed of white space at both ends, quotes
+// and "=" untouched; blank lines and comments are left out. A section of any size is read
+// whole. Empty when the file cannot be read, the section is missing, or it has no such line.
+std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section);
 
 // The value of the first line "key=value" of section `section`, trimmed of white space; when
 // the trimmed value starts and ends with a double quote, that one pair of quotes is removed

@@ -44,11 +44,7 @@ std::pair<std::string, std::string> CutFields(std::string_view value) {
 // is none.
 std::vector<KeyValue> ReadSection(std::string_view path, std::string_view section) {
     std::vector<KeyValue> lines;
-    std::vector<std::string> texts;
-    if (!ReadIniSection(path, section, texts)) {
-        return lines;
-    }
-    for (std::string_view text : texts) {
+    for (std::string_view text : ReadIniSection(path, section)) {
         std::size_t separator = mbcs::FindChar(text, '=');
         std::string_view key = mbcs::TrimWhiteSpace(text.substr(0, separator));
         std::string_view value = separator == std::string_view::npos

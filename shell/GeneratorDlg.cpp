@@ -150,7 +150,9 @@ void CGeneratorDlg::OnChangeDerivedClassName() {
         return;
     }
     UpdateData(true);
-    DeriveFileNames(m_strDerivedClassName, m_strHeaderFileName, m_strSourceFileName);
+    ClassFileNames names = DeriveFileNames(m_strDerivedClassName);
+    m_strHeaderFileName = std::move(names.header);
+    m_strSourceFileName = std::move(names.source);
     UpdateData(false);
 }
 

@@ -22,27 +22,26 @@ auto FindIgnoringCase(const Map& map, std::string_view name) {
 
 }  // namespace
 
-bool QueryVersionString(const platform::VersionResource& resource, std::string_view subBlock,
-                        std::string& value) {
+std::optional<std::string> QueryVersionString(const platform::VersionResource& resource,
+                                              std::string_view subBlock) {
     constexpr std::string_view kRoot = "\\StringFileInfo\\";
     if (!mbcs::EqualsIgnoringAsciiCase(subBlock.substr(0, kRoot.size()), kRoot)) {
-        return false;
+        return std::nullopt;
     }
     std::string_view path = subBlock.substr(std::min(kRoot.size(), subBlock.size()));
     std::size_t separator = path.find('\\');
     if (separator == std::string_view::npos) {
-        return false;
+        return std::nullopt;
     }
     auto block = FindIgnoringCase(resource.stringBlocks, path.substr(0, separator));
     if (block == resource.stringBlocks.end()) {
-        return false;
+        return std::nullopt;
     }
     auto entry = FindIgnoringCase(block->second, path.substr(separator + 1));
     if (entry == block->second.end()) {
-        return false;
+        return std::nullopt;
     }
-    value = entry->second.substr(0, entry->second.find('\0'));
-    return true;
+    return entry->second.substr(0, entry->second.find('\0'));
 }
 
 bool ReadVersionInfo(const platform::VersionResource& resource, std::uint16_t userLanguage,
@@ -62,7 +61,7 @@ bool ReadVersionInfo(const platform::VersionResource& resource, std::uint16_t us
         char subBlock[64];
         std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04X%04X\\%s",
                       unsigned{chosen->language}, unsigned{chosen->codePage}, "ProductName");
-        QueryVersionString(resource, subBlock, productName);
+        productName = QueryVersionString(resource, subBlock).value_or("");
     }
 
     if (resource.fixed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,8 @@ bool ReadVersionInfo(const platform::VersionResource& resource, std::uint16_t us
 
 // The string at `subBlock` ("\StringFileInfo\041104B0\ProductName"), found as the version API
 // finds it: block and value names compared without regard to case, and the value cut at its
-// first NUL. False when there is none.
-bool QueryVersionString(const platform::VersionResource& resource, std::string_view subBlock,
-                        std::string& value);
+// first NUL. Nothing when there is none.
+std::optional<std::string> QueryVersionString(const platform::VersionResource& resource,
+                                              std::string_view subBlock);
 
 }  // namespace tavrin::shell

@@ -19,10 +19,10 @@ TEST(DeriveFileNames, DropsOnlyLeadingUpperCaseC) {
         {"C\x95\x5c", "\x95\x5c.h", "\x95\x5c.cpp"},
     };
     for (const auto& c : cases) {
-        std::string header = "old", source = "old";
-        DeriveFileNames(c.derived, header, source);
-        EXPECT_EQ(header, c.header) << c.derived;
-        EXPECT_EQ(source, c.source) << c.derived;
+        const ClassFileNames names = DeriveFileNames(c.derived);
+        EXPECT_EQ(names.header + "|" + names.source,
+                  std::string(c.header) + "|" + std::string(c.source))
+            << c.derived;
     }
 }
 

@@ -13,6 +13,7 @@ namespace tavrin {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 // "ゾ" ends in the byte of "]"; "ア" and "ヂ" differ only in a trail byte that reads as A / a.
 #define ZO "\x83\x5d"
@@ -30,17 +31,13 @@ TEST(IniFileTest, ReadsSectionLinesWhole) {
               "[ first ]\r\nsecond occurrence\r\n"
               "[" ZO "]\r\nzo\r\n[" DI_KANA "]\r\ndi\r\n" +
                   big);
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadIniSection(dir.File("t.ini"), "FIRST", lines));
-    EXPECT_THAT(lines, ElementsAre("a = \"q\"", "b"));
-    ASSERT_TRUE(ReadIniSection(dir.File("t.ini"), ZO, lines));
-    EXPECT_THAT(lines, ElementsAre("zo"));
-    EXPECT_FALSE(ReadIniSection(dir.File("t.ini"), A_KANA, lines));
-    EXPECT_TRUE(lines.empty());
-    ASSERT_TRUE(ReadIniSection(dir.File("t.ini"), "big", lines));
+    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), "FIRST"), ElementsAre("a = \"q\"", "b"));
+    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), ZO), ElementsAre("zo"));
+    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), A_KANA), IsEmpty());
+    const std::vector<std::string> lines = ReadIniSection(dir.File("t.ini"), "big");
     ASSERT_EQ(lines.size(), 500u);
     EXPECT_EQ(lines.back(), "key499 = a fairly long value to pass 4096 bytes");
-    EXPECT_FALSE(ReadIniSection(dir.File("missing.ini"), "First", lines));
+    EXPECT_THAT(ReadIniSection(dir.File("missing.ini"), "First"), IsEmpty());
 }
 
 TEST(IniFileTest, ReadsValuesOrDefault) {

@@ -83,17 +83,12 @@ TEST(VersionInfoTest, FindsStringsAsTheVersionApiDoes) {
     VersionResource resource;
     resource.stringBlocks["041104B0"]["productname"] = std::string("Tav\0rin", 7);
     resource.stringBlocks["041104B0"]["Comments"] = "";
-    std::string value;
-    EXPECT_TRUE(QueryVersionString(resource, "\\StringFileInfo\\041104b0\\ProductName", value));
-    EXPECT_EQ(value, "Tav");  // a string ends at its first NUL
-    EXPECT_TRUE(QueryVersionString(resource, "\\stringfileinfo\\041104B0\\comments", value));
-    EXPECT_EQ(value, "");
-
+    // A string ends at its first NUL.
+    EXPECT_EQ(QueryVersionString(resource, "\\StringFileInfo\\041104b0\\ProductName"), "Tav");
+    EXPECT_EQ(QueryVersionString(resource, "\\stringfileinfo\\041104B0\\comments"), "");
     for (const char* missing :
          {"\\StringFileInfo\\040904b0\\ProductName", "\\StringFileInfo\\041104b0", ""}) {
-        value = "untouched";
-        EXPECT_FALSE(QueryVersionString(resource, missing, value)) << missing;
-        EXPECT_EQ(value, "untouched") << missing;
+        EXPECT_EQ(QueryVersionString(resource, missing), std::nullopt) << missing;
     }
 }
 
