@@ -4,19 +4,14 @@
 #include <optional>
 #include <utility>
 
+#include "engine/DialogDeclaration.h"
 #include "engine/Mbcs.h"
-#include "engine/PatternMatcher.h"
-#include "engine/TextLines.h"
 #include "platform/CodePage.h"
 #include "platform/TextFile.h"
 
 namespace tavrin {
 
 namespace {
-
-// A word character, a space, and later the upper-case word DIALOG followed by a space.
-// Byte-wise on purpose: "\w" and "." need no double-byte awareness to find ASCII words.
-constexpr std::string_view kDialogDeclaration = "/\\w .*DIALOG .*/";
 
 // Resource scripts saved by current tools carry a byte order mark and are Unicode; they are
 // brought to code page 932 so that they scan like the old ones. Without a mark the bytes are
@@ -44,19 +39,29 @@ bool CResourceScanner::Scan(std::string_view path) {
         return false;
     }
     const std::string text = platform::DecodeTextMode(ToCodePage932(std::move(bytes)));
+    const std::string_view all = text;
 
-    for (std::string_view line : SplitLines(text, LineFeeds::kDrop)) {
+    // Only lines that hold the keyword can count, so the search jumps from keyword to keyword
+    // and looks at no other line: one pass over the script, whatever its line lengths.
+    for (std::size_t hit = FindDialogKeyword(all, 0); hit != std::string_view::npos;) {
+        const std::size_t previousEnd = all.rfind('\n', hit);
+        const std::size_t lineStart = previousEnd == std::string_view::npos ? 0 : previousEnd + 1;
+        std::size_t lineEnd = all.find('\n', hit);
+        if (lineEnd == std::string_view::npos) {
+            lineEnd = all.size();
+        }
         // A zero byte ends the line as far as the test is concerned, which is why a UTF-16
         // script without a byte order mark yields nothing.
+        std::string_view line = all.substr(lineStart, lineEnd - lineStart);
         line = line.substr(0, line.find('\0'));
 
-        if (!IsMatch(line, kDialogDeclaration)) {
-            continue;
+        if (IsDialogDeclaration(line)) {
+            // Only spaces delimit the ID: a leading tab stays part of it.
+            if (std::optional<std::string_view> id = mbcs::Tokenizer(line, ' ').Next()) {
+                ids.emplace_back(*id);
+            }
         }
-        // Only spaces delimit the ID: a leading tab stays part of it.
-        if (std::optional<std::string_view> id = mbcs::Tokenizer(line, ' ').Next()) {
-            ids.emplace_back(*id);
-        }
+        hit = lineEnd < all.size() ? FindDialogKeyword(all, lineEnd + 1) : std::string_view::npos;
     }
     return !ids.empty();
 }

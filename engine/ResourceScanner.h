@@ -5,9 +5,9 @@
 #include <vector>
 
 // Lists the dialog resource IDs of a resource script: the first word of every line that looks
-// like a dialog declaration ("IDD_ABOUTBOX DIALOG DISCARDABLE 0, 0, 217, 55"). Nothing else of
-// the script's syntax is interpreted, so a commented-out declaration counts as well, while a
-// DIALOGEX declaration does not.
+// like a dialog declaration ("IDD_ABOUTBOX DIALOG DISCARDABLE 0, 0, 217, 55", or DIALOGEX as
+// current resource editors write; see IsDialogDeclaration). Nothing else of the script's
+// syntax is interpreted, so a commented-out declaration counts as well.
 namespace tavrin {
 
 class CResourceScanner {

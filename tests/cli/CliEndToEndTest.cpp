@@ -111,7 +111,7 @@ TEST_F(CliEndToEnd, ListsShowsScansAndAnswersHelpAndVersion) {
 
     result = Run({"scan", "sample.rc"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "IDD_FIRST\nIDD_表示1\nIDD_LAST\n");
+    EXPECT_EQ(result.out, "IDD_FIRST\nIDD_表示1\nIDD_EX\nIDD_LAST\n");
 
     EXPECT_THAT(Run({"--version"}).out,
                 ::testing::MatchesRegex("tavrin-cli [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n"));

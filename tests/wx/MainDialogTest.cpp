@@ -183,7 +183,7 @@ TEST_F(MainDialogTest, ChoosingAResourceScriptOffersItsDialogsAndMovesTheCurrent
     // Sorted by the combo box itself; the empty ID offers the first.
     EXPECT_THAT(dynamic_cast<wxComboBox&>(Control(kIdcDialogResourceId)).GetStrings(),
                 ::testing::ElementsAre("IDD_ABOUTBOX", "IDD_DISPLAY_PAGE", "IDD_GENERAL_PAGE",
-                                       "IDD_INPUT_DIALOG", "IDD_SAMPLE_FORM"));
+                                       "IDD_INPUT_DIALOG", "IDD_SAMPLE_DIALOG", "IDD_SAMPLE_FORM"));
     EXPECT_EQ(Text(kIdcDialogResourceId), "IDD_ABOUTBOX");
     EXPECT_EQ(fs::current_path(), script.parent_path());
 }
