@@ -153,18 +153,27 @@ void CSubstitutionSet::EndGeneration() {
     platform::EndComUse();
 }
 
+const CSubstitutionSet::GenerationPattern& CSubstitutionSet::PreparedPattern(
+    const CSubstitutionEntry& entry) {
+    auto found = m_compiled.find(&entry);
+    if (found != m_compiled.end()) {
+        return found->second;
+    }
+    // Entries' patterns do not change during a generation, so one compilation serves every
+    // line; a pattern that does not compile is remembered as such too.
+    GenerationPattern pattern{CompilePattern(PatternTextOf(entry), true), RequiredText(entry)};
+    // A plain ASCII keyword matches exactly its bytes, and in double-byte mode only where a
+    // character starts. Keywords with double-byte characters keep the expression, which
+    // knows where their characters end.
+    pattern.literal = pattern.compiled != nullptr && !entry.m_keyword.empty() &&
+                      pattern.requiredText == entry.m_keyword &&
+                      !mbcs::HasHighBytes(entry.m_keyword);
+    return m_compiled.emplace(&entry, std::move(pattern)).first->second;
+}
+
 const CompiledPattern* CSubstitutionSet::PatternFor(const CSubstitutionEntry& entry,
                                                     std::string_view line) {
-    auto found = m_compiled.find(&entry);
-    if (found == m_compiled.end()) {
-        // Entries' patterns do not change during a generation, so one compilation serves
-        // every line; a pattern that does not compile is remembered as such too.
-        found = m_compiled
-                    .emplace(&entry, GenerationPattern{CompilePattern(PatternTextOf(entry), true),
-                                                       RequiredText(entry)})
-                    .first;
-    }
-    const GenerationPattern& pattern = found->second;
+    const GenerationPattern& pattern = PreparedPattern(entry);
     if (!pattern.requiredText.empty() && line.find(pattern.requiredText) == line.npos) {
         return nullptr;
     }
@@ -187,6 +196,9 @@ std::string CSubstitutionSet::EscapePattern(std::string_view text) {
 
 bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& entry,
                                   std::string& out) {
+    if (FindsPlainKeywordsByBytes() && PreparedPattern(entry).literal) {
+        return SubstituteLiteral(line, entry, out);
+    }
     const CompiledPattern* compiled = PatternFor(entry, line);
     if (compiled == nullptr) {
         return false;  // no match here, or a keyword that is no valid expression
@@ -196,8 +208,8 @@ bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& ent
     if (!search.Find(0)) {
         return false;
     }
-    std::string result;
-    result.reserve(line.size() + 64);
+    std::string& result = out;
+    result.clear();
     const bool hasGroup = compiled->GroupCount() > 0;
     std::size_t pos = 0;
     bool found = true;
@@ -236,16 +248,58 @@ bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& ent
     if (pos < line.size()) {
         result.append(line.substr(pos));
     }
-    out = std::move(result);
     return true;
 }
 
+bool CSubstitutionSet::SubstituteLiteral(std::string_view line, CSubstitutionEntry& entry,
+                                         std::string& out) {
+    const std::string_view keyword = entry.m_keyword;
+    std::size_t pos = 0;       // where the copying of the line stands
+    std::size_t boundary = 0;  // a known character start, never beyond the next hit
+    bool found = false;
+    for (std::size_t hit = line.find(keyword); hit != line.npos;
+         hit = line.find(keyword, hit + 1)) {
+        // A byte that cannot be a trail byte always starts a character; otherwise walk the
+        // characters from the last known start. The walk never goes back, so a line costs
+        // one pass however many hits it has.
+        if (mbcs::IsTrailByte(static_cast<unsigned char>(line[hit]))) {
+            while (boundary < hit) {
+                boundary += mbcs::CharLength(line, boundary);
+            }
+            if (boundary != hit) {
+                continue;
+            }
+        }
+        if (!found) {
+            out.clear();
+            found = true;
+        }
+        out.append(line.substr(pos, hit - pos));
+        entry.Evaluate({});
+        out.append(entry.m_replacement);
+        pos = hit + keyword.size();
+        boundary = pos;
+        hit = pos - 1;  // the search goes on after the replaced keyword
+    }
+    if (found) {
+        out.append(line.substr(pos));
+    }
+    return found;
+}
+
 std::string CSubstitutionSet::ExpandLine(std::string_view line) {
-    std::string working(line);
-    std::string next;
+    std::string expanded;
+    AppendExpandedLine(line, expanded);
+    return expanded;
+}
+
+void CSubstitutionSet::AppendExpandedLine(std::string_view line, std::string& out) {
+    // Most lines hold no keyword at all: they are copied once, straight into the output.
+    std::string_view current = line;
     auto apply = [&](CSubstitutionEntry& entry) {
-        if (Substitute(working, entry, next)) {
-            working.swap(next);
+        if (Substitute(current, entry, m_nextLine)) {
+            m_currentLine.swap(m_nextLine);
+            current = m_currentLine;
         }
     };
     for (auto& entry : m_keywordEntries) {
@@ -254,7 +308,7 @@ std::string CSubstitutionSet::ExpandLine(std::string_view line) {
     for (auto& entry : m_functionEntries) {
         apply(*entry);
     }
-    return working;
+    out.append(current);
 }
 
 bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_view outputPath) {
@@ -266,7 +320,7 @@ bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_vie
     std::string expanded;
     expanded.reserve(text.size() + text.size() / 4);
     for (std::string_view line : SplitLines(text, LineFeeds::kKeep)) {
-        expanded.append(ExpandLine(line));
+        AppendExpandedLine(line, expanded);
     }
     return platform::WriteTextFile(outputPath, expanded);
 }

@@ -105,6 +105,10 @@ protected:
     // The pattern text an entry is searched with: its expression over code page 932.
     static std::string PatternTextOf(const CSubstitutionEntry& entry);
 
+    // Whether a keyword that escapes into a plain ASCII literal is found by a byte search
+    // instead of its expression. The oracle searches everything with the expression.
+    virtual bool FindsPlainKeywordsByBytes() const { return true; }
+
 private:
     void AddFunction(std::unique_ptr<CSubstitutionEntry> entry, std::string_view keyword,
                      const char* pattern);
@@ -115,6 +119,10 @@ private:
     // untouched, when there is none. The replacement is literal, and the search goes on in
     // the unchanged line, so an entry never meets its own replacement.
     bool Substitute(std::string_view line, CSubstitutionEntry& entry, std::string& out);
+    // The same for an entry whose keyword is a plain ASCII literal.
+    bool SubstituteLiteral(std::string_view line, CSubstitutionEntry& entry, std::string& out);
+    // Appends the line with every entry applied to `out`.
+    void AppendExpandedLine(std::string_view line, std::string& out);
 
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_keywordEntries;
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_functionEntries;
@@ -124,8 +132,15 @@ private:
     struct GenerationPattern {
         CompiledPatternPtr compiled;
         std::string requiredText;
+        bool literal = false;  // found by a byte search instead of the expression
     };
+    const GenerationPattern& PreparedPattern(const CSubstitutionEntry& entry);
     std::unordered_map<const CSubstitutionEntry*, GenerationPattern> m_compiled;
+
+    // Hold a line while the entries change it, taking turns, and keep their capacity from
+    // line to line.
+    std::string m_currentLine;
+    std::string m_nextLine;
 };
 
 }  // namespace tavrin

@@ -56,6 +56,11 @@ TEST_P(ExpandTest, ReplacesAsTheRulesSay) {
         // double-byte keyword whose trail byte is 0x5C is matched as itself.
         {{{"A", "!"}, {"\\", "/"}}, "\x83\x41 A \x83\x5c \\", "\x83\x41 ! \x83\x5c /"},
         {{{"$$\x95\x5c$$", "table"}}, "[$$\x95\x5c$$]", "[table]"},
+        // Where a character starts can only be told from the start of the line: 83 83 is one
+        // character, so the A after it is one of its own; after 83 83 83 it is a trail byte.
+        {{{"A", "!"}}, "\x83\x83\x41 \x83\x83\x83\x41", "\x83\x83! \x83\x83\x83\x41"},
+        // The search goes on after a replaced keyword, never inside it.
+        {{{"$$A$$", "x"}}, "$$A$$A$$ $$A$$", "xA$$ x"},
         // Unescaped metacharacters keep their meaning; no valid expression changes nothing.
         {{{"$$A+$$", "a"}}, "$$AAA$$ $$A+$$", "a $$A+$$"},
         {{{"+x", "y"}}, "+x", "+x"},

@@ -52,6 +52,7 @@ protected:
         m_pass = std::make_unique<CPatternMatcher>(1);
         return m_pass->GetCompiled(PatternTextOf(entry));
     }
+    bool FindsPlainKeywordsByBytes() const override { return false; }
 
 private:
     std::unique_ptr<CPatternMatcher> m_pass;
