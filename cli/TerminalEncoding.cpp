@@ -6,10 +6,9 @@
 #include "platform/CodePage.h"
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
-// windows.h must come first.
-#include <shellapi.h>
+
+#include "platform/windows/WindowsText.h"
 #else
 #include <unistd.h>
 #endif
@@ -18,86 +17,84 @@ namespace tavrin::cli {
 
 #ifdef _WIN32
 
+// Text stays code page 932 up to the standard streams, which write it to a console as UTF-16
+// themselves (TerminalStreams). Redirected output is code page 932 whatever the system's code
+// pages: what cmd and PowerShell read from a program on Japanese Windows, and the encoding of
+// the files Tavrin writes.
+std::string ToTerminal(std::string_view cp932) {
+    return std::string(cp932);
+}
+
+std::string FromTerminal(std::string_view text) {
+    return std::string(text);
+}
+
 namespace {
 
-constexpr UINT kCp932 = 932;
+constexpr unsigned kCp932 = platform::windows::kCodePage932;
 
-std::wstring ToWide(std::string_view text, UINT codePage) {
-    if (text.empty()) {
-        return {};
+// "?" for each character code page 932 cannot hold, with no look-alike put in its place.
+std::string Cp932OrQuestionMarks(std::wstring_view wide) {
+    std::string text;
+    for (std::size_t i = 0; i < wide.size();) {
+        std::size_t length = i + 1 < wide.size() && wide[i] >= 0xD800 && wide[i] <= 0xDBFF &&
+                                     wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF
+                                 ? 2
+                                 : 1;
+        std::string one = platform::windows::FromWide(kCp932, wide.substr(i, length));
+        std::wstring back;
+        bool exact = platform::windows::ToWide(kCp932, one, back) && back == wide.substr(i, length);
+        text += exact ? one : "?";
+        i += length;
     }
-    int size =
-        ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          size);
-    return wide;
-}
-
-std::string FromWide(std::wstring_view wide, UINT codePage) {
-    if (wide.empty()) {
-        return {};
-    }
-    // UTF-8 takes no default character; the others put "?" where they cannot.
-    const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-    int size = ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
-                                     nullptr, 0, fallback, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                          size, fallback, nullptr);
     return text;
-}
-
-// The console's code page, or the ANSI code page when output goes to no console.
-UINT TerminalCodePage() {
-    UINT codePage = ::GetConsoleOutputCP();
-    return codePage != 0 ? codePage : ::GetACP();
 }
 
 }  // namespace
 
-std::string ToTerminal(std::string_view cp932) {
-    UINT codePage = TerminalCodePage();
-    return codePage == kCp932 ? std::string(cp932) : FromWide(ToWide(cp932, kCp932), codePage);
-}
-
-std::string FromTerminal(std::string_view text) {
-    UINT codePage = TerminalCodePage();
-    return codePage == kCp932 ? std::string(text) : FromWide(ToWide(text, codePage), kCp932);
-}
-
-bool ArgumentsAsCp932(int, char**, std::vector<std::string>& arguments,
+bool ArgumentsAsCp932(int argc, wchar_t** argv, std::vector<std::string>& arguments,
                       std::string& unconvertible) {
-    // The narrow argv has already lost what the ANSI code page cannot hold; the wide command
-    // line has not.
     arguments.clear();
-    int count = 0;
-    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     bool ok = true;
-    for (int i = 1; wide != nullptr && i < count; ++i) {
-        std::string cp932 = FromWide(wide[i], kCp932);
-        if (ok && ToWide(cp932, kCp932) != wide[i]) {
-            unconvertible = FromWide(wide[i], TerminalCodePage());
+    for (int i = 1; i < argc; ++i) {
+        std::wstring_view wide = argv[i];
+        std::string cp932 = platform::windows::FromWide(kCp932, wide);
+        std::wstring back;
+        if (ok && (!platform::windows::ToWide(kCp932, cp932, back) || back != wide)) {
+            unconvertible = Cp932OrQuestionMarks(wide);
             ok = false;
         }
         arguments.push_back(std::move(cp932));
     }
-    ::LocalFree(wide);
     return ok;
 }
 
 std::optional<std::string> ReadTerminalLine() {
-    if (!::_isatty(::_fileno(stdin))) {
+    HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    if (!::GetConsoleMode(input, &mode)) {
         return std::nullopt;
     }
-    std::string line;
-    if (!std::getline(std::cin, line)) {
-        return std::nullopt;
+    // Read as UTF-16 from the console, whatever its code page.
+    std::wstring line;
+    while (true) {
+        wchar_t c = 0;
+        DWORD got = 0;
+        if (!::ReadConsoleW(input, &c, 1, &got, nullptr) || got == 0) {
+            if (line.empty()) {
+                return std::nullopt;
+            }
+            break;
+        }
+        if (c == L'\n') {
+            break;
+        }
+        line += c;
     }
-    if (!line.empty() && line.back() == '\r') {
+    if (!line.empty() && line.back() == L'\r') {
         line.pop_back();
     }
-    return line;
+    return platform::windows::FromWide(kCp932, line);
 }
 
 #else

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The edge between the terminal and the engine: the engine works in code page 932 only, the
-// terminal speaks the locale's encoding (UTF-8 on POSIX, the console code page on Windows).
+// terminal speaks the locale's encoding on POSIX (UTF-8) and UTF-16 on Windows, where
+// TerminalStreams writes to the console.
 namespace tavrin::cli {
 
 // Text for the terminal from code page 932 bytes. Bytes that are not code page 932 become "?".
@@ -18,8 +19,14 @@ std::string FromTerminal(std::string_view text);
 // The program's arguments after its own name, as code page 932. False, with `unconvertible`
 // set to the first such argument as typed, when an argument does not come back unchanged from
 // code page 932: with "?" or a look-alike in place of a character it could name another file.
+// On Windows `unconvertible` is code page 932 with "?" for what it cannot hold.
+#ifdef _WIN32
+bool ArgumentsAsCp932(int argc, wchar_t** argv, std::vector<std::string>& arguments,
+                      std::string& unconvertible);
+#else
 bool ArgumentsAsCp932(int argc, char** argv, std::vector<std::string>& arguments,
                       std::string& unconvertible);
+#endif
 
 // A line typed at the terminal, without its line end; nothing when standard input is not a
 // terminal or has ended.

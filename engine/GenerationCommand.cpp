@@ -15,7 +15,8 @@ bool EndsWithSeparator(std::string_view folder) {
     if (mbcs::EndsWithChar(folder, '\\')) {
         return true;
     }
-    return platform::kNativeSeparator == '/' && !folder.empty() && folder.back() == '/';
+    // "/" separates on Windows too, and it is never a trail byte.
+    return !folder.empty() && folder.back() == '/';
 }
 
 // Expands the template's header, then its source; shows the message of a failure.

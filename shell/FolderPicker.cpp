@@ -7,14 +7,15 @@
 namespace tavrin::shell {
 
 std::string CFolderPicker::WithoutTrailingSeparator(std::string_view folder) {
-    // Character by character: "...表" ends in the trail byte 0x5C, not in a backslash.
-    bool endsInSeparator = mbcs::EndsWithChar(folder, '\\');
-    if (platform::kNativeSeparator == '/') {
-        // "/" is never a trail byte, so its last byte tells. The root "/" alone stays, as
-        // nothing would be left of it to pre-select.
-        endsInSeparator =
-            (endsInSeparator || (!folder.empty() && folder.back() == '/')) && folder.size() > 1;
-    }
+    // Character by character: "...表" ends in the trail byte 0x5C, not in a backslash. "/"
+    // separates on every system and is never a trail byte, so its last byte tells. A root
+    // "/" alone stays, as nothing would be left of it to pre-select; so does "\" where it is
+    // no separator.
+    const bool rootOnly = folder.size() <= 1;
+    const bool backslash =
+        mbcs::EndsWithChar(folder, '\\') && (platform::kNativeSeparator == '\\' || !rootOnly);
+    const bool slash = !folder.empty() && folder.back() == '/' && !rootOnly;
+    const bool endsInSeparator = backslash || slash;
     if (endsInSeparator) {
         folder.remove_suffix(1);
     }

@@ -7,10 +7,32 @@ namespace tavrin::platform {
 
 namespace windows {
 
+namespace {
+
+// Windows maps the single bytes 0x80, 0xA0 and 0xFD to 0xFF, which code page 932 leaves
+// unassigned, to characters of its own; other systems call them invalid. They are invalid
+// here too, so that the same bytes give the same result everywhere.
+bool HasWindowsOnlyByte(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        auto byte = static_cast<unsigned char>(text[pos]);
+        if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
+            ++pos;  // its trail byte, whatever it is
+        } else if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool ToWide(unsigned codePage, std::string_view text, std::wstring& wide) {
     wide.clear();
     if (text.empty()) {
         return true;
+    }
+    if (codePage == kCodePage932 && HasWindowsOnlyByte(text)) {
+        return false;
     }
     const int length = static_cast<int>(text.size());
     int size =
@@ -23,7 +45,9 @@ bool ToWide(unsigned codePage, std::string_view text, std::wstring& wide) {
                                  size) == size;
 }
 
-std::string FromWide(unsigned codePage, std::wstring_view wide) {
+namespace {
+
+std::string Convert(unsigned codePage, std::wstring_view wide) {
     if (wide.empty()) {
         return {};
     }
@@ -40,6 +64,36 @@ std::string FromWide(unsigned codePage, std::wstring_view wide) {
     return text;
 }
 
+bool IsHighSurrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(wchar_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+}  // namespace
+
+std::string FromWide(unsigned codePage, std::wstring_view wide) {
+    if (codePage == CP_UTF8) {
+        return Convert(codePage, wide);
+    }
+    // The system writes a default character per UTF-16 unit, so a character outside the basic
+    // plane would become "??". No code page but UTF-8 holds one: each pair is one "?" here.
+    std::string text;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < wide.size(); ++i) {
+        if (IsHighSurrogate(wide[i]) && IsLowSurrogate(wide[i + 1])) {
+            text += Convert(codePage, wide.substr(start, i - start));
+            text += '?';
+            start = i + 2;
+            ++i;
+        }
+    }
+    text += Convert(codePage, wide.substr(start));
+    return text;
+}
+
 }  // namespace windows
 
 namespace {
@@ -48,13 +102,22 @@ bool IsLead932(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// Converts character by character, so that one wrong character costs one "?".
+bool IsTrail932(unsigned char b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// Converts character by character, so that one wrong character costs one "?". A lead byte
+// takes the next byte with it only when that can trail: otherwise the next byte is a
+// character of its own and must not vanish with the wrong one.
 std::string Cp932ToUtf8Lossy(std::string_view text) {
     std::string utf8;
     std::wstring wide;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t length =
-            IsLead932(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+        std::size_t length = IsLead932(static_cast<unsigned char>(text[pos])) &&
+                                     pos + 1 < text.size() &&
+                                     IsTrail932(static_cast<unsigned char>(text[pos + 1]))
+                                 ? 2
+                                 : 1;
         if (windows::ToWide(windows::kCodePage932, text.substr(pos, length), wide)) {
             utf8 += windows::FromWide(CP_UTF8, wide);
         } else {

@@ -81,17 +81,20 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     if (!native) {
         return false;
     }
-    const std::filesystem::path& destination = *native;
+    // ReplaceFileW fails on relative names (and on a name without a folder), so everything
+    // below works on the full path.
+    std::error_code error;
+    const std::filesystem::path destination = std::filesystem::absolute(*native, error);
+    if (error) {
+        return false;
+    }
     DWORD attributes = ::GetFileAttributesW(destination.c_str());
     bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
     if (replacing && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
         return false;
     }
 
-    std::filesystem::path folder = destination.parent_path();
-    if (folder.empty()) {
-        folder = L".";
-    }
+    const std::filesystem::path folder = destination.parent_path();
     wchar_t temporary[MAX_PATH + 1];
     if (ShouldFail(Call::Open) || ::GetTempFileNameW(folder.c_str(), L"tvr", 0, temporary) == 0) {
         return false;

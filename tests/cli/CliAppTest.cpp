@@ -28,6 +28,15 @@ std::vector<std::string> Cp932(std::initializer_list<std::string_view> arguments
     return converted;
 }
 
+// What the app wrote for the terminal, as UTF-8: on Windows the streams take code page 932.
+std::string Shown(const std::ostringstream& stream) {
+#ifdef _WIN32
+    return platform::Cp932ToUtf8(stream.str());
+#else
+    return stream.str();
+#endif
+}
+
 TEST(ParseArguments, ReadsEveryOptionOfGenerate) {
     ParsedArguments parsed = ParseArguments(Cp932(
         {"-C", "a", "-C", "b", "generate", "-t", "ビュー", "-b", "", "-d", "-x", "--header=h.h",
@@ -110,7 +119,7 @@ TEST(CliApp, TakesOnlyYesOnTheTerminalForAnOverwrite) {
         CliApp app(out, err, [answer] { return answer; });
         const bool yes = answer == " Yes ";
         EXPECT_EQ(app.Run(generate), yes ? kExitWritten : kExitDeclined) << answer.value_or("-");
-        EXPECT_THAT(err.str(),
+        EXPECT_THAT(Shown(err),
                     StartsWith("派成クラスのヘッダ又はソースが存在します。\n[MyView.h]\n[MyView."
                                "cpp]\nを上書きしますか? (y/N) "));
         EXPECT_EQ(dir.Read("MyView.h") == "old", !yes);

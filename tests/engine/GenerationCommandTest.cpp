@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "platform/FileStatus.h"
+#include "platform/NativePath.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -37,7 +38,7 @@ protected:
         dir.Write("dlg_cpp.txt", "#include \"$$HFILE$$\" // $$DDID$$ $$GUID()$$\r\n");
         dir.Write("plain_h.txt", "class $$DNAME$$ : $$SNAME$$\r\n");
         dir.Write("plain_cpp.txt", "// $$CPPFILE$$\r\n");
-        const std::string t = dir.Path() + "/";
+        const std::string t = dir.File("");
         dir.Write("template.tbl",
                   "[Template]\r\nDialog = " + t + "dlg_h.txt, " + t + "dlg_cpp.txt\r\nPlain = " +
                       t + "plain_h.txt, " + t + "plain_cpp.txt\r\nHalfGhost = " + t +
@@ -116,7 +117,7 @@ TEST_F(GenerationCommandTest, WritesBothFilesWithOneGuid) {
     ASSERT_EQ(Run("Dialog"), GenerationOutcome::kWritten);
     EXPECT_TRUE(host.shown.empty());
     EXPECT_TRUE(host.asked.empty());
-    EXPECT_EQ(headerPath, dir.Path() + "/out/AboutDlg.h");
+    EXPECT_EQ(headerPath, dir.File("out/AboutDlg.h"));
     std::string header = dir.Read("out/AboutDlg.h");
     ASSERT_EQ(header.rfind("class CAboutDlg : public CDialog // ", 0), 0u) << header;
     std::string guid = header.substr(header.size() - 38, 36);
@@ -167,12 +168,17 @@ TEST_F(GenerationCommandTest, WriteFailuresAreReportedAndKeepTheOldSource) {
 }
 
 TEST(JoinPath, OneSeparatorBetweenFolderAndName) {
+    const std::string sep(1, platform::kNativeSeparator);
     const struct {
-        std::string_view folder, expected;
+        std::string_view folder;
+        std::string expected;
     } cases[] = {
-        {"out", "out/a.h"}, {"out/", "out/a.h"},          {"C:\\out\\", "C:\\out\\a.h"},
-        {"", "a.h"},        {"\x95\x5c", "\x95\x5c/a.h"},  // ends in a double-byte character, not
-                                                           // in a backslash
+        {"out", "out" + sep + "a.h"},
+        {"out/", "out/a.h"},  // "/" is a separator on Windows as well
+        {"C:\\out\\", "C:\\out\\a.h"},
+        {"", "a.h"},
+        // Ends in a double-byte character, not in a backslash.
+        {"\x95\x5c", "\x95\x5c" + sep + "a.h"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CGenerationCommand::JoinPath(c.folder, "a.h"), c.expected) << c.folder;

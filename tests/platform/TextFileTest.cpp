@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "platform/CurrentDirectory.h"
 #include "platform/Faults.h"
 #include "support/TempDir.h"
 
@@ -43,6 +48,10 @@ TEST(ReadFile, FailsOnMissingFileFolderAndReadError) {
 }
 
 TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: symbolic links need a privilege on Windows, and file modes are "
+                    "POSIX's";
+#else
     TempDir dir;
     dir.Write("real.h", "old");
     ASSERT_EQ(::chmod(dir.File("real.h").c_str(), 0640), 0);
@@ -53,6 +62,25 @@ TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
     ASSERT_EQ(::stat(dir.File("real.h").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
     EXPECT_EQ(dir.List(), "link.h real.h");  // no temporary file left behind
+#endif
+}
+
+// An empty output folder means the current directory: a bare name, created and replaced.
+TEST(SafeWrite, WritesAndReplacesByRelativeNames) {
+    TempDir dir;
+    dir.Write("sub/b.h", "old");
+    const std::string previous = CurrentDirectory();
+    ASSERT_TRUE(ChangeCurrentDirectory(dir.Path()));
+    const bool created = WriteTextFile("a.h", "one\n");
+    const bool replaced = WriteTextFile("a.h", "two\n");
+    const bool inFolder = WriteTextFile("sub\\b.h", "new\n");
+    ASSERT_TRUE(ChangeCurrentDirectory(previous));
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(replaced);
+    EXPECT_TRUE(inFolder);
+    EXPECT_EQ(dir.Read("a.h"), "two\r\n");
+    EXPECT_EQ(dir.Read("sub/b.h"), "new\r\n");
+    EXPECT_EQ(dir.List(), "a.h sub");
 }
 
 // Every way the write can fail leaves the old file byte for byte, or no new one, and no debris.

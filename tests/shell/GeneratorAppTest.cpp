@@ -17,7 +17,7 @@ using testing::FakeWindow;
 TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
     tavrin::testing::TempDir dir;
     tavrin::testing::CurrentDirectoryScope inDir(dir.Path());
-    const std::string settings = dir.Path() + "/" + platform::AccountUserName() + ".cfg";
+    const std::string settings = dir.File(platform::AccountUserName() + ".cfg");
     auto stored = [&](std::string_view key) {
         return ReadIniString(settings, "TavrinDlg", key, "<missing>");
     };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -14,32 +15,54 @@ namespace tavrin::testing {
 
 namespace fs = std::filesystem;
 
+// Names in tests are UTF-8 on every system; a narrow path is not UTF-8 on Windows.
+fs::path Utf8Path(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8Name(const fs::path& path) {
+    std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "tavrin-test-XXXXXX").string();
-    char* made = ::mkdtemp(pattern.data());
-    if (made == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary folder";
+    // create_directory says whether it made the folder, so a name another process took
+    // meanwhile is never shared.
+    std::random_device random;
+    std::error_code error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path candidate = fs::temp_directory_path(error) /
+                             ("tavrin-test-" + std::to_string(random()) + std::to_string(attempt));
+        if (!error && fs::create_directory(candidate, error)) {
+            m_path = Utf8Name(candidate);
+            return;
+        }
     }
-    m_path = pattern;
+    ADD_FAILURE() << "cannot create a temporary folder: " << error.message();
 }
 
 TempDir::~TempDir() {
     std::error_code error;
     // Tests make files read-only; give write permission back so that everything goes.
-    for (auto it = fs::recursive_directory_iterator(m_path, error);
+    const fs::path root = Utf8Path(m_path);
+    for (auto it = fs::recursive_directory_iterator(root, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
     }
-    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(m_path, error);
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(root, error);
 }
 
 std::string TempDir::File(std::string_view name) const {
-    return m_path + "/" + std::string(name);
+    // The system's own separator, as the program joins paths with it.
+    std::string native(name);
+    std::replace(native.begin(), native.end(), '/',
+                 fs::path::preferred_separator == L'\\' ? '\\' : '/');
+    return m_path + (fs::path::preferred_separator == L'\\' ? "\\" : "/") + native;
 }
 
 void TempDir::Write(std::string_view name, std::string_view bytes) const {
-    fs::path path = File(name);
+    fs::path path = Utf8Path(File(name));
     fs::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -51,7 +74,7 @@ void TempDir::Write(std::string_view name, std::string_view bytes) const {
 namespace {
 
 std::string ReadOrFail(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     if (!in) {
         ADD_FAILURE() << "cannot read " << path;
         return {};
@@ -69,14 +92,14 @@ std::string TempDir::Read(std::string_view name) const {
 
 bool TempDir::Exists(std::string_view name) const {
     std::error_code error;
-    return fs::exists(File(name), error);
+    return fs::exists(Utf8Path(File(name)), error);
 }
 
 std::string TempDir::List() const {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(m_path, error)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(Utf8Path(m_path), error)) {
+        names.push_back(Utf8Name(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     std::string joined;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace tavrin::testing {
 
-// A fresh folder for one test, removed with everything in it when the test ends. Paths are
-// plain ASCII, so they are the same bytes in code page 932 and in the native encoding.
+// A fresh folder for one test, removed with everything in it when the test ends. Its own path
+// is plain ASCII; names below it, and every path here, are UTF-8 as the tests write them.
 class TempDir {
 public:
     TempDir();
@@ -25,6 +26,11 @@ public:
 private:
     std::string m_path;
 };
+
+// A UTF-8 path as the system's path: on Windows a narrow path would be read in the ANSI code
+// page instead.
+std::filesystem::path Utf8Path(std::string_view utf8);
+std::string Utf8Name(const std::filesystem::path& path);
 
 // The bytes of a file under the tests' fixture folder.
 std::string ReadFixture(std::string_view relativePath);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <streambuf>
+
+namespace tavrin::cli {
+
+// Standard output and error as the terminal needs them, for the life of this object. On
+// Windows the program writes code page 932 text to std::cout and std::cerr: a console gets it
+// through WriteConsoleW, so Japanese shows whatever the console's code page is, and a file or
+// pipe gets the code page 932 bytes unchanged. On POSIX the streams stay as they are.
+class TerminalStreams {
+public:
+    TerminalStreams();
+    ~TerminalStreams();
+    TerminalStreams(const TerminalStreams&) = delete;
+    TerminalStreams& operator=(const TerminalStreams&) = delete;
+
+private:
+    std::unique_ptr<std::streambuf> m_out;
+    std::unique_ptr<std::streambuf> m_err;
+    std::streambuf* m_previousOut = nullptr;
+    std::streambuf* m_previousErr = nullptr;
+};
+
+}  // namespace tavrin::cli
