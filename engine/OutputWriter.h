@@ -23,7 +23,9 @@ public:
     bool Write(std::string_view path, std::string_view bytes) override;
 };
 
-// Writes nothing and keeps every file's path and bytes, in the order they came.
+// Writes nothing and keeps every file's path and bytes, in the order they came. It fails as a
+// write would where the destination's folder is missing or the destination is a folder; what
+// only the write itself can find out (a full disk, a read-only file) it cannot foresee.
 class CPreviewOutputWriter : public IOutputWriter {
 public:
     struct File {

@@ -86,6 +86,10 @@ TEST_F(CliPreview, DryRunWritesNothingAndSaysWhatWouldBeWritten) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "ダイアログリソースＩＤが指定されていません。\n");
     EXPECT_EQ(Generate({"--dry-run", "--no"}).status, 3);
+    result = Generate({"--dry-run", "-o", "missing"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "派成クラスのヘッダファイルの生成に失敗しました。[MyDlg.h]\n");
+    EXPECT_EQ(result.out, "");
 }
 
 // The diff a dry run shows, applied to the existing file, gives the file a real run writes.
