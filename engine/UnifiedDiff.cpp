@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 namespace tavrin {
@@ -25,7 +26,9 @@ Lines SplitKeepingLineEnds(std::string_view text) {
 // of a longest common subsequence. Linear space keeps a large file with many changes cheap.
 class LineMatcher {
 public:
-    LineMatcher(const Lines& a, const Lines& b)
+    using Ids = std::vector<std::size_t>;
+
+    LineMatcher(const Ids& a, const Ids& b)
         : m_a(a), m_b(b), m_aChanged(a.size(), true), m_bChanged(b.size(), true) {
         std::size_t size = 2 * (a.size() + b.size()) + 3;
         m_forward.resize(size);
@@ -131,8 +134,8 @@ private:
         return at(0, 0);  // not reached: the searches always meet by maxD
     }
 
-    const Lines& m_a;
-    const Lines& m_b;
+    const Ids& m_a;
+    const Ids& m_b;
     std::vector<bool> m_aChanged;
     std::vector<bool> m_bChanged;
     std::vector<std::ptrdiff_t> m_forward;
@@ -145,15 +148,61 @@ struct Edit {
     std::size_t newIndex;
 };
 
+// Whether each line of `a` and of `b` is outside a longest common subsequence. Lines are
+// compared as numbers, one per distinct text; a line whose text the other side lacks can be
+// part of no common subsequence, so only the others go to the search: a file rewritten
+// throughout then costs next to nothing.
+void MarkChanges(const Lines& a, const Lines& b, std::vector<bool>& aChanged,
+                 std::vector<bool>& bChanged) {
+    std::unordered_map<std::string_view, std::size_t> ids;
+    std::vector<int> sides;  // by id: bit 1 when in a, bit 2 when in b
+    auto number = [&](const Lines& lines, int side) {
+        LineMatcher::Ids numbers;
+        for (std::string_view line : lines) {
+            std::size_t id = ids.emplace(line, ids.size()).first->second;
+            sides.resize(ids.size());
+            sides[id] |= side;
+            numbers.push_back(id);
+        }
+        return numbers;
+    };
+    const LineMatcher::Ids aIds = number(a, 1);
+    const LineMatcher::Ids bIds = number(b, 2);
+    auto shared = [&](const LineMatcher::Ids& numbers, LineMatcher::Ids& kept,
+                      std::vector<std::size_t>& at) {
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            if (sides[numbers[i]] == 3) {
+                kept.push_back(numbers[i]);
+                at.push_back(i);
+            }
+        }
+    };
+    LineMatcher::Ids aKept, bKept;
+    std::vector<std::size_t> aAt, bAt;
+    shared(aIds, aKept, aAt);
+    shared(bIds, bKept, bAt);
+    LineMatcher matcher(aKept, bKept);
+    aChanged.assign(a.size(), true);
+    bChanged.assign(b.size(), true);
+    for (std::size_t k = 0; k < aKept.size(); ++k) {
+        aChanged[aAt[k]] = matcher.AChanged()[k];
+    }
+    for (std::size_t k = 0; k < bKept.size(); ++k) {
+        bChanged[bAt[k]] = matcher.BChanged()[k];
+    }
+}
+
 std::vector<Edit> EditScript(const Lines& a, const Lines& b) {
-    LineMatcher matcher(a, b);
+    std::vector<bool> aChanged;
+    std::vector<bool> bChanged;
+    MarkChanges(a, b, aChanged, bChanged);
     std::vector<Edit> edits;
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() || j < b.size()) {
-        if (i < a.size() && matcher.AChanged()[i]) {
+        if (i < a.size() && aChanged[i]) {
             edits.push_back({'-', i++, j});
-        } else if (j < b.size() && matcher.BChanged()[j]) {
+        } else if (j < b.size() && bChanged[j]) {
             edits.push_back({'+', i, j++});
         } else {
             edits.push_back({' ', i++, j++});
