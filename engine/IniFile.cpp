@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "engine/Mbcs.h"
-#include "engine/TextLines.h"
 #include "engine/TextEncoding.h"
+#include "engine/TextLines.h"
 #include "platform/FileStatus.h"
 #include "platform/TextFile.h"
 
@@ -111,6 +111,7 @@ std::vector<std::string> ReadIniSection(std::string_view path, std::string_view 
     int headerLine = 0;
     ReadIniSectionLines(path, section, numbered, headerLine);
     std::vector<std::string> lines;
+    lines.reserve(numbered.size());
     for (IniLine& line : numbered) {
         lines.push_back(std::move(line.text));
     }
