@@ -6,8 +6,12 @@
 #include "engine/Mbcs.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
+#include "engine/TemplateCheck.h"
+#include "engine/TextEncoding.h"
+#include "engine/UnifiedDiff.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
+#include "platform/TextFile.h"
 
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "unknown"
@@ -23,6 +27,8 @@ constexpr std::string_view kUsage =
     "       tavrin-cli [-C DIR] scan RCFILE\n"
     "       tavrin-cli [-C DIR] generate -t TEMPLATE [-b BASE] [-d DERIVED] [--header FILE]\n"
     "                  [--source FILE] [-o FOLDER] [-i DIALOG_ID] [--yes | --no]\n"
+    "                  [--dry-run] [--diff]\n"
+    "       tavrin-cli [-C DIR] check\n"
     "       tavrin-cli --help | --version\n";
 
 constexpr std::string_view kHelpDetails =
@@ -39,8 +45,13 @@ constexpr std::string_view kHelpDetails =
     "  -o, --output FOLDER    output folder (default: the current directory)\n"
     "  -i, --dialog-id ID     dialog resource ID (see scan)\n"
     "      --yes, --no        overwrite existing output files, or leave them alone\n"
+    "      --dry-run          write nothing; show which files would be created or replaced\n"
+    "      --diff             --dry-run, with a unified diff of each file to be replaced\n"
     "\n"
-    "Exit status: 0 written, 1 failed, 2 usage error, 3 overwrite declined.\n";
+    "check reports mistakes in template.tbl and its template files, one per line.\n"
+    "\n"
+    "Exit status: 0 written (check: nothing wrong), 1 failed (check: problems found),\n"
+    "2 usage error, 3 overwrite declined.\n";
 
 struct ValueOption {
     std::string_view shortName;  // empty when there is none
@@ -85,6 +96,11 @@ bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t
         }
         if (argument == "--yes" || argument == "--no") {
             (argument == "--yes" ? yes : no) = true;
+            continue;
+        }
+        if (argument == "--dry-run" || argument == "--diff") {
+            options.dryRun = true;
+            options.diff = options.diff || argument == "--diff";
             continue;
         }
         const ValueOption* matched = nullptr;
@@ -220,8 +236,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     }
     std::string_view command = arguments[i++];
     bool ok = false;
-    if (command == "list") {
-        invocation.command = Command::kList;
+    if (command == "list" || command == "check") {
+        invocation.command = command == "list" ? Command::kList : Command::kCheck;
         ok = i == arguments.size() || IsHelp(arguments[i]);
         if (ok && i < arguments.size()) {
             invocation.command = Command::kHelp;
@@ -302,6 +318,8 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
             return Show(invocation.operand);
         case Command::kScan:
             return Scan(invocation.operand);
+        case Command::kCheck:
+            return Check();
         default:
             return Generate(invocation.generate);
     }
@@ -375,10 +393,21 @@ int CliApp::Generate(const GenerateOptions& options) {
         return UsageError("unknown template " + Quoted(*options.templateName));
     }
     GenerationRequest request = BuildRequest(table, options, platform::CurrentDirectory());
-    CliHost host(m_err, options.overwrite, m_readTerminalLine);
-    CGenerationCommand command(table, host);
+    // A dry run asks nothing: it shows what an overwrite would do. Only --no still declines.
+    Overwrite overwrite = options.dryRun && options.overwrite == Overwrite::kAsk
+                              ? Overwrite::kYes
+                              : options.overwrite;
+    CliHost host(m_err, overwrite, m_readTerminalLine);
+    CPreviewOutputWriter preview;
+    CFileOutputWriter files;
+    IOutputWriter& writer = options.dryRun ? static_cast<IOutputWriter&>(preview) : files;
+    CGenerationCommand command(table, host, writer);
     switch (command.OnGenerate(request)) {
         case GenerationOutcome::kWritten:
+            if (options.dryRun) {
+                ShowPreview(preview, options.diff);
+                return kExitWritten;
+            }
             WriteLine(m_out, command.HeaderPath());
             WriteLine(m_out, command.SourcePath());
             return kExitWritten;
@@ -389,6 +418,37 @@ int CliApp::Generate(const GenerateOptions& options) {
         default:
             return kExitFailed;
     }
+}
+
+void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff) {
+    for (const CPreviewOutputWriter::File& file : preview.Files()) {
+        std::string existing;
+        if (!platform::PathExists(file.path) || !platform::ReadFileBytes(file.path, existing)) {
+            WriteLine(m_out, "would create " + file.path);
+            continue;
+        }
+        const bool differs = existing != file.bytes;
+        WriteLine(m_out, "would replace " + file.path +
+                             (differs ? " (contents differ)" : " (same contents)"));
+        if (diff && differs) {
+            // Both sides in code page 932 for the terminal, line ends left as they are.
+            m_out << ToTerminal(
+                UnifiedDiff(DecodeText(existing).cp932, DecodeText(file.bytes).cp932,
+                            file.path + "\t(existing)", file.path + "\t(would be written)"));
+        }
+    }
+}
+
+int CliApp::Check() {
+    constexpr std::string_view kTableName = "template.tbl";
+    std::vector<CheckFinding> findings = CheckTemplateSet(
+        CGenerationCommand::JoinPath(platform::CurrentDirectory(), kTableName), kTableName);
+    bool problems = false;
+    for (const CheckFinding& finding : findings) {
+        WriteLine(m_out, FormatFinding(finding));
+        problems = problems || finding.kind == CheckFinding::Kind::kProblem;
+    }
+    return problems ? kExitFailed : kExitWritten;
 }
 
 }  // namespace tavrin::cli

@@ -23,7 +23,7 @@ enum ExitStatus : int {
     kExitDeclined = 3,  // an output exists and was not to be overwritten
 };
 
-enum class Command { kHelp, kVersion, kList, kShow, kScan, kGenerate };
+enum class Command { kHelp, kVersion, kList, kShow, kScan, kGenerate, kCheck };
 
 enum class Overwrite { kAsk, kYes, kNo };
 
@@ -37,6 +37,8 @@ struct GenerateOptions {
     std::optional<std::string> outputFolder;
     std::optional<std::string> dialogResourceId;
     Overwrite overwrite = Overwrite::kAsk;
+    bool dryRun = false;  // generate everything, write nothing, say what would be written
+    bool diff = false;    // a dry run that also shows how existing files would change
 };
 
 struct Invocation {
@@ -78,6 +80,9 @@ private:
     int Show(std::string_view templateName);
     int Scan(std::string_view scriptPath);
     int Generate(const GenerateOptions& options);
+    int Check();
+    // What a dry run would have written, file by file, with the diffs asked for.
+    void ShowPreview(const CPreviewOutputWriter& preview, bool diff);
 
     // Loads "template.tbl" from the current directory; reports the failure.
     bool LoadTable(CTemplateTable& table);

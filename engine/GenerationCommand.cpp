@@ -19,16 +19,18 @@ bool EndsWithSeparator(std::string_view folder) {
     return !folder.empty() && folder.back() == '/';
 }
 
-// Expands the template's header, then its source; shows the message of a failure.
-GenerationOutcome WriteFiles(IGenerationHost& host, CSubstitutionSet& set,
+// Expands the template's header, then its source, and hands each to `writer`; shows the
+// message of a failure.
+GenerationOutcome WriteFiles(IGenerationHost& host, IOutputWriter& writer, CSubstitutionSet& set,
                              const CTemplateEntry& entry, const GenerationRequest& request,
                              const std::string& headerPath, const std::string& sourcePath) {
     const CSubstitutionSet::Generation generation(set);
-    if (!set.ExpandFile(entry.headerTemplate, headerPath)) {
+    std::string bytes;
+    if (!set.ExpandTemplate(entry.headerTemplate, bytes) || !writer.Write(headerPath, bytes)) {
         host.ShowMessage({IDS_HEADER_GENERATION_FAILED, {request.headerFileName}});
         return GenerationOutcome::kHeaderFailed;
     }
-    if (!set.ExpandFile(entry.sourceTemplate, sourcePath)) {
+    if (!set.ExpandTemplate(entry.sourceTemplate, bytes) || !writer.Write(sourcePath, bytes)) {
         host.ShowMessage({IDS_SOURCE_GENERATION_FAILED, {request.sourceFileName}});
         return GenerationOutcome::kSourceFailed;
     }
@@ -36,6 +38,11 @@ GenerationOutcome WriteFiles(IGenerationHost& host, CSubstitutionSet& set,
 }
 
 }  // namespace
+
+IOutputWriter& CGenerationCommand::FileWriter() {
+    static CFileOutputWriter writer;
+    return writer;
+}
 
 std::string Message::Text() const {
     if (inserts.empty()) {
@@ -117,7 +124,7 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
         }
     }
 
-    return WriteFiles(m_host, set, *entry, request, m_strHeaderPath, m_strSourcePath);
+    return WriteFiles(m_host, m_writer, set, *entry, request, m_strHeaderPath, m_strSourcePath);
 }
 
 }  // namespace tavrin

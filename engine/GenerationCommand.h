@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/GenerationRequest.h"
+#include "engine/OutputWriter.h"
 #include "engine/StringTable.h"
 #include "engine/TemplateTable.h"
 
@@ -53,7 +54,12 @@ enum class GenerationOutcome {
 class CGenerationCommand {
 public:
     CGenerationCommand(const CTemplateTable& table, IGenerationHost& host)
-        : m_table(table), m_host(host) {}
+        : m_table(table), m_host(host), m_writer(FileWriter()) {}
+
+    // A command whose finished output files go to `writer` instead of the disk: a preview
+    // runs every step of a real run, and only the final write differs.
+    CGenerationCommand(const CTemplateTable& table, IGenerationHost& host, IOutputWriter& writer)
+        : m_table(table), m_host(host), m_writer(writer) {}
 
     // The whole command. The request is checked in a fixed order and only the message of the
     // first failed check is shown; a value holding only blanks counts as given. The header is
@@ -72,8 +78,11 @@ public:
 private:
     bool ValidateRequest(const GenerationRequest& request);
 
+    static IOutputWriter& FileWriter();
+
     const CTemplateTable& m_table;
     IGenerationHost& m_host;
+    IOutputWriter& m_writer;
     std::string m_strHeaderPath;
     std::string m_strSourcePath;
 };

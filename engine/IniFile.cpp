@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "engine/Mbcs.h"
+#include "engine/TextEncoding.h"
 #include "engine/TextLines.h"
 #include "platform/FileStatus.h"
 #include "platform/TextFile.h"
@@ -105,32 +107,47 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 }  // namespace
 
 std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section) {
+    std::vector<IniLine> numbered;
+    int headerLine = 0;
+    ReadIniSectionLines(path, section, numbered, headerLine);
     std::vector<std::string> lines;
-    std::string text;
-    if (!platform::ReadTextFile(path, text)) {
-        return lines;
-    }
-    const std::vector<std::string_view> fileLines = SplitLines(text, LineFeeds::kDrop);
-    std::optional<SectionBody> body = FindSection(fileLines, section);
-    if (!body) {
-        return lines;
-    }
-    for (std::size_t index = body->begin; index < body->end; ++index) {
-        std::string_view line = mbcs::TrimWhiteSpace(fileLines[index]);
-        if (!line.empty() && !IsComment(line)) {
-            lines.emplace_back(line);
-        }
+    lines.reserve(numbered.size());
+    for (IniLine& line : numbered) {
+        lines.push_back(std::move(line.text));
     }
     return lines;
 }
 
+bool ReadIniSectionLines(std::string_view path, std::string_view section,
+                         std::vector<IniLine>& lines, int& headerLine) {
+    lines.clear();
+    headerLine = 0;
+    DecodedText text;
+    if (!ReadEncodedTextFile(path, text)) {
+        return false;
+    }
+    const std::vector<std::string_view> fileLines = SplitLines(text.cp932, LineFeeds::kDrop);
+    std::optional<SectionBody> body = FindSection(fileLines, section);
+    if (!body) {
+        return false;
+    }
+    headerLine = static_cast<int>(body->begin);  // the header is the line before the body
+    for (std::size_t index = body->begin; index < body->end; ++index) {
+        std::string_view line = mbcs::TrimWhiteSpace(fileLines[index]);
+        if (!line.empty() && !IsComment(line)) {
+            lines.push_back({static_cast<int>(index) + 1, std::string(line)});
+        }
+    }
+    return !lines.empty();
+}
+
 std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,
                           std::string_view defaultValue) {
-    std::string text;
-    if (!platform::ReadTextFile(path, text)) {
+    DecodedText text;
+    if (!ReadEncodedTextFile(path, text)) {
         return std::string(defaultValue);
     }
-    const std::vector<std::string_view> lines = SplitLines(text, LineFeeds::kDrop);
+    const std::vector<std::string_view> lines = SplitLines(text.cp932, LineFeeds::kDrop);
     std::optional<SectionBody> body = FindSection(lines, section);
     std::size_t index = body ? FindKey(lines, *body, key) : npos;
     if (index == npos) {
@@ -149,13 +166,14 @@ bool WriteIniString(std::string_view path, std::string_view section, std::string
     if (!CanStore(section, key, value)) {
         return false;
     }
-    // A file that exists but cannot be read must not be replaced by one holding only this key.
-    std::string text;
-    if (platform::PathExists(path) && !platform::ReadTextFile(path, text)) {
+    // A file that exists but cannot be read must not be replaced by one holding only this key,
+    // nor one saved in Unicode by one that lost the characters code page 932 cannot hold.
+    DecodedText text;
+    if (platform::PathExists(path) && (!ReadEncodedTextFile(path, text) || !text.lossless)) {
         return false;
     }
 
-    std::vector<std::string_view> lines = SplitLines(text, LineFeeds::kDrop);
+    std::vector<std::string_view> lines = SplitLines(text.cp932, LineFeeds::kDrop);
     std::string changed;  // owns a rewritten line or a new section, as `lines` only views
     std::optional<SectionBody> body = FindSection(lines, section);
     const std::string newKeyLine =
@@ -185,7 +203,7 @@ bool WriteIniString(std::string_view path, std::string_view section, std::string
         output.append(line);
         output.push_back('\n');
     }
-    return platform::WriteTextFile(path, output);
+    return platform::WriteFileAtomically(path, EncodeTextFile(output, text.encoding));
 }
 
 }  // namespace tavrin

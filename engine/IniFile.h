@@ -8,7 +8,8 @@
 // between them, and the lines up to the next such line belong to it. The template table is
 // read through ReadIniSection, the settings file through ReadIniString and WriteIniString.
 //
-// The files are code page 932 text read and written in text mode (CR LF or LF in, CR LF out).
+// The files are code page 932 text read and written in text mode (CR LF or LF in, CR LF out),
+// or UTF-8 or UTF-16 behind a byte order mark, which the writer keeps.
 // Section and key names are compared ignoring ASCII letter case; a double-byte character is
 // compared exactly, so two characters whose trail bytes differ only as "A" and "a" differ.
 // Names asked for are trimmed of white space as the names in the file are. When a section
@@ -23,6 +24,17 @@ namespace tavrin {
 // and "=" untouched; blank lines and comments are left out. A section of any size is read
 // whole. Empty when the file cannot be read, the section is missing, or it has no such line.
 std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section);
+
+// One line ReadIniSection delivers, with its line number in the file (from 1).
+struct IniLine {
+    int number = 0;
+    std::string text;
+};
+
+// ReadIniSection with line numbers; `headerLine` is the number of the line that opens the
+// section, or 0 when the file cannot be read or the section is missing.
+bool ReadIniSectionLines(std::string_view path, std::string_view section,
+                         std::vector<IniLine>& lines, int& headerLine);
 
 // The value of the first line "key=value" of section `section`, trimmed of white space; when
 // the trimmed value starts and ends with a double quote, that one pair of quotes is removed

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/Mbcs.h"
+#include "engine/TextEncoding.h"
 #include "engine/TextLines.h"
 #include "platform/Com.h"
 #include "platform/Guid.h"
@@ -312,17 +313,24 @@ void CSubstitutionSet::AppendExpandedLine(std::string_view line, std::string& ou
 }
 
 bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_view outputPath) {
-    std::string text;
-    if (!platform::ReadTextFile(templatePath, text)) {
+    std::string bytes;
+    return ExpandTemplate(templatePath, bytes) && platform::WriteFileAtomically(outputPath, bytes);
+}
+
+bool CSubstitutionSet::ExpandTemplate(std::string_view templatePath, std::string& output) {
+    DecodedText decoded;
+    if (!ReadEncodedTextFile(templatePath, decoded) || !decoded.lossless) {
         return false;
     }
+    const std::string& text = decoded.cp932;
     // Lines are expanded whole, however long, with their line feed; NUL bytes are data.
     std::string expanded;
     expanded.reserve(text.size() + text.size() / 4);
     for (std::string_view line : SplitLines(text, LineFeeds::kKeep)) {
         AppendExpandedLine(line, expanded);
     }
-    return platform::WriteTextFile(outputPath, expanded);
+    output = EncodeTextFile(expanded, decoded.encoding);
+    return true;
 }
 
 }  // namespace tavrin

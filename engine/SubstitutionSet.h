@@ -82,6 +82,12 @@ public:
     // was.
     bool ExpandFile(std::string_view templatePath, std::string_view outputPath);
 
+    // The bytes ExpandFile would write. A template saved as UTF-8 or UTF-16 behind a byte
+    // order mark is expanded in code page 932 and comes out in its own encoding and byte
+    // order, mark included. False when the template cannot be read, or holds a character code
+    // page 932 cannot hold (it could not come out unchanged).
+    bool ExpandTemplate(std::string_view templatePath, std::string& output);
+
     // Applies every entry to one line (which may hold its line feed).
     std::string ExpandLine(std::string_view line);
 

@@ -13,10 +13,13 @@ namespace tavrin {
 
 namespace {
 
+constexpr std::size_t npos = std::string_view::npos;
+
 // A line of a section cut at its first "=", both sides trimmed of white space.
 struct KeyValue {
     std::string key;
     std::string value;
+    int line = 0;  // in the file, from 1
 };
 
 // Removes white space, then double quotes, from the start, then white space, then double
@@ -41,17 +44,26 @@ std::pair<std::string, std::string> CutFields(std::string_view value) {
 }
 
 // The lines of `section` of the table at `path` that have a non-empty key; empty when there
-// is none.
-std::vector<KeyValue> ReadSection(std::string_view path, std::string_view section) {
+// is none. `headerLine`, when given, gets the number of the section's header line (0 when
+// the section is missing).
+std::vector<KeyValue> ReadSection(std::string_view path, std::string_view section,
+                                  int* headerLine) {
     std::vector<KeyValue> lines;
-    for (std::string_view text : ReadIniSection(path, section)) {
+    std::vector<IniLine> numbered;
+    int header = 0;
+    ReadIniSectionLines(path, section, numbered, header);
+    if (headerLine != nullptr) {
+        *headerLine = header;
+    }
+    for (const IniLine& line : numbered) {
+        std::string_view text = line.text;
         std::size_t separator = mbcs::FindChar(text, '=');
         std::string_view key = mbcs::TrimWhiteSpace(text.substr(0, separator));
         std::string_view value = separator == std::string_view::npos
                                      ? std::string_view()
                                      : mbcs::TrimWhiteSpace(text.substr(separator + 1));
         if (!key.empty()) {
-            lines.push_back({std::string(key), std::string(value)});
+            lines.push_back({std::string(key), std::string(value), line.number});
         }
     }
     return lines;
@@ -62,6 +74,8 @@ CTemplateKeyword ParseKeywordLine(const KeyValue& line) {
     CTemplateKeyword record;
     record.keyword = line.key;
     std::tie(record.firstField, record.value) = CutFields(line.value);
+    record.line = line.line;
+    record.singleField = !record.firstField.empty() && mbcs::FindChar(line.value, ',') == npos;
     return record;
 }
 
@@ -70,7 +84,8 @@ CTemplateEntry ParseTemplateLine(std::string_view path, const KeyValue& line) {
     CTemplateEntry entry;
     entry.name = TrimValue(line.key);
     std::tie(entry.headerTemplate, entry.sourceTemplate) = CutFields(line.value);
-    for (const KeyValue& keywordLine : ReadSection(path, entry.name)) {
+    entry.line = line.line;
+    for (const KeyValue& keywordLine : ReadSection(path, entry.name, &entry.sectionLine)) {
         entry.keywords.push_back(ParseKeywordLine(keywordLine));
     }
     return entry;
@@ -84,11 +99,10 @@ void CTemplateTable::SetFileName(std::string_view path) {
 
 bool CTemplateTable::Load() {
     entries.clear();
-    for (const KeyValue& line : ReadSection(fileName, "Template")) {
+    dropped.clear();
+    for (const KeyValue& line : ReadSection(fileName, "Template", nullptr)) {
         CTemplateEntry entry = ParseTemplateLine(fileName, line);
-        if (!entry.keywords.empty()) {
-            entries.push_back(std::move(entry));
-        }
+        (entry.keywords.empty() ? dropped : entries).push_back(std::move(entry));
     }
     return !entries.empty();
 }

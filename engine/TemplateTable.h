@@ -18,6 +18,10 @@ struct CTemplateKeyword {
     std::string keyword;     // never empty; quotes around it belong to it
     std::string firstField;  // its description; tavrin-cli's show lists it
     std::string value;       // empty when the line has fewer than two fields
+    int line = 0;            // in the table file, from 1
+    // The line has no comma at all: its one field went to firstField, so the value is empty
+    // although the author most likely meant it as the value.
+    bool singleField = false;
 };
 
 // One template: a line of the "Template" section with the keywords of its own section.
@@ -26,6 +30,8 @@ struct CTemplateEntry {
     std::string sourceTemplate;  // second field of the line, used as written
     std::string headerTemplate;  // first field of the line, used as written
     std::vector<CTemplateKeyword> keywords;
+    int line = 0;         // of its line in "Template", from 1
+    int sectionLine = 0;  // of its section's header line; 0 when there is no such section
 };
 
 class CTemplateTable {
@@ -41,6 +47,9 @@ public:
     // `index` from 0 to GetCount() - 1.
     const CTemplateEntry& GetAt(int index) const;
 
+    // The templates the last Load left out because their sections gave no keyword.
+    const std::vector<CTemplateEntry>& Dropped() const { return dropped; }
+
     // The first template named `name`, or null.
     const CTemplateEntry* FindEntry(std::string_view name) const;
     // The first record of `keyword` in the first template named `templateName`, or null.
@@ -49,6 +58,7 @@ public:
 
 private:
     std::vector<CTemplateEntry> entries;
+    std::vector<CTemplateEntry> dropped;
     std::string fileName;
 };
 

@@ -62,6 +62,12 @@ TEST(ParseArguments, ReadsEveryOptionOfGenerate) {
     EXPECT_EQ(ParseArguments({"-C", "x", "--version"}).invocation->command, Command::kVersion);
     EXPECT_EQ(ParseArguments({"generate", "-t", "x", "--help"}).invocation->command,
               Command::kHelp);
+
+    // --diff is a dry run that also shows the differences.
+    EXPECT_TRUE(ParseArguments({"generate", "--dry-run"}).invocation->generate.dryRun);
+    const GenerateOptions diff = ParseArguments({"generate", "--diff"}).invocation->generate;
+    EXPECT_TRUE(diff.dryRun && diff.diff);
+    EXPECT_EQ(ParseArguments({"-C", "x", "check"}).invocation->command, Command::kCheck);
 }
 
 TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
@@ -74,6 +80,7 @@ TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
         {{"make"}, "unknown command \"make\""},
         {{"-x", "list"}, "unknown option \"-x\""},
         {{"list", "extra"}, "unexpected argument \"extra\""},
+        {{"check", "--dry-run"}, "unknown option \"--dry-run\""},
         {{"show"}, "missing template name"},
         {{"generate", "-t"}, "-t needs a value"},
         {{"generate", "--yes", "--no"}, "exclude each other"},

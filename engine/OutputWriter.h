@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrin {
+
+// The last step of a generation: putting the finished bytes of an output file in place. A
+// real run writes them; a preview keeps them, so that it shows exactly what a real run with
+// the same request would write.
+class IOutputWriter {
+public:
+    virtual ~IOutputWriter() = default;
+
+    // False when the file could not be written; an existing file then stays as it was.
+    virtual bool Write(std::string_view path, std::string_view bytes) = 0;
+};
+
+// Writes each file safely: a replaced file changes only when its replacement is complete.
+class CFileOutputWriter : public IOutputWriter {
+public:
+    bool Write(std::string_view path, std::string_view bytes) override;
+};
+
+// Writes nothing and keeps every file's path and bytes, in the order they came. It fails as a
+// write would where the destination's folder is missing or the destination is a folder; what
+// only the write itself can find out (a full disk, a read-only file) it cannot foresee.
+class CPreviewOutputWriter : public IOutputWriter {
+public:
+    struct File {
+        std::string path;
+        std::string bytes;
+    };
+
+    bool Write(std::string_view path, std::string_view bytes) override;
+
+    const std::vector<File>& Files() const { return m_files; }
+
+private:
+    std::vector<File> m_files;
+};
+
+}  // namespace tavrin

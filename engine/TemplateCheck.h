@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The mistakes in a template set that the table's rules make silent: a template or a keyword
+// that is never used, a value that came out empty, a misspelt keyword copied into the output
+// as it is, a file in an encoding Tavrin cannot read as meant.
+namespace tavrin {
+
+struct CheckFinding {
+    enum class Kind { kProblem, kNote };
+
+    std::string file;  // the table as named to the check, a template file as the table names it
+    int line = 0;      // from 1
+    Kind kind = Kind::kProblem;
+    std::string text;  // code page 932
+};
+
+// Checks the table at `tablePath` and every template file its templates name (relative paths
+// resolve against the current directory, as in a generation). `tableName` names the table in
+// the findings. The findings come in file order (the table first, then the template files as
+// the table first names them), each file's in line order. A table that cannot be read gives
+// one finding on line 0.
+std::vector<CheckFinding> CheckTemplateSet(std::string_view tablePath, std::string_view tableName);
+
+// "FILE:LINE: text", with "note: " before the text of a note.
+std::string FormatFinding(const CheckFinding& finding);
+
+}  // namespace tavrin

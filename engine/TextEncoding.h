@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Files in the encodings today's editors save: code page 932 without a mark, as always, or
+// UTF-8 or UTF-16 behind a byte order mark. Inside Tavrin every text is code page 932; a file
+// keeps its own encoding only at its edges, when it is read and when a file made from it is
+// written.
+namespace tavrin {
+
+enum class TextEncoding {
+    kCp932,    // no byte order mark: the bytes as they are
+    kUtf8,     // EF BB BF
+    kUtf16Le,  // FF FE
+    kUtf16Be,  // FE FF
+};
+
+struct DecodedText {
+    TextEncoding encoding = TextEncoding::kCp932;
+    std::string cp932;  // the content without its byte order mark
+    // False when a character had no code page 932 form, or the Unicode was broken, and a "?"
+    // stands in its place: writing such text back would lose the character.
+    bool lossless = true;
+};
+
+// Recognises the byte order mark and converts the rest to code page 932. Bytes without a mark
+// come back unchanged.
+DecodedText DecodeText(std::string_view bytes);
+
+// The bytes of code page 932 text in `encoding`, with its byte order mark. Code page 932
+// comes back unchanged; a byte that is not code page 932 becomes "?" in Unicode.
+std::string EncodeText(std::string_view cp932, TextEncoding encoding);
+
+// UTF-8 from UTF-16 without a mark; an unpaired surrogate or a trailing odd byte becomes
+// U+FFFD and clears `lossless`.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian, bool& lossless);
+
+// UTF-16 without a mark from valid UTF-8 (as the code page conversions give).
+std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian);
+
+// A whole file read in text mode (CR LF to LF) after its encoding is recognised. False when
+// the file cannot be read.
+bool ReadEncodedTextFile(std::string_view path, DecodedText& text);
+
+// Text-mode code page 932 text (LF to CR LF) in `encoding`, ready to be written.
+std::string EncodeTextFile(std::string_view cp932Text, TextEncoding encoding);
+
+}  // namespace tavrin
