@@ -17,10 +17,11 @@ public:
     TerminalStreams& operator=(const TerminalStreams&) = delete;
 
 private:
+    // Only Windows replaces the streams' buffers; on POSIX these stay unused.
     std::unique_ptr<std::streambuf> m_out;
     std::unique_ptr<std::streambuf> m_err;
-    std::streambuf* m_previousOut = nullptr;
-    std::streambuf* m_previousErr = nullptr;
+    [[maybe_unused]] std::streambuf* m_previousOut = nullptr;
+    [[maybe_unused]] std::streambuf* m_previousErr = nullptr;
 };
 
 }  // namespace tavrin::cli
