@@ -73,13 +73,19 @@ bool IsHelp(std::string_view argument) {
     return argument == "-h" || argument == "--help";
 }
 
+// An option has its dash and a name; everything else, an empty argument and a lone "-"
+// included, is an operand. Arguments are classified before they are looked up, so that no
+// operand can ever be taken for an option that lacks a short form.
+bool IsOption(std::string_view argument) {
+    return argument.size() > 1 && argument[0] == '-';
+}
+
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
 std::string Unexpected(std::string_view argument) {
-    bool option = argument.size() > 1 && argument[0] == '-';
-    return (option ? "unknown option " : "unexpected argument ") + Quoted(argument);
+    return (IsOption(argument) ? "unknown option " : "unexpected argument ") + Quoted(argument);
 }
 
 // The generate options from `arguments[next]` on. False with `error` set when they are wrong.
@@ -106,6 +112,9 @@ bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t
         const ValueOption* matched = nullptr;
         std::optional<std::string> value;
         for (const ValueOption& option : kValueOptions) {
+            if (!IsOption(argument)) {
+                break;
+            }
             if (argument == option.shortName || argument == option.longName) {
                 matched = &option;
             } else if (argument.size() > option.longName.size() &&
@@ -255,7 +264,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
         ok = ParseGenerateOptions(arguments, i, invocation, parsed.error);
     } else {
         parsed.error =
-            command[0] == '-' ? Unexpected(command) : "unknown command " + Quoted(command);
+            IsOption(command) ? Unexpected(command) : "unknown command " + Quoted(command);
     }
     if (ok) {
         parsed.invocation = std::move(invocation);

@@ -85,6 +85,10 @@ TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
         {{"generate", "-t"}, "-t needs a value"},
         {{"generate", "--yes", "--no"}, "exclude each other"},
         {{"generate", "--templates=x"}, "unknown option"},
+        // An empty argument is an operand, never the option without a short form.
+        {{"generate", "-t", "x", "", "Evil.h"}, "unexpected argument \"\""},
+        {{""}, "unknown command \"\""},
+        {{"generate", "-"}, "unexpected argument \"-\""},
     };
     for (const auto& c : cases) {
         ParsedArguments parsed = ParseArguments(c.arguments);
@@ -108,6 +112,15 @@ TEST(BuildRequest, FillsFieldsAsTheDialogDoes) {
     EXPECT_EQ(request.headerFileName, "New.h");
     EXPECT_EQ(request.sourceFileName, "x.cpp");
     EXPECT_EQ(request.outputFolder, "");
+
+    // -b and --header override the template's values, and the derived class name's.
+    options.basicClassName = "CMyBase";
+    options.headerFileName = "Own.h";
+    request = BuildRequest(table, options, "/cwd");
+    EXPECT_EQ(request.basicClassName, "CMyBase");
+    EXPECT_EQ(request.derivedClassName, "CCNew");
+    EXPECT_EQ(request.headerFileName, "Own.h");
+    EXPECT_EQ(request.sourceFileName, "x.cpp");
     options.outputFolder.reset();
     EXPECT_EQ(BuildRequest(table, options, "/cwd").outputFolder, "/cwd");
 }
