@@ -96,10 +96,23 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != npos;
 }
 
+// True when the last byte of `text` is a lead byte standing alone. Written before "]", such a
+// byte would take the bracket as its trail byte, and the header line would name no section.
+bool EndsWithLoneLeadByte(std::string_view text) {
+    std::size_t pos = 0;
+    std::size_t last = 1;
+    while (pos < text.size()) {
+        last = mbcs::CharLength(text, pos);
+        pos += last;
+    }
+    return !text.empty() && last == 1 && mbcs::IsLeadByte(static_cast<unsigned char>(text.back()));
+}
+
 bool CanStore(std::string_view section, std::string_view key, std::string_view value) {
     std::string_view trimmedKey = mbcs::TrimWhiteSpace(key);
     return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
-           mbcs::FindChar(section, ']') == npos && !trimmedKey.empty() &&
+           mbcs::FindChar(section, ']') == npos &&
+           !EndsWithLoneLeadByte(mbcs::TrimWhiteSpace(section)) && !trimmedKey.empty() &&
            mbcs::FindChar(key, '=') == npos && trimmedKey.front() != ';' &&
            trimmedKey.front() != '[';
 }

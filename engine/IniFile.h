@@ -50,7 +50,7 @@ std::string ReadIniString(std::string_view path, std::string_view section, std::
 // write leaves the old file intact. False when the file exists but cannot be read, when it
 // cannot be written, or when the names or the value cannot be stored in INI form: a line
 // break anywhere, an empty key or one holding "=" or starting with ";" or "[", a section
-// name holding "]".
+// name holding "]" or ending in a lead byte without its trail byte.
 bool WriteIniString(std::string_view path, std::string_view section, std::string_view key,
                     std::string_view value);
 

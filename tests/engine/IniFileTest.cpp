@@ -67,6 +67,10 @@ TEST(IniFileTest, WriteKeepsEverythingElse) {
 
     EXPECT_FALSE(WriteIniString(path, "Dlg", "Key", "two\r\nlines"));
     EXPECT_FALSE(WriteIniString(path, "Dlg", "A=B", "v"));
+    // A lone lead byte would take the "]" as its trail byte: the key would never read back,
+    // and every call would add a section.
+    EXPECT_FALSE(WriteIniString(path, "Dlg\x82", "Key", "v"));
+    EXPECT_FALSE(WriteIniString(path, "\x82 ", "Key", "v"));
     for (platform::faults::Call call :
          {platform::faults::Call::Read, platform::faults::Call::Write}) {
         platform::faults::ScopedFault fault(call);
