@@ -381,7 +381,7 @@ int CliApp::Show(std::string_view templateName) {
 int CliApp::Scan(std::string_view scriptPath) {
     CResourceScanner scanner;
     if (!scanner.Scan(scriptPath)) {
-        bool readable = platform::PathExists(scriptPath) && !platform::IsDirectory(scriptPath);
+        bool readable = platform::IsRegularFile(scriptPath);
         WriteLine(m_err, (readable ? "tavrin-cli: no dialog resource ID in "
                                    : "tavrin-cli: cannot read ") +
                              std::string(scriptPath));

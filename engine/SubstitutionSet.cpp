@@ -1,6 +1,7 @@
 #include "engine/SubstitutionSet.h"
 
 #include <cstdio>
+#include <new>
 
 #include "engine/Mbcs.h"
 #include "engine/TextEncoding.h"
@@ -318,19 +319,25 @@ bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_vie
 }
 
 bool CSubstitutionSet::ExpandTemplate(std::string_view templatePath, std::string& output) {
-    DecodedText decoded;
-    if (!ReadEncodedTextFile(templatePath, decoded) || !decoded.lossless) {
+    // A template whose expansion does not fit in memory fails like one that cannot be read:
+    // nothing is written, and the caller reports it.
+    try {
+        DecodedText decoded;
+        if (!ReadEncodedTextFile(templatePath, decoded) || !decoded.lossless) {
+            return false;
+        }
+        const std::string& text = decoded.cp932;
+        // Lines are expanded whole, however long, with their line feed; NUL bytes are data.
+        std::string expanded;
+        expanded.reserve(text.size() + text.size() / 4);
+        for (std::string_view line : SplitLines(text, LineFeeds::kKeep)) {
+            AppendExpandedLine(line, expanded);
+        }
+        output = EncodeTextFile(expanded, decoded.encoding);
+        return true;
+    } catch (const std::bad_alloc&) {
         return false;
     }
-    const std::string& text = decoded.cp932;
-    // Lines are expanded whole, however long, with their line feed; NUL bytes are data.
-    std::string expanded;
-    expanded.reserve(text.size() + text.size() / 4);
-    for (std::string_view line : SplitLines(text, LineFeeds::kKeep)) {
-        AppendExpandedLine(line, expanded);
-    }
-    output = EncodeTextFile(expanded, decoded.encoding);
-    return true;
 }
 
 }  // namespace tavrin

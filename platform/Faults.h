@@ -20,7 +20,12 @@ enum class Call {
 // Arms `call` to fail once after `successes` further successful calls of the same kind.
 void Arm(Call call, int successes = 0);
 
-// Disarms every call.
+// Runs `hook` whenever `call` is about to be made, before ShouldFail decides; a test raises
+// a signal from it to interrupt an operation at a chosen point. Null removes it.
+using Hook = void (*)();
+void SetHook(Call call, Hook hook);
+
+// Disarms every call and removes every hook.
 void Clear();
 
 // Used by the implementations: true when this call of `call` must fail.

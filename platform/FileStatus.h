@@ -10,4 +10,7 @@ bool PathExists(std::string_view path);
 // True when a folder exists at `path` (code page 932).
 bool IsDirectory(std::string_view path);
 
+// True when a regular file (not a folder, device or pipe) exists at `path` (code page 932).
+bool IsRegularFile(std::string_view path);
+
 }  // namespace tavrin::platform

@@ -26,6 +26,14 @@ bool ReadTextFile(std::string_view path, std::string& text);
 // (read-only) is not replaced: that is a failure too. A replaced file keeps its permissions.
 bool WriteFileAtomically(std::string_view path, std::string_view bytes);
 
+// From now on, an interrupt (Ctrl-C) or a request to terminate removes the temporary file of
+// a WriteFileAtomically under way and ends the process with 128 plus the signal's number (130
+// for an interrupt, 143 for a termination), as shells report a program ended by a signal.
+// The destination is never touched. For programs whose only unfinished business at such a
+// moment is that temporary file. On Windows the console's Ctrl-C, Ctrl-Break and close events
+// do the same.
+void RemoveTemporaryFilesOnInterrupt();
+
 // WriteFileAtomically in text mode.
 bool WriteTextFile(std::string_view path, std::string_view text);
 

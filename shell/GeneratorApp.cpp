@@ -2,6 +2,7 @@
 
 #include "platform/CurrentDirectory.h"
 #include "platform/NativePath.h"
+#include "platform/TextFile.h"
 #include "platform/UserName.h"
 
 namespace tavrin::shell {
@@ -12,6 +13,10 @@ bool CGeneratorApp::InitInstance(const std::function<void(CGeneratorDlg& dialog)
     // so a root directory gives two in a row, which the system takes as one.
     m_settingsPath = platform::CurrentDirectory() + platform::kNativeSeparator +
                      platform::AccountUserName() + ".cfg";
+
+    // Ended from outside (a terminal's Ctrl-C, a session's end) during a generation, the
+    // program removes the temporary file of the write under way before it goes.
+    platform::RemoveTemporaryFilesOnInterrupt();
 
     CGeneratorDlg dialog;
     dialog.LoadSettings(m_settingsPath);

@@ -1,8 +1,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 
 #include "platform/Faults.h"
 #include "platform/NativePath.h"
@@ -20,9 +25,11 @@ int OpenForReading(const std::filesystem::path& path) {
         errno = EACCES;
         return -1;
     }
+    // Without blocking: opening a FIFO for reading would otherwise wait for a writer that
+    // may never come. The flag is taken off again once the file has proved to be regular.
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -61,7 +68,97 @@ bool MayReplace(const std::filesystem::path& path, const struct stat& status) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
+// The temporary file of the replacing write under way, for the interrupt handler, which may
+// use nothing but this fixed buffer and async-signal-safe calls.
+char g_pendingTemporary[4096];
+volatile std::sig_atomic_t g_hasPendingTemporary = 0;
+
+extern "C" void RemovePendingAndExit(int signal) {
+    if (g_hasPendingTemporary != 0) {
+        ::unlink(g_pendingTemporary);
+    }
+    ::_exit(128 + signal);
+}
+
+constexpr int kCleanedUpSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Keeps the interrupt handler away while the pending temporary file changes, so that it never
+// sees a half-noted name, and never misses a file that exists.
+class BlockedInterrupts {
+public:
+    BlockedInterrupts() {
+        sigset_t blocked;
+        sigemptyset(&blocked);
+        for (int signal : kCleanedUpSignals) {
+            sigaddset(&blocked, signal);
+        }
+        ::sigprocmask(SIG_BLOCK, &blocked, &m_previous);
+    }
+    ~BlockedInterrupts() { ::sigprocmask(SIG_SETMASK, &m_previous, nullptr); }
+    BlockedInterrupts(const BlockedInterrupts&) = delete;
+    BlockedInterrupts& operator=(const BlockedInterrupts&) = delete;
+
+private:
+    sigset_t m_previous;
+};
+
+void NotePendingTemporary(const std::string& path) {
+    if (path.size() < sizeof g_pendingTemporary) {
+        std::memcpy(g_pendingTemporary, path.c_str(), path.size() + 1);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        g_hasPendingTemporary = 1;
+    }
+}
+
+void ForgetPendingTemporary() {
+    g_hasPendingTemporary = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+}
+
+// The longest file name the folder takes.
+std::size_t MaxNameLength(const std::filesystem::path& folder) {
+    long max = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : 255;
+}
+
+// "." + the destination's name + ".tavrin-XXXXXX", the name shortened as far as needed for
+// the whole to fit whenever the destination's own name fits; the name is cut before a UTF-8
+// character, never inside one.
+std::string TemporaryPattern(const std::filesystem::path& destination) {
+    constexpr std::string_view kSuffix = ".tavrin-XXXXXX";
+    const std::filesystem::path folder = destination.parent_path();
+    std::string name = destination.filename().native();
+    const std::size_t room =
+        MaxNameLength(folder) - std::min(MaxNameLength(folder), kSuffix.size() + 1);
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        name.resize(cut);
+    }
+    return (folder.empty() ? std::string() : folder.native() + "/") + "." + name +
+           std::string(kSuffix);
+}
+
 }  // namespace
+
+void RemoveTemporaryFilesOnInterrupt() {
+    struct sigaction action {};
+    action.sa_handler = RemovePendingAndExit;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kCleanedUpSignals) {
+        sigaddset(&action.sa_mask, signal);
+    }
+    for (int signal : kCleanedUpSignals) {
+        struct sigaction previous {};
+        // A signal the starting process told us to ignore stays ignored (nohup).
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) {
+            continue;
+        }
+        ::sigaction(signal, &action, nullptr);
+    }
+}
 
 bool ReadFileBytes(std::string_view path, std::string& bytes) {
     bytes.clear();
@@ -73,30 +170,38 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
     if (fd < 0) {
         return false;
     }
+    // Only regular files are read: a FIFO may never deliver, a device such as /dev/zero never
+    // ends, and a folder holds no text.
     struct stat status {};
-    bool ok = ::fstat(fd, &status) == 0 && !S_ISDIR(status.st_mode);
-    if (ok && S_ISREG(status.st_mode)) {
-        bytes.reserve(static_cast<std::size_t>(status.st_size));
-    }
-    char buffer[65536];
-    while (ok) {
-        if (ShouldFail(Call::Read)) {
-            ok = false;
-            break;
+    bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+              ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0;
+    try {
+        if (ok) {
+            bytes.reserve(static_cast<std::size_t>(status.st_size));
         }
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            ok = errno == EINTR;
-            continue;
+        char buffer[65536];
+        while (ok) {
+            if (ShouldFail(Call::Read)) {
+                ok = false;
+                break;
+            }
+            ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0) {
+                ok = errno == EINTR;
+                continue;
+            }
+            if (got == 0) {
+                break;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(got));
         }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    } catch (const std::bad_alloc&) {
+        ok = false;  // a file too large for memory cannot be read, like any other failure
     }
     ::close(fd);
     if (!ok) {
         bytes.clear();
+        bytes.shrink_to_fit();
     }
     return ok;
 }
@@ -108,7 +213,8 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     }
     std::filesystem::path destination = *native;
 
-    // Writing through a link replaces the file it points at, not the link.
+    // Writing through a link replaces the file it points at, not the link. A dangling link has
+    // no file to replace: the link itself is replaced by the new file.
     struct stat linkStatus {};
     if (::lstat(destination.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
         std::error_code error;
@@ -130,12 +236,18 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     }
 
     std::filesystem::path folder = destination.parent_path();
-    std::string pattern = (folder.empty() ? std::string() : folder.native() + "/") + "." +
-                          destination.filename().native() + ".tavrin-XXXXXX";
+    std::string pattern = TemporaryPattern(destination);
     if (ShouldFail(Call::Open)) {
         return false;
     }
-    int fd = ::mkstemp(pattern.data());
+    int fd = -1;
+    {
+        BlockedInterrupts blocked;
+        fd = ::mkstemp(pattern.data());
+        if (fd >= 0) {
+            NotePendingTemporary(pattern);
+        }
+    }
     if (fd < 0) {
         return false;
     }
@@ -163,6 +275,10 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     }
     if (!ok) {
         ::unlink(temporary.c_str());
+    }
+    // Once renamed, the temporary name is free again and may soon be another's.
+    ForgetPendingTemporary();
+    if (!ok) {
         return false;
     }
 

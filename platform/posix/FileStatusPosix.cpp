@@ -27,4 +27,9 @@ bool IsDirectory(std::string_view path) {
     return Stat(path, status) && S_ISDIR(status.st_mode);
 }
 
+bool IsRegularFile(std::string_view path) {
+    struct stat status {};
+    return Stat(path, status) && S_ISREG(status.st_mode);
+}
+
 }  // namespace tavrin::platform

@@ -23,4 +23,11 @@ bool IsDirectory(std::string_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsRegularFile(std::string_view path) {
+    // Devices are no files here: their names do not resolve to attributes of a file.
+    DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
 }  // namespace tavrin::platform

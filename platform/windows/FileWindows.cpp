@@ -1,5 +1,10 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <new>
+
 #include "platform/Faults.h"
 #include "platform/NativePath.h"
 #include "platform/TextFile.h"
@@ -48,7 +53,33 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// The temporary file of the replacing write under way, for the console control handler,
+// which Windows runs on a thread of its own.
+wchar_t g_pendingTemporary[MAX_PATH + 1];
+std::atomic<bool> g_hasPendingTemporary{false};
+
+BOOL WINAPI RemovePendingAndExit(DWORD event) {
+    switch (event) {
+        case CTRL_C_EVENT:
+        case CTRL_BREAK_EVENT:
+        case CTRL_CLOSE_EVENT:
+            break;
+        default:
+            return FALSE;
+    }
+    // The writer holds the file open with FILE_SHARE_DELETE, so the deletion goes through and
+    // takes effect when the exiting process closes the handle.
+    if (g_hasPendingTemporary.load()) {
+        ::DeleteFileW(g_pendingTemporary);
+    }
+    ::ExitProcess(event == CTRL_CLOSE_EVENT ? 143 : 130);
+}
+
 }  // namespace
+
+void RemoveTemporaryFilesOnInterrupt() {
+    ::SetConsoleCtrlHandler(RemovePendingAndExit, TRUE);
+}
 
 bool ReadFileBytes(std::string_view path, std::string& bytes) {
     bytes.clear();
@@ -58,21 +89,28 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
     }
     Handle file(::CreateFileW(native->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
+    // Only files on a disk are read: a pipe may never deliver, and a device never ends.
+    if (!file.Valid() || ::GetFileType(file.Get()) != FILE_TYPE_DISK) {
         return false;
     }
     char buffer[65536];
-    while (true) {
-        DWORD got = 0;
-        if (ShouldFail(Call::Read) ||
-            !::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
-            bytes.clear();
-            return false;
+    try {
+        while (true) {
+            DWORD got = 0;
+            if (ShouldFail(Call::Read) ||
+                !::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
+                bytes.clear();
+                return false;
+            }
+            if (got == 0) {
+                return true;
+            }
+            bytes.append(buffer, got);
         }
-        if (got == 0) {
-            return true;
-        }
-        bytes.append(buffer, got);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        bytes.shrink_to_fit();
+        return false;  // a file too large for memory cannot be read, like any other failure
     }
 }
 
@@ -99,10 +137,12 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     if (ShouldFail(Call::Open) || ::GetTempFileNameW(folder.c_str(), L"tvr", 0, temporary) == 0) {
         return false;
     }
+    std::copy(std::begin(temporary), std::end(temporary), std::begin(g_pendingTemporary));
+    g_hasPendingTemporary.store(true);
     bool ok = false;
     {
-        Handle file(::CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        Handle file(::CreateFileW(temporary, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                  TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ok = file.Valid() && WriteAll(file.Get(), bytes);
         ok = ok && !ShouldFail(Call::Flush) && ::FlushFileBuffers(file.Get()) != 0;
         bool closed = !ShouldFail(Call::Close) && file.Close();
@@ -119,6 +159,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     if (!ok) {
         ::DeleteFileW(temporary);
     }
+    g_hasPendingTemporary.store(false);
     return ok;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <csignal>
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -35,12 +37,15 @@ TEST(TextMode, ReadsCrLfAsLfAndWritesEveryLfAsCrLf) {
     EXPECT_EQ(EncodeTextMode(std::string_view("\0\n", 2)), std::string_view("\0\r\n", 3));
 }
 
-TEST(ReadFile, FailsOnMissingFileFolderAndReadError) {
+TEST(ReadFile, FailsOnMissingFileFolderDeviceAndReadError) {
     TempDir dir;
     std::string bytes = "stale";
     EXPECT_FALSE(ReadFileBytes(dir.File("missing"), bytes));
     EXPECT_TRUE(bytes.empty());
     EXPECT_FALSE(ReadFileBytes(dir.Path(), bytes));
+#ifndef _WIN32
+    EXPECT_FALSE(ReadFileBytes("/dev/null", bytes));  // a device, though it ends at once
+#endif
     // A read error is a failure, not an early end of the file.
     dir.Write("t.txt", "content");
     faults::ScopedFault fault(faults::Call::Read);
@@ -62,6 +67,12 @@ TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
     ASSERT_EQ(::stat(dir.File("real.h").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
     EXPECT_EQ(dir.List(), "link.h real.h");  // no temporary file left behind
+
+    // A dangling link has no file to replace: the new file takes the link's place.
+    ASSERT_EQ(::symlink("gone.h", dir.File("dangling.h").c_str()), 0);
+    ASSERT_TRUE(WriteTextFile(dir.File("dangling.h"), "x"));
+    EXPECT_EQ(dir.Read("dangling.h"), "x");
+    EXPECT_EQ(dir.List(), "dangling.h link.h real.h");
 #endif
 }
 
@@ -81,6 +92,75 @@ TEST(SafeWrite, WritesAndReplacesByRelativeNames) {
     EXPECT_EQ(dir.Read("a.h"), "two\r\n");
     EXPECT_EQ(dir.Read("sub/b.h"), "new\r\n");
     EXPECT_EQ(dir.List(), "a.h sub");
+}
+
+// The temporary file's name must fit wherever the output's own name fits.
+TEST(SafeWrite, WritesNamesUpToTheLongestTheFolderTakes) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the temporary names on Windows are short; the limit there is the path's";
+#else
+    TempDir dir;
+    for (std::size_t length : {240u, 241u, 250u, 255u}) {
+        const std::string name = std::string(length - 2, 'n') + ".h";
+        EXPECT_TRUE(WriteTextFile(dir.File(name), "new")) << length;
+        EXPECT_TRUE(WriteTextFile(dir.File(name), "again")) << length;
+        EXPECT_EQ(dir.Read(name), "again");
+    }
+    // A name cut for the temporary file is cut before a character, never inside one.
+    const std::string japanese = [] {
+        std::string name;
+        while (name.size() < 250) {
+            name += "\x95\x5c";  // one character of code page 932, three bytes of UTF-8
+        }
+        return name;
+    }();
+    EXPECT_TRUE(WriteTextFile(dir.File(japanese.substr(0, 160)), "kanji"));
+    EXPECT_FALSE(WriteTextFile(dir.File(std::string(256, 'n')), "too long"));
+    EXPECT_EQ(dir.List().find(".tavrin"), std::string::npos);
+#endif
+}
+
+#ifndef _WIN32
+void Interrupt() {
+    std::raise(SIGINT);
+}
+void Terminate() {
+    std::raise(SIGTERM);
+}
+#endif
+
+// Interrupted in the middle of a write, the process removes its temporary file and ends
+// with the status shells give a program ended by that signal; the old file stays.
+TEST(SafeWrite, InterruptRemovesTheTemporaryFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX signals; the console's events take their place on Windows";
+#else
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const struct {
+        faults::Call call;
+        faults::Hook hook;
+        int status;
+    } cases[] = {
+        {faults::Call::Write, Interrupt, 130},
+        {faults::Call::Flush, Terminate, 143},
+        {faults::Call::Rename, Interrupt, 130},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("out.h", "old");
+        const std::string path = dir.File("out.h");
+        EXPECT_EXIT(
+            {
+                RemoveTemporaryFilesOnInterrupt();
+                faults::SetHook(c.call, c.hook);
+                WriteTextFile(path, std::string(1 << 20, 'x'));
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(c.status), "");
+        EXPECT_EQ(dir.List(), "out.h");
+        EXPECT_EQ(dir.Read("out.h"), "old");
+    }
+#endif
 }
 
 // Every way the write can fail leaves the old file byte for byte, or no new one, and no debris.
