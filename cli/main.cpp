@@ -1,8 +1,28 @@
+#include <cstdio>
 #include <iostream>
+#include <new>
 
 #include "cli/CliApp.h"
 #include "cli/TerminalEncoding.h"
 #include "cli/TerminalStreams.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// What did not reach the reader was not done: a listing lost on a full disk or a closed pipe
+// must not look like success to a script, whatever the command itself achieved.
+int CheckStandardStreams(int status) {
+    std::cout.flush();
+    const bool outWritten = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (!outWritten) {
+        std::cerr << "tavrin-cli: cannot write standard output\n";
+    }
+    std::cerr.flush();
+    const bool errWritten = std::cerr.good() && std::fflush(stderr) == 0 && !std::ferror(stderr);
+    return outWritten && errWritten ? status : tavrin::cli::kExitFailed;
+}
+
+}  // namespace
 
 namespace {
 
@@ -14,10 +34,19 @@ int RunCli(int argc, Char** argv) {
     if (!tavrin::cli::ArgumentsAsCp932(argc, argv, arguments, unconvertible)) {
         std::cerr << "tavrin-cli: \"" << unconvertible
                   << "\" holds characters that code page 932 cannot hold\n";
-        return tavrin::cli::kExitUsage;
+        return CheckStandardStreams(tavrin::cli::kExitUsage);
     }
+    // Ctrl-C in the middle of a generation must not leave a hidden half-written file behind.
+    tavrin::platform::RemoveTemporaryFilesOnInterrupt();
     tavrin::cli::CliApp app(std::cout, std::cerr, tavrin::cli::ReadTerminalLine);
-    return app.Run(arguments);
+    int status = tavrin::cli::kExitFailed;
+    try {
+        status = app.Run(arguments);
+    } catch (const std::bad_alloc&) {
+        // The engine fails a generation that does not fit by itself; this is for the rest.
+        std::cerr << "tavrin-cli: out of memory\n";
+    }
+    return CheckStandardStreams(status);
 }
 
 }  // namespace

@@ -30,9 +30,11 @@ struct ProgramRun {
 
 // Runs `program` as a process of its own, in `workingDir` unless that is empty, with standard
 // input from the null device (no terminal), and collects what it prints. Arguments and paths
-// are UTF-8.
+// are UTF-8. Standard output and error go to `outPath` and `errPath` instead when those are
+// given (and are then not collected).
 inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir = "");
+                             const std::string& workingDir = "", const std::string& outPath = "",
+                             const std::string& errPath = "");
 
 #ifdef _WIN32
 
@@ -73,7 +75,8 @@ inline HANDLE Inheritable(const std::wstring& path, DWORD access, DWORD disposit
 }  // namespace process_detail
 
 inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir) {
+                             const std::string& workingDir, const std::string& outPath,
+                             const std::string& errPath) {
     TempDir capture;
     std::wstring line;
     using namespace process_detail;
@@ -83,8 +86,10 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
         AppendQuoted(line, Wide(argument));
     }
     HANDLE in = Inheritable(L"NUL", GENERIC_READ, OPEN_EXISTING);
-    HANDLE out = Inheritable(Wide(capture.File("out")), GENERIC_WRITE, CREATE_ALWAYS);
-    HANDLE err = Inheritable(Wide(capture.File("err")), GENERIC_WRITE, CREATE_ALWAYS);
+    HANDLE out = Inheritable(Wide(outPath.empty() ? capture.File("out") : outPath), GENERIC_WRITE,
+                             CREATE_ALWAYS);
+    HANDLE err = Inheritable(Wide(errPath.empty() ? capture.File("err") : errPath), GENERIC_WRITE,
+                             CREATE_ALWAYS);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -110,8 +115,8 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
     ::CloseHandle(err);
     if (run.status != -1) {
         // Redirected output is code page 932 on Windows.
-        run.out = platform::Cp932ToUtf8(capture.Read("out"));
-        run.err = platform::Cp932ToUtf8(capture.Read("err"));
+        run.out = outPath.empty() ? platform::Cp932ToUtf8(capture.Read("out")) : "";
+        run.err = errPath.empty() ? platform::Cp932ToUtf8(capture.Read("err")) : "";
     }
     return run;
 }
@@ -119,7 +124,8 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
 #else
 
 inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir) {
+                             const std::string& workingDir, const std::string& outPath,
+                             const std::string& errPath) {
     TempDir capture;
     std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& argument : arguments) {
@@ -129,10 +135,10 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, capture.File("out").c_str(), O_WRONLY | O_CREAT,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, capture.File("err").c_str(), O_WRONLY | O_CREAT,
-                                     0600);
+    const std::string out = outPath.empty() ? capture.File("out") : outPath;
+    const std::string err = errPath.empty() ? capture.File("err") : errPath;
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
     if (!workingDir.empty()) {
         posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
     }
@@ -142,8 +148,8 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
     if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0 &&
         waitpid(pid, &wait, 0) == pid && WIFEXITED(wait)) {
         run.status = WEXITSTATUS(wait);
-        run.out = capture.Read("out");
-        run.err = capture.Read("err");
+        run.out = outPath.empty() ? capture.Read("out") : "";
+        run.err = errPath.empty() ? capture.Read("err") : "";
     }
     posix_spawn_file_actions_destroy(&actions);
     return run;

@@ -1,0 +1,137 @@
+// tavrin-cli against inputs and surroundings a new user may give it: full output streams,
+// odd arguments, files that are not files, folders code page 932 cannot name, too little
+// memory. Every case here once made the program hang, abort or report success it did not
+// have.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace tavrin::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramRun;
+using testing::TempDir;
+
+class CliHardening : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", m_dir.Path(), fs::copy_options::recursive);
+    }
+
+    ProgramRun Run(std::vector<std::string> arguments, const std::string& outPath = "",
+                   const std::string& errPath = "") {
+        arguments.insert(arguments.begin(), {"-C", m_dir.Path()});
+        return testing::RunProgram(TAVRIN_CLI_PATH, arguments, "", outPath, errPath);
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(CliHardening, FailsWhenStandardOutputOrErrorCannotBeWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no /dev/full on Windows";
+#else
+    ProgramRun result = Run({"list"}, "/dev/full");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "tavrin-cli: cannot write standard output\n");
+    // A usage error whose message is lost is a failure of its own.
+    EXPECT_EQ(Run({"bogus"}, "", "/dev/full").status, 1);
+    EXPECT_EQ(Run({"list"}).status, 0);
+#endif
+}
+
+TEST_F(CliHardening, TakesAnEmptyArgumentForAnOperand) {
+    fs::create_directory(m_dir.File("out"));
+    ProgramRun result = Run({"generate", "-t", "ビュー", "-o", "out", "", "Evil.h"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_THAT(result.err, ::testing::StartsWith("tavrin-cli: unexpected argument \"\"\n"));
+    EXPECT_EQ(m_dir.List(), "none.rc out sample.rc template.tbl tpl");
+    EXPECT_FALSE(m_dir.Exists("out/Evil.h"));
+    EXPECT_EQ(Run({""}).status, 2);
+}
+
+// Files that are not regular files are refused as unreadable, instead of blocking forever in
+// open (a FIFO) or reading until memory runs out (/dev/zero).
+TEST_F(CliHardening, RefusesFilesThatAreNotRegularFiles) {
+#ifdef _WIN32
+    GTEST_SKIP() << "FIFOs and /dev/zero are POSIX";
+#else
+    ASSERT_EQ(::mkfifo(m_dir.File("fifo").c_str(), 0600), 0);
+    fs::create_directory(m_dir.File("out"));
+    const std::string failed = "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n";
+    for (const char* target : {"../fifo", "/dev/zero"}) {
+        fs::remove(m_dir.File("tpl/view_h.txt"));
+        fs::create_symlink(target, m_dir.File("tpl/view_h.txt"));
+        ProgramRun result = Run({"generate", "-t", "ビュー", "-o", "out"});
+        EXPECT_EQ(result.status, 1) << target;
+        EXPECT_EQ(result.err, failed) << target;
+        EXPECT_TRUE(fs::is_empty(m_dir.File("out"))) << target;
+    }
+    for (const char* target : {"fifo", "/dev/zero"}) {
+        ProgramRun result = Run({"scan", target});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, std::string("tavrin-cli: cannot read ") + target + "\n");
+    }
+    fs::remove(m_dir.File("template.tbl"));
+    fs::create_symlink("fifo", m_dir.File("template.tbl"));
+    ProgramRun result = Run({"list"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err,
+                ::testing::StartsWith("テンプレートファイルの読み込みに失敗しました。"));
+#endif
+}
+
+// A generation that does not fit in memory fails with its message instead of aborting.
+TEST_F(CliHardening, FailsAGenerationThatDoesNotFitInMemory) {
+#if defined(_WIN32) || defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "needs an address-space limit, which Windows and the sanitizers lack";
+#else
+    // 200,000 keywords of 10 KB each: 2 GB of output from a 2 MB template.
+    std::string table = m_dir.Read("template.tbl");
+    table.insert(table.find("$$SNAME$$"), "$$BIG$$ = big, " + std::string(10000, 'x') + "\r\n");
+    m_dir.Write("template.tbl", table);
+    std::string line;
+    for (int i = 0; i < 200000; ++i) {
+        line += "$$BIG$$";
+    }
+    m_dir.Write("tpl/view_h.txt", line + "\r\n");
+    fs::create_directory(m_dir.File("out"));
+
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        const rlim_t limit = 512 << 20;
+        struct rlimit rl {
+            limit, limit
+        };
+        ::setrlimit(RLIMIT_AS, &rl);
+        int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        const std::string dir = m_dir.Path();
+        ::execl(TAVRIN_CLI_PATH, TAVRIN_CLI_PATH, "-C", dir.c_str(), "generate", "-t", "ビュー",
+                "-o", "out", static_cast<char*>(nullptr));
+        ::_exit(99);
+    }
+    int wait = 0;
+    ASSERT_EQ(::waitpid(pid, &wait, 0), pid);
+    ASSERT_TRUE(WIFEXITED(wait)) << "ended by signal " << WTERMSIG(wait);
+    EXPECT_EQ(WEXITSTATUS(wait), 1);
+    EXPECT_TRUE(fs::is_empty(m_dir.File("out")));
+#endif
+}
+
+}  // namespace
+}  // namespace tavrin::cli
