@@ -40,31 +40,23 @@ std::size_t KeySeparator(std::string_view line) {
     return IsComment(line) ? npos : mbcs::FindChar(line, '=');
 }
 
-// Line indices of a section's body: [begin, end).
-struct SectionBody {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-};
-
-std::optional<SectionBody> FindSection(const std::vector<std::string_view>& lines,
-                                       std::string_view section) {
-    section = mbcs::TrimWhiteSpace(section);
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        std::optional<std::string_view> name = SectionName(lines[index]);
-        if (!name || !mbcs::EqualsIgnoringAsciiCase(*name, section)) {
-            continue;
+// Section and key names folded for comparison: single-byte letters lowered, double-byte
+// characters kept exactly. Folding never changes a lead byte, so two names fold alike exactly
+// when EqualsIgnoringAsciiCase holds between them.
+std::string FoldName(std::string_view name) {
+    std::string folded(name);
+    for (std::size_t pos = 0; pos < folded.size();) {
+        const std::size_t length = mbcs::CharLength(folded, pos);
+        if (length == 1) {
+            folded[pos] = mbcs::ToLowerAscii(folded[pos]);
         }
-        SectionBody body{index + 1, index + 1};
-        while (body.end < lines.size() && !SectionName(lines[body.end])) {
-            ++body.end;
-        }
-        return body;
+        pos += length;
     }
-    return std::nullopt;
+    return folded;
 }
 
 // Index of the first line of `body` whose key is `key`, or npos.
-std::size_t FindKey(const std::vector<std::string_view>& lines, SectionBody body,
+std::size_t FindKey(const std::vector<std::string_view>& lines, IniDocument::SectionBody body,
                     std::string_view key) {
     key = mbcs::TrimWhiteSpace(key);
     for (std::size_t index = body.begin; index < body.end; ++index) {
@@ -119,10 +111,42 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 
 }  // namespace
 
-std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section) {
+IniDocument::IniDocument(std::string text)
+    : m_text(std::move(text)), m_lines(SplitLines(m_text, LineFeeds::kDrop)) {
+    // One pass finds every section, so that looking up many of them costs no more than
+    // reading the file: the first occurrence of a name wins.
+    std::optional<std::string> open;
+    for (std::size_t index = 0; index <= m_lines.size(); ++index) {
+        std::optional<std::string_view> name =
+            index < m_lines.size() ? SectionName(m_lines[index]) : std::string_view();
+        if (!name) {
+            continue;
+        }
+        if (open) {
+            m_sections.at(*open).end = index;
+            open.reset();
+        }
+        if (index < m_lines.size()) {
+            std::string folded = FoldName(*name);
+            if (m_sections.emplace(folded, SectionBody{index + 1, index + 1}).second) {
+                open = std::move(folded);
+            }
+        }
+    }
+}
+
+std::optional<IniDocument::SectionBody> IniDocument::FindSection(std::string_view section) const {
+    auto found = m_sections.find(FoldName(mbcs::TrimWhiteSpace(section)));
+    if (found == m_sections.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::vector<std::string> IniDocument::ReadSection(std::string_view section) const {
     std::vector<IniLine> numbered;
     int headerLine = 0;
-    ReadIniSectionLines(path, section, numbered, headerLine);
+    ReadSectionLines(section, numbered, headerLine);
     std::vector<std::string> lines;
     lines.reserve(numbered.size());
     for (IniLine& line : numbered) {
@@ -131,22 +155,17 @@ std::vector<std::string> ReadIniSection(std::string_view path, std::string_view 
     return lines;
 }
 
-bool ReadIniSectionLines(std::string_view path, std::string_view section,
-                         std::vector<IniLine>& lines, int& headerLine) {
+bool IniDocument::ReadSectionLines(std::string_view section, std::vector<IniLine>& lines,
+                                   int& headerLine) const {
     lines.clear();
     headerLine = 0;
-    DecodedText text;
-    if (!ReadEncodedTextFile(path, text)) {
-        return false;
-    }
-    const std::vector<std::string_view> fileLines = SplitLines(text.cp932, LineFeeds::kDrop);
-    std::optional<SectionBody> body = FindSection(fileLines, section);
+    std::optional<SectionBody> body = FindSection(section);
     if (!body) {
         return false;
     }
     headerLine = static_cast<int>(body->begin);  // the header is the line before the body
     for (std::size_t index = body->begin; index < body->end; ++index) {
-        std::string_view line = mbcs::TrimWhiteSpace(fileLines[index]);
+        std::string_view line = mbcs::TrimWhiteSpace(m_lines[index]);
         if (!line.empty() && !IsComment(line)) {
             lines.push_back({static_cast<int>(index) + 1, std::string(line)});
         }
@@ -154,19 +173,14 @@ bool ReadIniSectionLines(std::string_view path, std::string_view section,
     return !lines.empty();
 }
 
-std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,
-                          std::string_view defaultValue) {
-    DecodedText text;
-    if (!ReadEncodedTextFile(path, text)) {
-        return std::string(defaultValue);
-    }
-    const std::vector<std::string_view> lines = SplitLines(text.cp932, LineFeeds::kDrop);
-    std::optional<SectionBody> body = FindSection(lines, section);
-    std::size_t index = body ? FindKey(lines, *body, key) : npos;
+std::string IniDocument::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+    std::optional<SectionBody> body = FindSection(section);
+    std::size_t index = body ? FindKey(m_lines, *body, key) : npos;
     if (index == npos) {
         return std::string(defaultValue);
     }
-    std::string_view line = lines[index];
+    std::string_view line = m_lines[index];
     std::string_view value = mbcs::TrimWhiteSpace(line.substr(KeySeparator(line) + 1));
     if (IsQuoted(value)) {
         value = value.substr(1, value.size() - 2);
@@ -174,21 +188,14 @@ std::string ReadIniString(std::string_view path, std::string_view section, std::
     return std::string(value);
 }
 
-bool WriteIniString(std::string_view path, std::string_view section, std::string_view key,
-                    std::string_view value) {
+std::optional<std::string> IniDocument::WriteString(std::string_view section, std::string_view key,
+                                                    std::string_view value) const {
     if (!CanStore(section, key, value)) {
-        return false;
+        return std::nullopt;
     }
-    // A file that exists but cannot be read must not be replaced by one holding only this key,
-    // nor one saved in Unicode by one that lost the characters code page 932 cannot hold.
-    DecodedText text;
-    if (platform::PathExists(path) && (!ReadEncodedTextFile(path, text) || !text.lossless)) {
-        return false;
-    }
-
-    std::vector<std::string_view> lines = SplitLines(text.cp932, LineFeeds::kDrop);
+    std::vector<std::string_view> lines = m_lines;
     std::string changed;  // owns a rewritten line or a new section, as `lines` only views
-    std::optional<SectionBody> body = FindSection(lines, section);
+    std::optional<SectionBody> body = FindSection(section);
     const std::string newKeyLine =
         std::string(mbcs::TrimWhiteSpace(key)) + "=" + FormatValue(value);
     if (!body) {
@@ -216,7 +223,52 @@ bool WriteIniString(std::string_view path, std::string_view section, std::string
         output.append(line);
         output.push_back('\n');
     }
-    return platform::WriteFileAtomically(path, EncodeTextFile(output, text.encoding));
+    return output;
+}
+
+std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section) {
+    DecodedText text;
+    if (!ReadEncodedTextFile(path, text)) {
+        return {};
+    }
+    return IniDocument(std::move(text.cp932)).ReadSection(section);
+}
+
+bool ReadIniSectionLines(std::string_view path, std::string_view section,
+                         std::vector<IniLine>& lines, int& headerLine) {
+    lines.clear();
+    headerLine = 0;
+    DecodedText text;
+    if (!ReadEncodedTextFile(path, text)) {
+        return false;
+    }
+    return IniDocument(std::move(text.cp932)).ReadSectionLines(section, lines, headerLine);
+}
+
+std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue) {
+    DecodedText text;
+    if (!ReadEncodedTextFile(path, text)) {
+        return std::string(defaultValue);
+    }
+    return IniDocument(std::move(text.cp932)).ReadString(section, key, defaultValue);
+}
+
+bool WriteIniString(std::string_view path, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    if (!CanStore(section, key, value)) {
+        return false;
+    }
+    // A file that exists but cannot be read must not be replaced by one holding only this key,
+    // nor one saved in Unicode by one that lost the characters code page 932 cannot hold.
+    DecodedText text;
+    if (platform::PathExists(path) && (!ReadEncodedTextFile(path, text) || !text.lossless)) {
+        return false;
+    }
+    const TextEncoding encoding = text.encoding;
+    std::optional<std::string> output =
+        IniDocument(std::move(text.cp932)).WriteString(section, key, value);
+    return output && platform::WriteFileAtomically(path, EncodeTextFile(*output, encoding));
 }
 
 }  // namespace tavrin

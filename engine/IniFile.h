@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Files in INI form: a line whose text starts with "[" and holds a "]" opens the section named
@@ -20,16 +23,51 @@
 // turning into a template, a keyword or a setting; the writer keeps them where they are.
 namespace tavrin {
 
-// Every line of section `section`, in file order, trimmed of white space at both ends, quotes
-// and "=" untouched; blank lines and comments are left out. A section of any size is read
-// whole. Empty when the file cannot be read, the section is missing, or it has no such line.
-std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section);
-
 // One line ReadIniSection delivers, with its line number in the file (from 1).
 struct IniLine {
     int number = 0;
     std::string text;
 };
+
+// The text of one INI file (text mode, line feeds only), split into lines once, with every
+// section found in one pass: reading many sections of one file costs one reading of it. The
+// functions below work on a document as on the file it came from.
+class IniDocument {
+public:
+    explicit IniDocument(std::string text);
+    // The lines view the text: a copy or a move would leave them pointing into the old one.
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
+
+    // ReadIniSection, ReadIniSectionLines, ReadIniString and WriteIniString on the text;
+    // WriteString returns the changed text, or nothing when the names or the value cannot be
+    // stored, and writes nothing.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+    bool ReadSectionLines(std::string_view section, std::vector<IniLine>& lines,
+                          int& headerLine) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    std::optional<std::string> WriteString(std::string_view section, std::string_view key,
+                                           std::string_view value) const;
+
+    // Line indices of a section's body: [begin, end).
+    struct SectionBody {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+
+private:
+    std::optional<SectionBody> FindSection(std::string_view section) const;
+
+    std::string m_text;
+    std::vector<std::string_view> m_lines;                    // views into m_text
+    std::unordered_map<std::string, SectionBody> m_sections;  // by folded name
+};
+
+// Every line of section `section`, in file order, trimmed of white space at both ends, quotes
+// and "=" untouched; blank lines and comments are left out. A section of any size is read
+// whole. Empty when the file cannot be read, the section is missing, or it has no such line.
+std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section);
 
 // ReadIniSection with line numbers; `headerLine` is the number of the line that opens the
 // section, or 0 when the file cannot be read or the section is missing.

@@ -8,6 +8,8 @@
 
 #include "engine/IniFile.h"
 #include "engine/Mbcs.h"
+#include "engine/TextEncoding.h"
+#include "platform/TextFile.h"
 
 namespace tavrin {
 
@@ -43,15 +45,15 @@ std::pair<std::string, std::string> CutFields(std::string_view value) {
     return {std::move(first), std::move(second)};
 }
 
-// The lines of `section` of the table at `path` that have a non-empty key; empty when there
-// is none. `headerLine`, when given, gets the number of the section's header line (0 when
-// the section is missing).
-std::vector<KeyValue> ReadSection(std::string_view path, std::string_view section,
+// The lines of `section` of the table that have a non-empty key; empty when there is none.
+// `headerLine`, when given, gets the number of the section's header line (0 when the section
+// is missing).
+std::vector<KeyValue> ReadSection(const IniDocument& table, std::string_view section,
                                   int* headerLine) {
     std::vector<KeyValue> lines;
     std::vector<IniLine> numbered;
     int header = 0;
-    ReadIniSectionLines(path, section, numbered, header);
+    table.ReadSectionLines(section, numbered, header);
     if (headerLine != nullptr) {
         *headerLine = header;
     }
@@ -80,12 +82,12 @@ CTemplateKeyword ParseKeywordLine(const KeyValue& line) {
 }
 
 // The entry of one "Template" line, with the keywords of its section.
-CTemplateEntry ParseTemplateLine(std::string_view path, const KeyValue& line) {
+CTemplateEntry ParseTemplateLine(const IniDocument& table, const KeyValue& line) {
     CTemplateEntry entry;
     entry.name = TrimValue(line.key);
     std::tie(entry.headerTemplate, entry.sourceTemplate) = CutFields(line.value);
     entry.line = line.line;
-    for (const KeyValue& keywordLine : ReadSection(path, entry.name, &entry.sectionLine)) {
+    for (const KeyValue& keywordLine : ReadSection(table, entry.name, &entry.sectionLine)) {
         entry.keywords.push_back(ParseKeywordLine(keywordLine));
     }
     return entry;
@@ -99,9 +101,17 @@ void CTemplateTable::SetFileName(std::string_view path) {
 
 bool CTemplateTable::Load() {
     entries.clear();
+    std::string bytes;
+    return platform::ReadFileBytes(fileName, bytes) && LoadBytes(bytes);
+}
+
+bool CTemplateTable::LoadBytes(std::string_view bytes) {
+    entries.clear();
     dropped.clear();
-    for (const KeyValue& line : ReadSection(fileName, "Template", nullptr)) {
-        CTemplateEntry entry = ParseTemplateLine(fileName, line);
+    // A table saved in UTF-8 or UTF-16 behind a byte order mark is read as code page 932.
+    const IniDocument table(platform::DecodeTextMode(DecodeText(bytes).cp932));
+    for (const KeyValue& line : ReadSection(table, "Template", nullptr)) {
+        CTemplateEntry entry = ParseTemplateLine(table, line);
         (entry.keywords.empty() ? dropped : entries).push_back(std::move(entry));
     }
     return !entries.empty();

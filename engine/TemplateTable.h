@@ -40,8 +40,12 @@ public:
     void SetFileName(std::string_view path);
 
     // Empties the table and reads it again. A template whose section yields no keyword is left
-    // out. True when at least one template was loaded.
+    // out. True when at least one template was loaded. The file is read once, whatever the
+    // number of templates.
     bool Load();
+
+    // Load on the bytes of a table file instead of the file.
+    bool LoadBytes(std::string_view bytes);
 
     int GetCount() const;
     // `index` from 0 to GetCount() - 1.
