@@ -37,6 +37,18 @@ GenerationOutcome WriteFiles(IGenerationHost& host, IOutputWriter& writer, CSubs
     return GenerationOutcome::kWritten;
 }
 
+// One message for all keywords whose search gave up, after the files: the user learns which
+// keyword of which template file to look at, and the files that were written stay written.
+void ReportGaveUpSearches(IGenerationHost& host, const CSubstitutionSet& set) {
+    std::string list;
+    for (const CSubstitutionSet::GaveUpSearch& search : set.GaveUpSearches()) {
+        list += (list.empty() ? "" : "\n") + search.keyword + " [" + search.templatePath + "]";
+    }
+    if (!list.empty()) {
+        host.ShowMessage({IDS_SEARCH_GAVE_UP, {list}});
+    }
+}
+
 }  // namespace
 
 IOutputWriter& CGenerationCommand::FileWriter() {
@@ -124,7 +136,10 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
         }
     }
 
-    return WriteFiles(m_host, m_writer, set, *entry, request, m_strHeaderPath, m_strSourcePath);
+    const GenerationOutcome outcome =
+        WriteFiles(m_host, m_writer, set, *entry, request, m_strHeaderPath, m_strSourcePath);
+    ReportGaveUpSearches(m_host, set);
+    return outcome;
 }
 
 }  // namespace tavrin

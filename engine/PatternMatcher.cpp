@@ -127,6 +127,64 @@ pcre2_code_32* CompileWide(std::string_view expression, std::string* message) {
     return code;
 }
 
+// Every search is bounded, so that no pattern (a keyword may hold "+" and "?") can make a
+// generation run for hours or exhaust memory by backtracking: a search that reaches a bound
+// gives up, and the caller learns that it did. The bounds lie far above what a literal
+// keyword or "$$LARGE(" needs on lines of any length the templates hold.
+constexpr std::uint32_t kMatchLimit = 10'000'000;
+constexpr std::uint32_t kDepthLimit = 1'000'000;
+constexpr std::uint32_t kHeapLimitKibibytes = 64 * 1024;
+constexpr std::size_t kJitStackStart = std::size_t{32} * 1024;
+constexpr std::size_t kJitStackMax = std::size_t{1024} * 1024;
+
+// The match contexts holding those bounds, with a machine-code stack of their own, made once.
+class MatchContexts {
+public:
+    static const MatchContexts& Get() {
+        static const MatchContexts contexts;
+        return contexts;
+    }
+    MatchContexts(const MatchContexts&) = delete;
+    MatchContexts& operator=(const MatchContexts&) = delete;
+
+    pcre2_match_context_8* narrow = nullptr;
+    pcre2_match_context_32* wide = nullptr;
+
+private:
+    MatchContexts() {
+        narrow = pcre2_match_context_create_8(nullptr);
+        wide = pcre2_match_context_create_32(nullptr);
+        m_narrowStack = pcre2_jit_stack_create_8(kJitStackStart, kJitStackMax, nullptr);
+        m_wideStack = pcre2_jit_stack_create_32(kJitStackStart, kJitStackMax, nullptr);
+        if (narrow != nullptr) {
+            pcre2_set_match_limit_8(narrow, kMatchLimit);
+            pcre2_set_depth_limit_8(narrow, kDepthLimit);
+            pcre2_set_heap_limit_8(narrow, kHeapLimitKibibytes);
+            pcre2_jit_stack_assign_8(narrow, nullptr, m_narrowStack);
+        }
+        if (wide != nullptr) {
+            pcre2_set_match_limit_32(wide, kMatchLimit);
+            pcre2_set_depth_limit_32(wide, kDepthLimit);
+            pcre2_set_heap_limit_32(wide, kHeapLimitKibibytes);
+            pcre2_jit_stack_assign_32(wide, nullptr, m_wideStack);
+        }
+    }
+    ~MatchContexts() {
+        pcre2_match_context_free_8(narrow);
+        pcre2_match_context_free_32(wide);
+        pcre2_jit_stack_free_8(m_narrowStack);
+        pcre2_jit_stack_free_32(m_wideStack);
+    }
+
+    pcre2_jit_stack_8* m_narrowStack = nullptr;
+    pcre2_jit_stack_32* m_wideStack = nullptr;
+};
+
+// A search that ended without an answer: a bound was reached, or memory ran out.
+bool SearchGaveUp(int count) {
+    return count < 0 && count != PCRE2_ERROR_NOMATCH;
+}
+
 // The compiled forms of one pattern. A double-byte pattern always has the wide code; when
 // its expression is plain ASCII it also keeps the narrow code, which gives the same results
 // on a plain ASCII subject without mapping it.
@@ -175,11 +233,14 @@ public:
     // look-behind see `from` as the start, exactly as a fresh search of the rest would.
     bool Find(std::size_t from, std::uint32_t options) {
         std::fill(m_spans.begin(), m_spans.end(), MatchSpan{});
+        m_gaveUp = false;
         if (from >= m_subject.size()) {
             return false;
         }
         return m_useWide ? FindWide(from, options) : FindNarrow(from, options);
     }
+
+    bool GaveUp() const { return m_gaveUp; }
 
     MatchSpan Group(int index) const {
         if (index < 0 || static_cast<std::size_t>(index) >= m_spans.size()) {
@@ -193,9 +254,10 @@ private:
         if (m_narrowData == nullptr) {
             return false;
         }
-        const int count =
-            pcre2_match_8(m_codes.narrow, reinterpret_cast<PCRE2_SPTR8>(m_subject.data() + from),
-                          m_subject.size() - from, 0, options, m_narrowData, nullptr);
+        const int count = pcre2_match_8(
+            m_codes.narrow, reinterpret_cast<PCRE2_SPTR8>(m_subject.data() + from),
+            m_subject.size() - from, 0, options, m_narrowData, MatchContexts::Get().narrow);
+        m_gaveUp = SearchGaveUp(count);
         Record(count, pcre2_get_ovector_pointer_8(m_narrowData),
                [from](PCRE2_SIZE unit) { return from + unit; });
         return count > 0;
@@ -213,8 +275,10 @@ private:
             start = m_offsets.begin();
         }
         const auto first = static_cast<std::size_t>(start - m_offsets.begin());
-        const int count = pcre2_match_32(m_codes.wide, m_units.data() + first,
-                                         m_units.size() - first, 0, options, m_wideData, nullptr);
+        const int count =
+            pcre2_match_32(m_codes.wide, m_units.data() + first, m_units.size() - first, 0, options,
+                           m_wideData, MatchContexts::Get().wide);
+        m_gaveUp = SearchGaveUp(count);
         Record(count, pcre2_get_ovector_pointer_32(m_wideData),
                [this, first](PCRE2_SIZE unit) { return m_offsets[first + unit]; });
         return count > 0;
@@ -237,6 +301,7 @@ private:
     std::vector<PCRE2_UCHAR32> m_units;
     std::vector<std::size_t> m_offsets;  // byte offset of each unit, then the subject's end
     std::vector<MatchSpan> m_spans;
+    bool m_gaveUp = false;
 };
 
 }  // namespace
@@ -360,6 +425,10 @@ SubjectSearch::~SubjectSearch() = default;
 
 bool SubjectSearch::Find(std::size_t from, bool nonEmptyAtStart) {
     return m_impl->state.Find(from, nonEmptyAtStart ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0);
+}
+
+bool SubjectSearch::GaveUp() const {
+    return m_impl->state.GaveUp();
 }
 
 MatchSpan SubjectSearch::Group(int index) const {

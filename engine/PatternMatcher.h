@@ -94,6 +94,11 @@ public:
     // like an empty subject in BMatch.
     bool Find(std::size_t from, bool nonEmptyAtStart = false);
 
+    // True when the last Find found nothing because the search reached one of the bounds
+    // every search has (on backtracking, its depth and memory): whether there is a match is
+    // then unknown.
+    bool GaveUp() const;
+
     // Group `index` of the last successful Find, as byte offsets into the subject.
     MatchSpan Group(int index) const;
 

@@ -148,6 +148,16 @@ void CSubstitutionSet::BeginGeneration() {
         entry->Prepare();
     }
     m_compiled.clear();
+    m_gaveUp.clear();
+}
+
+void CSubstitutionSet::NoteGaveUp(const CSubstitutionEntry& entry) {
+    for (const GaveUpSearch& noted : m_gaveUp) {
+        if (noted.templatePath == m_currentTemplate && noted.keyword == entry.m_keyword) {
+            return;
+        }
+    }
+    m_gaveUp.push_back({m_currentTemplate, entry.m_keyword});
 }
 
 void CSubstitutionSet::EndGeneration() {
@@ -208,6 +218,9 @@ bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& ent
 
     SubjectSearch search(*compiled, line);
     if (!search.Find(0)) {
+        if (search.GaveUp()) {
+            NoteGaveUp(entry);
+        }
         return false;
     }
     std::string& result = out;
@@ -246,6 +259,10 @@ bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& ent
             break;
         }
         found = search.Find(pos, afterEmptyMatch);
+        if (!found && search.GaveUp()) {
+            NoteGaveUp(entry);  // the rest of the line stays as it is
+            break;
+        }
     }
     if (pos < line.size()) {
         result.append(line.substr(pos));
@@ -321,6 +338,7 @@ bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_vie
 bool CSubstitutionSet::ExpandTemplate(std::string_view templatePath, std::string& output) {
     // A template whose expansion does not fit in memory fails like one that cannot be read:
     // nothing is written, and the caller reports it.
+    m_currentTemplate = templatePath;
     try {
         DecodedText decoded;
         if (!ReadEncodedTextFile(templatePath, decoded) || !decoded.lossless) {

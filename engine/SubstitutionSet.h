@@ -88,6 +88,16 @@ public:
     // page 932 cannot hold (it could not come out unchanged).
     bool ExpandTemplate(std::string_view templatePath, std::string& output);
 
+    // A keyword whose search gave up in a template file: some occurrences of it in that file
+    // may have been left unreplaced. Only keywords searched with their expression can give up;
+    // a plain keyword found by a byte search never does. Each pair is listed once, in the
+    // order met; the list is emptied when a generation begins.
+    struct GaveUpSearch {
+        std::string templatePath;  // empty for lines expanded outside ExpandFile
+        std::string keyword;
+    };
+    const std::vector<GaveUpSearch>& GaveUpSearches() const { return m_gaveUp; }
+
     // Applies every entry to one line (which may hold its line feed).
     std::string ExpandLine(std::string_view line);
 
@@ -130,6 +140,8 @@ private:
     // Appends the line with every entry applied to `out`.
     void AppendExpandedLine(std::string_view line, std::string& out);
 
+    void NoteGaveUp(const CSubstitutionEntry& entry);
+
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_keywordEntries;
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_functionEntries;
 
@@ -147,6 +159,9 @@ private:
     // line to line.
     std::string m_currentLine;
     std::string m_nextLine;
+
+    std::string m_currentTemplate;
+    std::vector<GaveUpSearch> m_gaveUp;
 };
 
 }  // namespace tavrin

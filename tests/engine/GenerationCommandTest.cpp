@@ -125,6 +125,27 @@ TEST_F(GenerationCommandTest, WritesBothFilesWithOneGuid) {
               "#include \"AboutDlg.h\" // IDD_ABOUTBOX " + guid + "\r\n");
 }
 
+// A keyword may hold "+": one whose search backtracks without end gives up at the bound every
+// search has, and the user is told which keyword of which template file, after the files.
+TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
+    const std::string hard = "$$X$$a+a+a+a+a+a+a+a+a+a+a+a+x";
+    dir.Write("hard_h.txt", "$$X$$" + std::string(64, 'a') + "b x $$DNAME$$\r\n");
+    dir.Write("hard_cpp.txt", "// $$DNAME$$\r\n");
+    const std::string t = dir.Path() + "/";
+    dir.Write("hard.tbl", "[Template]\r\nHard = " + t + "hard_h.txt, " + t +
+                              "hard_cpp.txt\r\n[Hard]\r\n" + hard +
+                              " = x, y\r\n$$DNAME$$ = d, x\r\n");
+    table.SetFileName(dir.File("hard.tbl"));
+    ASSERT_TRUE(table.Load());
+    ASSERT_EQ(Run("Hard"), GenerationOutcome::kWritten);
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].id, IDS_SEARCH_GAVE_UP);
+    EXPECT_THAT(host.shown[0].inserts, ElementsAre(hard + " [" + t + "hard_h.txt]"));
+    // The other keywords of the line are replaced all the same.
+    EXPECT_EQ(dir.Read("out/AboutDlg.h"), "$$X$$" + std::string(64, 'a') + "b x CAboutDlg\r\n");
+    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// CAboutDlg\r\n");
+}
+
 TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
     EXPECT_EQ(Run("dialog"), GenerationOutcome::kUnknownTemplate);  // exact case, nothing shown
     EXPECT_TRUE(host.shown.empty());

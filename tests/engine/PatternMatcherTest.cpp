@@ -137,5 +137,24 @@ TEST(PatternMatcherTest, AsciiShortcutAgreesWithMappedSearch) {
     }
 }
 
+// Every search is bounded: one that would backtrack for hours gives up quickly and says so,
+// compiled to machine code or not, in byte and in double-byte mode.
+TEST(PatternMatcherTest, ASearchThatBacktracksWithoutEndGivesUp) {
+    const std::string subject = std::string(64, 'a') + "b x";
+    for (bool jit : {false, true}) {
+        for (const char* text : {"/a+a+a+a+a+a+a+a+a+a+a+a+x/", "/a+a+a+a+a+a+a+a+a+a+a+a+x/k"}) {
+            const CompiledPatternPtr pattern = CompilePattern(text, jit);
+            ASSERT_NE(pattern, nullptr);
+            SubjectSearch search(*pattern, subject);
+            EXPECT_FALSE(search.Find(0)) << text;
+            EXPECT_TRUE(search.GaveUp()) << text;
+            const std::string enough = std::string(12, 'a') + "x";
+            SubjectSearch easy(*pattern, enough);
+            EXPECT_TRUE(easy.Find(0));
+            EXPECT_FALSE(easy.GaveUp());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tavrin
