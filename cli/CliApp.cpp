@@ -219,6 +219,10 @@ private:
 
 }  // namespace
 
+std::string_view UsageText() {
+    return kUsage;
+}
+
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments parsed;
     Invocation invocation;
@@ -340,7 +344,14 @@ bool CliApp::LoadTable(CTemplateTable& table) {
     if (table.Load()) {
         return true;
     }
-    WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {directory}}.Text());
+    if (!directory.empty()) {
+        WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {directory}}.Text());
+    } else {
+        // A folder code page 932 cannot name is shown as the system names it.
+        const std::string folder = NativeToTerminal(platform::NativeCurrentDirectory());
+        const std::string_view inserts[] = {folder};
+        m_err << FormatText(ToTerminal(LoadText(IDS_TEMPLATE_LOAD_FAILED)), inserts) << '\n';
+    }
     return false;
 }
 
@@ -401,7 +412,8 @@ int CliApp::Generate(const GenerateOptions& options) {
     if (options.templateName && table.FindEntry(*options.templateName) == nullptr) {
         return UsageError("unknown template " + Quoted(*options.templateName));
     }
-    GenerationRequest request = BuildRequest(table, options, platform::CurrentDirectory());
+    const std::string directory = platform::CurrentDirectory();
+    GenerationRequest request = BuildRequest(table, options, directory);
     // A dry run asks nothing: it shows what an overwrite would do. Only --no still declines.
     Overwrite overwrite = options.dryRun && options.overwrite == Overwrite::kAsk
                               ? Overwrite::kYes
@@ -411,14 +423,20 @@ int CliApp::Generate(const GenerateOptions& options) {
     CFileOutputWriter files;
     IOutputWriter& writer = options.dryRun ? static_cast<IOutputWriter&>(preview) : files;
     CGenerationCommand command(table, host, writer);
+    // Written into a current directory that code page 932 cannot name, the files have
+    // relative paths; they are shown in that folder as the system names it.
+    std::string shownFolder;
+    if (!options.outputFolder && directory.empty()) {
+        shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
+    }
     switch (command.OnGenerate(request)) {
         case GenerationOutcome::kWritten:
             if (options.dryRun) {
                 ShowPreview(preview, options.diff);
                 return kExitWritten;
             }
-            WriteLine(m_out, command.HeaderPath());
-            WriteLine(m_out, command.SourcePath());
+            m_out << shownFolder << ToTerminal(command.HeaderPath()) << '\n';
+            m_out << shownFolder << ToTerminal(command.SourcePath()) << '\n';
             return kExitWritten;
         case GenerationOutcome::kDeclined:
             return kExitDeclined;

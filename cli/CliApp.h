@@ -54,6 +54,9 @@ struct ParsedArguments {
     std::string error;
 };
 
+// The usage lines, as --help and a usage error print them.
+std::string_view UsageText();
+
 // Parses the arguments after the program's name.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 

@@ -1,5 +1,6 @@
 #include "cli/TerminalEncoding.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -52,11 +53,19 @@ std::string Cp932OrQuestionMarks(std::wstring_view wide) {
 
 }  // namespace
 
+std::vector<std::filesystem::path> NativeArguments(int argc, wchar_t** argv) {
+    return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
+}
+
+std::string NativeToTerminal(const std::filesystem::path& path) {
+    return Cp932OrQuestionMarks(path.native());
+}
+
 bool ArgumentsAsCp932(int argc, wchar_t** argv, std::vector<std::string>& arguments,
-                      std::string& unconvertible) {
+                      std::string& unconvertible, std::size_t skip) {
     arguments.clear();
     bool ok = true;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1 + static_cast<int>(skip); i < argc; ++i) {
         std::wstring_view wide = argv[i];
         std::string cp932 = platform::windows::FromWide(kCp932, wide);
         std::wstring back;
@@ -107,11 +116,19 @@ std::string FromTerminal(std::string_view text) {
     return platform::Utf8ToCp932(text);
 }
 
+std::vector<std::filesystem::path> NativeArguments(int argc, char** argv) {
+    return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
+}
+
+std::string NativeToTerminal(const std::filesystem::path& path) {
+    return path.native();
+}
+
 bool ArgumentsAsCp932(int argc, char** argv, std::vector<std::string>& arguments,
-                      std::string& unconvertible) {
+                      std::string& unconvertible, std::size_t skip) {
     arguments.clear();
     bool ok = true;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1 + static_cast<int>(skip); i < argc; ++i) {
         std::string cp932 = FromTerminal(argv[i]);
         std::string back;
         if (ok && (!platform::Cp932ToUtf8(cp932, back) || back != argv[i])) {

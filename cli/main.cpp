@@ -1,10 +1,12 @@
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <new>
 
 #include "cli/CliApp.h"
 #include "cli/TerminalEncoding.h"
 #include "cli/TerminalStreams.h"
+#include "platform/CurrentDirectory.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -29,9 +31,22 @@ namespace {
 template <typename Char>
 int RunCli(int argc, Char** argv) {
     tavrin::cli::TerminalStreams streams;
+    // Folders given with leading -C are entered as the system names them, so that tavrin-cli
+    // works in folders whose names code page 932 cannot hold.
+    const std::vector<std::filesystem::path> native = tavrin::cli::NativeArguments(argc, argv);
+    std::size_t skip = 0;
+    while (skip + 1 < native.size() && native[skip] == "-C") {
+        if (!tavrin::platform::ChangeCurrentDirectoryNative(native[skip + 1])) {
+            std::cerr << "tavrin-cli: cannot change to folder \""
+                      << tavrin::cli::NativeToTerminal(native[skip + 1]) << "\"\n"
+                      << tavrin::cli::UsageText();
+            return CheckStandardStreams(tavrin::cli::kExitUsage);
+        }
+        skip += 2;
+    }
     std::vector<std::string> arguments;
     std::string unconvertible;
-    if (!tavrin::cli::ArgumentsAsCp932(argc, argv, arguments, unconvertible)) {
+    if (!tavrin::cli::ArgumentsAsCp932(argc, argv, arguments, unconvertible, skip)) {
         std::cerr << "tavrin-cli: \"" << unconvertible
                   << "\" holds characters that code page 932 cannot hold\n";
         return CheckStandardStreams(tavrin::cli::kExitUsage);

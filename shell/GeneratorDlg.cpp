@@ -64,8 +64,12 @@ void CGeneratorDlg::OnInitDialog() {
     m_templateTable.SetFileName(CGenerationCommand::JoinPath(currentDirectory, kTableFileName));
     if (!m_templateTable.Load()) {
         // The dialog opens all the same; generating then reports that nothing is selected.
-        m_window->ShowMessageBox(FormatString(IDS_TEMPLATE_LOAD_FAILED, {currentDirectory}),
-                                 kMbOkExclamation);
+        // A folder code page 932 cannot name is shown with "?" where the box cannot say more.
+        m_window->ShowMessageBox(
+            FormatString(IDS_TEMPLATE_LOAD_FAILED,
+                         {currentDirectory.empty() ? platform::CurrentDirectoryForDisplay()
+                                                   : currentDirectory}),
+            kMbOkExclamation);
     }
     m_window->ListReset(kIdcTemplateList);
     for (int i = 0; i < m_templateTable.GetCount(); ++i) {

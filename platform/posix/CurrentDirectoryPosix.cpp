@@ -1,12 +1,13 @@
 #include <unistd.h>
 #include <cerrno>
 
+#include "platform/CodePage.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/NativePath.h"
 
 namespace tavrin::platform {
 
-std::string CurrentDirectory() {
+std::filesystem::path NativeCurrentDirectory() {
     std::string buffer(256, '\0');
     while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE) {
@@ -15,12 +16,30 @@ std::string CurrentDirectory() {
         buffer.resize(buffer.size() * 2);
     }
     buffer.resize(buffer.find('\0'));
-    return FromNativePath(buffer);
+    return buffer;
+}
+
+std::string CurrentDirectory() {
+    const std::string native = NativeCurrentDirectory().native();
+    std::string cp932 = FromNativePath(native);
+    std::string back;
+    if (!Cp932ToUtf8(cp932, back) || back != native) {
+        return {};
+    }
+    return cp932;
+}
+
+std::string CurrentDirectoryForDisplay() {
+    return FromNativePath(NativeCurrentDirectory());
 }
 
 bool ChangeCurrentDirectory(std::string_view path) {
     auto native = ToNativePath(path);
-    return native && !path.empty() && ::chdir(native->c_str()) == 0;
+    return native && !path.empty() && ChangeCurrentDirectoryNative(*native);
+}
+
+bool ChangeCurrentDirectoryNative(const std::filesystem::path& path) {
+    return !path.empty() && ::chdir(path.c_str()) == 0;
 }
 
 }  // namespace tavrin::platform

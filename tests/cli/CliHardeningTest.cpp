@@ -62,6 +62,45 @@ TEST_F(CliHardening, TakesAnEmptyArgumentForAnOperand) {
     EXPECT_EQ(Run({""}).status, 2);
 }
 
+// "café" cannot be named in code page 932: the table, the templates and the output folder
+// are still found, relative to the folder as the system names it, and the folder is shown so.
+TEST_F(CliHardening, WorksInAFolderCodePage932CannotName) {
+    const fs::path cafe = fs::canonical(m_dir.Path()) / fs::path(u8"café");
+    fs::create_directory(cafe);
+    fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", cafe, fs::copy_options::recursive);
+    ProgramRun result = testing::RunProgram(TAVRIN_CLI_PATH, {"list"}, cafe.string());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "ビュー\nダイアログ\n汎用\n");
+
+    result = testing::RunProgram(TAVRIN_CLI_PATH, {"generate", "-t", "ビュー"}, cafe.string());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              (cafe / "MyView.h").string() + "\n" + (cafe / "MyView.cpp").string() + "\n");
+    EXPECT_TRUE(fs::exists(cafe / "MyView.cpp"));
+
+    result =
+        testing::RunProgram(TAVRIN_CLI_PATH, {"-C", m_dir.Path(), "-C", cafe.string(), "generate",
+                                              "-t", "ビュー", "-o", "out", "--yes"});
+    EXPECT_EQ(result.status, 1);  // no folder "out" there: the header's failure, not -C's
+    fs::create_directory(cafe / "out");
+    result = testing::RunProgram(TAVRIN_CLI_PATH, {"-C", m_dir.Path(), "-C", cafe.string(),
+                                                   "generate", "-t", "ビュー", "-o", "out"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "out/MyView.h\nout/MyView.cpp\n");
+    EXPECT_TRUE(fs::exists(cafe / "out" / "MyView.h"));
+
+    const fs::path empty = cafe / fs::path(u8"vidé");
+    fs::create_directory(empty);
+    result = testing::RunProgram(TAVRIN_CLI_PATH, {"-C", empty.string(), "list"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "テンプレートファイルの読み込みに失敗しました。[" + empty.string() + "]\n");
+    result = testing::RunProgram(TAVRIN_CLI_PATH, {"-C", (cafe / "none").string(), "list"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_THAT(result.err, ::testing::StartsWith("tavrin-cli: cannot change to folder \"" +
+                                                  (cafe / "none").string() + "\"\n"));
+}
+
 // Files that are not regular files are refused as unreadable, instead of blocking forever in
 // open (a FIFO) or reading until memory runs out (/dev/zero).
 TEST_F(CliHardening, RefusesFilesThatAreNotRegularFiles) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "engine/IniFile.h"
+#include "platform/CurrentDirectory.h"
 #include "platform/UserName.h"
 #include "shell/FakeWindow.h"
 #include "support/TempDir.h"
@@ -43,6 +48,33 @@ TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
         EXPECT_EQ(stored("DialogResourceId"), "");
         EXPECT_EQ(stored("DerivedClassName"), "<missing>");
     }
+}
+
+// A start folder code page 932 cannot name: the settings are read from it and saved into it,
+// although the dialog moved the current directory (as choosing a resource script does).
+TEST(GeneratorAppTest, KeepsTheSettingsInAStartFolderCodePage932CannotName) {
+    tavrin::testing::TempDir dir;
+    const std::filesystem::path cafe = std::filesystem::path(dir.Path()) / u8"café";
+    std::filesystem::create_directory(cafe);
+    const std::string before = platform::CurrentDirectory();
+    ASSERT_TRUE(platform::ChangeCurrentDirectoryNative(cafe));
+    WriteIniString(platform::AccountUserName() + ".cfg", "TavrinDlg", "BasicClassName", "CCafe");
+    CGeneratorApp app;
+    app.InitInstance([&](CGeneratorDlg& dialog) {
+        FakeWindow window(dialog);
+        dialog.OnInitDialog();
+        EXPECT_EQ(window.texts[kIdcBasicClassName], "CCafe");
+        window.texts[kIdcBasicClassName] = "CMoved";
+        platform::ChangeCurrentDirectory(dir.Path());
+        dialog.OnOK();
+    });
+    platform::ChangeCurrentDirectory(before);
+    const std::string settings =
+        (cafe / std::filesystem::path(platform::AccountUserName() + ".cfg")).string();
+    std::ifstream file(settings, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("BasicClassName=CMoved"), std::string::npos) << text;
+    EXPECT_FALSE(dir.Exists(platform::AccountUserName() + ".cfg"));
 }
 
 }  // namespace
