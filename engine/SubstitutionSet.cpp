@@ -151,13 +151,19 @@ void CSubstitutionSet::BeginGeneration() {
     m_gaveUp.clear();
 }
 
-void CSubstitutionSet::NoteGaveUp(const CSubstitutionEntry& entry) {
+bool CSubstitutionSet::GaveUpBefore(const CSubstitutionEntry& entry) const {
     for (const GaveUpSearch& noted : m_gaveUp) {
         if (noted.templatePath == m_currentTemplate && noted.keyword == entry.m_keyword) {
-            return;
+            return true;
         }
     }
-    m_gaveUp.push_back({m_currentTemplate, entry.m_keyword});
+    return false;
+}
+
+void CSubstitutionSet::NoteGaveUp(const CSubstitutionEntry& entry) {
+    if (!GaveUpBefore(entry)) {
+        m_gaveUp.push_back({m_currentTemplate, entry.m_keyword});
+    }
 }
 
 void CSubstitutionSet::EndGeneration() {
@@ -214,6 +220,12 @@ bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& ent
     const CompiledPattern* compiled = PatternFor(entry, line);
     if (compiled == nullptr) {
         return false;  // no match here, or a keyword that is no valid expression
+    }
+    // A keyword whose search gave up once in this file is not searched again there: each
+    // search that gives up costs its whole bound, and a file of such lines would take hours.
+    // The user learns of the keyword all the same.
+    if (GaveUpBefore(entry)) {
+        return false;
     }
 
     SubjectSearch search(*compiled, line);

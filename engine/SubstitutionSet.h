@@ -89,9 +89,10 @@ public:
     bool ExpandTemplate(std::string_view templatePath, std::string& output);
 
     // A keyword whose search gave up in a template file: some occurrences of it in that file
-    // may have been left unreplaced. Only keywords searched with their expression can give up;
-    // a plain keyword found by a byte search never does. Each pair is listed once, in the
-    // order met; the list is emptied when a generation begins.
+    // may have been left unreplaced, as it is not searched again in that file. Only keywords
+    // searched with their expression can give up; a plain keyword found by a byte search never
+    // does. Each pair is listed once, in the order met; the list is emptied when a generation
+    // begins.
     struct GaveUpSearch {
         std::string templatePath;  // empty for lines expanded outside ExpandFile
         std::string keyword;
@@ -140,6 +141,7 @@ private:
     // Appends the line with every entry applied to `out`.
     void AppendExpandedLine(std::string_view line, std::string& out);
 
+    bool GaveUpBefore(const CSubstitutionEntry& entry) const;
     void NoteGaveUp(const CSubstitutionEntry& entry);
 
     std::vector<std::unique_ptr<CSubstitutionEntry>> m_keywordEntries;

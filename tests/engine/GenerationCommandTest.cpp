@@ -129,7 +129,13 @@ TEST_F(GenerationCommandTest, WritesBothFilesWithOneGuid) {
 // search has, and the user is told which keyword of which template file, after the files.
 TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
     const std::string hard = "$$X$$a+a+a+a+a+a+a+a+a+a+a+a+x";
-    dir.Write("hard_h.txt", "$$X$$" + std::string(64, 'a') + "b x $$DNAME$$\r\n");
+    // Given up once, the keyword is not searched again in that file: a file of such lines
+    // would otherwise take its bound for every line.
+    std::string lines;
+    for (int i = 0; i < 1000; ++i) {
+        lines += "$$X$$" + std::string(64, 'a') + "b x $$DNAME$$\r\n";
+    }
+    dir.Write("hard_h.txt", lines);
     dir.Write("hard_cpp.txt", "// $$DNAME$$\r\n");
     const std::string t = dir.Path() + "/";
     dir.Write("hard.tbl", "[Template]\r\nHard = " + t + "hard_h.txt, " + t +
@@ -142,7 +148,11 @@ TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
     EXPECT_EQ(host.shown[0].id, IDS_SEARCH_GAVE_UP);
     EXPECT_THAT(host.shown[0].inserts, ElementsAre(hard + " [" + t + "hard_h.txt]"));
     // The other keywords of the line are replaced all the same.
-    EXPECT_EQ(dir.Read("out/AboutDlg.h"), "$$X$$" + std::string(64, 'a') + "b x CAboutDlg\r\n");
+    std::string expected;
+    for (int i = 0; i < 1000; ++i) {
+        expected += "$$X$$" + std::string(64, 'a') + "b x CAboutDlg\r\n";
+    }
+    EXPECT_EQ(dir.Read("out/AboutDlg.h"), expected);
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// CAboutDlg\r\n");
 }
 
