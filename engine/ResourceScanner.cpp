@@ -38,6 +38,11 @@ bool CResourceScanner::Scan(std::string_view path) {
     if (!platform::ReadFileBytes(path, bytes)) {
         return false;
     }
+    return ScanBytes(std::move(bytes));
+}
+
+bool CResourceScanner::ScanBytes(std::string bytes) {
+    ids.clear();
     const std::string text = platform::DecodeTextMode(ToCodePage932(std::move(bytes)));
     const std::string_view all = text;
 

@@ -15,6 +15,9 @@ public:
     // Empties the list and reads the script at `path`. True when at least one ID was found.
     bool Scan(std::string_view path);
 
+    // Scan on the bytes of a script instead of the file.
+    bool ScanBytes(std::string bytes);
+
     // The IDs in file order; an ID declared twice is listed twice.
     const std::vector<std::string>& GetIds() const { return ids; }
 

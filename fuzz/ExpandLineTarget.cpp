@@ -1,0 +1,57 @@
+// Line expansion with keywords of any bytes, plain keywords found by their bytes or by their
+// expression: a line that holds no keyword and no "$" comes out unchanged.
+#include <memory>
+#include <string>
+
+#include "engine/SubstitutionSet.h"
+#include "fuzz/FuzzTargets.h"
+
+namespace tavrin::fuzz {
+
+namespace {
+
+// Searches every keyword with its expression, as the byte search must agree with.
+class ExpressionOnlySet : public CSubstitutionSet {
+protected:
+    bool FindsPlainKeywordsByBytes() const override { return false; }
+};
+
+}  // namespace
+
+int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::vector<std::string_view> fields = SplitFields(data + 1, size - 1, 7);
+    const std::unique_ptr<CSubstitutionSet> owned = (data[0] & 1) != 0
+                                                        ? std::make_unique<ExpressionOnlySet>()
+                                                        : std::make_unique<CSubstitutionSet>();
+    CSubstitutionSet& set = *owned;
+    bool literalKeywords = true;
+    std::vector<std::string_view> keywords;
+    for (std::size_t i = 0; i + 1 < 6; i += 2) {
+        if (!fields[i].empty()) {
+            set.AddKeyword(fields[i], fields[i + 1]);
+            keywords.push_back(fields[i]);
+            literalKeywords =
+                literalKeywords && fields[i].find_first_of("^|?+{") == std::string_view::npos;
+        }
+    }
+    const CSubstitutionSet::Generation generation(set);
+    std::string_view rest = fields[6];
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
+        const std::string_view line = rest.substr(0, length);
+        const std::string expanded = set.ExpandLine(line);
+        bool untouched = literalKeywords && line.find('$') == std::string_view::npos;
+        for (std::string_view keyword : keywords) {
+            untouched = untouched && line.find(keyword) == std::string_view::npos;
+        }
+        Check(!untouched || expanded == line, "a line without keywords stays as it is");
+        rest.remove_prefix(length);
+    }
+    return 0;
+}
+
+}  // namespace tavrin::fuzz
