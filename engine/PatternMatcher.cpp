@@ -130,8 +130,9 @@ pcre2_code_32* CompileWide(std::string_view expression, std::string* message) {
 // Every search is bounded, so that no pattern (a keyword may hold "+" and "?") can make a
 // generation run for hours or exhaust memory by backtracking: a search that reaches a bound
 // gives up, and the caller learns that it did. The bounds lie far above what a literal
-// keyword or "$$LARGE(" needs on lines of any length the templates hold.
-constexpr std::uint32_t kMatchLimit = 10'000'000;
+// keyword or "$$LARGE(" needs on lines of 8 KB, the length template lines are made for, and
+// still suffice for lines a hundred times as long; a search that gives up costs some 50 ms.
+constexpr std::uint32_t kMatchLimit = 1'000'000;
 constexpr std::uint32_t kDepthLimit = 1'000'000;
 constexpr std::uint32_t kHeapLimitKibibytes = 64 * 1024;
 constexpr std::size_t kJitStackStart = std::size_t{32} * 1024;
