@@ -69,9 +69,9 @@ TEST(GeneratorAppTest, KeepsTheSettingsInAStartFolderCodePage932CannotName) {
         dialog.OnOK();
     });
     platform::ChangeCurrentDirectory(before);
-    const std::string settings =
-        (cafe / std::filesystem::path(platform::AccountUserName() + ".cfg")).string();
-    std::ifstream file(settings, std::ios::binary);
+    // Opened by the path object: its narrow string would not name the file on Windows.
+    std::ifstream file(cafe / std::filesystem::path(platform::AccountUserName() + ".cfg"),
+                       std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("BasicClassName=CMoved"), std::string::npos) << text;
     EXPECT_FALSE(dir.Exists(platform::AccountUserName() + ".cfg"));
