@@ -2,35 +2,13 @@
 
 #include <cstddef>
 #include <optional>
-#include <utility>
 
 #include "engine/DialogDeclaration.h"
 #include "engine/Mbcs.h"
-#include "platform/CodePage.h"
+#include "engine/TextEncoding.h"
 #include "platform/TextFile.h"
 
 namespace tavrin {
-
-namespace {
-
-// Resource scripts saved by current tools carry a byte order mark and are Unicode; they are
-// brought to code page 932 so that they scan like the old ones. Without a mark the bytes are
-// taken as code page 932, whatever they are.
-std::string ToCodePage932(std::string bytes) {
-    std::string_view text = bytes;
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        return platform::Utf8ToCp932(text.substr(3));
-    }
-    if (text.starts_with("\xFF\xFE")) {
-        return platform::Utf16ToCp932(text.substr(2), platform::Utf16ByteOrder::LittleEndian);
-    }
-    if (text.starts_with("\xFE\xFF")) {
-        return platform::Utf16ToCp932(text.substr(2), platform::Utf16ByteOrder::BigEndian);
-    }
-    return bytes;
-}
-
-}  // namespace
 
 bool CResourceScanner::Scan(std::string_view path) {
     ids.clear();
@@ -38,12 +16,15 @@ bool CResourceScanner::Scan(std::string_view path) {
     if (!platform::ReadFileBytes(path, bytes)) {
         return false;
     }
-    return ScanBytes(std::move(bytes));
+    return ScanBytes(bytes);
 }
 
-bool CResourceScanner::ScanBytes(std::string bytes) {
+bool CResourceScanner::ScanBytes(std::string_view bytes) {
     ids.clear();
-    const std::string text = platform::DecodeTextMode(ToCodePage932(std::move(bytes)));
+    // Resource scripts saved by current tools carry a byte order mark and are Unicode; they
+    // are brought to code page 932 so that they scan like the old ones. Without a mark the
+    // bytes are taken as code page 932, whatever they are.
+    const std::string text = platform::DecodeTextMode(DecodeText(bytes).cp932);
     const std::string_view all = text;
 
     // Only lines that hold the keyword can count, so the search jumps from keyword to keyword

@@ -16,7 +16,7 @@ public:
     bool Scan(std::string_view path);
 
     // Scan on the bytes of a script instead of the file.
-    bool ScanBytes(std::string bytes);
+    bool ScanBytes(std::string_view bytes);
 
     // The IDs in file order; an ID declared twice is listed twice.
     const std::vector<std::string>& GetIds() const { return ids; }
