@@ -50,6 +50,18 @@ function(tavrin_generate_version_resource out_var)
         endif()
         string(REPLACE "\\\"" "\"\"" value "${CMAKE_MATCH_2}")
         string(APPEND TAVRIN_RC_VALUES "            VALUE \"${CMAKE_MATCH_1}\", \"${value}\"\n")
+        if(CMAKE_MATCH_1 STREQUAL "LegalCopyright")
+            set(TAVRIN_RC_COPYRIGHT "${value}")
+        endif()
+    endforeach()
+
+    # The About box's contact details, for the dialog in res/Tavrin.rc.
+    foreach(item CONTACT_MAIL HOME_PAGE)
+        file(STRINGS "${TAVRIN_VERSION_DATA}" line REGEX "^TAVRIN_ABOUT\\(${item}, ")
+        if(NOT line MATCHES "^TAVRIN_ABOUT\\(${item}, \"([^\"\\\\]*)\"\\)$")
+            message(FATAL_ERROR "${TAVRIN_VERSION_DATA}: expected one TAVRIN_ABOUT(${item}, ...) line")
+        endif()
+        set(TAVRIN_RC_${item} "${CMAKE_MATCH_1}")
     endforeach()
 
     set(rc "${PROJECT_BINARY_DIR}/res/tavrin_version.rc")

@@ -1,0 +1,272 @@
+#include "shell/win32/MainWindow.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "engine/StringTable.h"
+#include "shell/ResourceIds.h"
+#include "shell/win32/AboutBox.h"
+#include "shell/win32/FolderBrowser.h"
+#include "shell/win32/Win32Text.h"
+
+namespace tavrin::shell::win32 {
+
+namespace {
+
+HICON LoadMainIcon(int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIdiMain),
+                                         IMAGE_ICON, GetSystemMetrics(metricX),
+                                         GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
+}
+
+std::string ItemText(HWND control, UINT lengthMessage, UINT textMessage, int index) {
+    const LRESULT length = SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
+    if (length < 0) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(control, textMessage, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return Narrow(text);
+}
+
+}  // namespace
+
+CMainWindow::CMainWindow(CGeneratorDlg& dialog, platform::IUrlOpener& opener)
+    : m_dialog(dialog), m_opener(opener) {
+    m_hIcon = LoadMainIcon(SM_CXICON, SM_CYICON);
+    m_hSmallIcon = LoadMainIcon(SM_CXSMICON, SM_CYSMICON);
+}
+
+CMainWindow::~CMainWindow() {
+    if (m_hwnd != nullptr && !m_modal) {
+        DestroyWindow(m_hwnd);
+    }
+    for (HICON icon : {m_hIcon, m_hSmallIcon}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+INT_PTR CMainWindow::RunModal() {
+    m_modal = true;
+    const INT_PTR result =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddMainDialog), nullptr,
+                        &CMainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hwnd = nullptr;
+    return result;
+}
+
+HWND CMainWindow::CreateModeless() {
+    m_modal = false;
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddMainDialog), nullptr,
+                              &CMainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CMainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<CMainWindow*>(lParam);
+        self->m_hwnd = hwnd;
+    }
+    auto* self = reinterpret_cast<CMainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (self == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_NCDESTROY) {
+        self->m_hwnd = nullptr;
+        return FALSE;
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            // The focus goes to the first control that takes it, the template list.
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == static_cast<WPARAM>(kIdmAboutBox)) {
+                m_dialog.OnSysCommand(static_cast<int>(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(m_hIcon);
+        default:
+            (void)lParam;
+            return FALSE;
+    }
+}
+
+void CMainWindow::OnInitDialog() {
+    HMENU systemMenu = GetSystemMenu(m_hwnd, FALSE);
+    const std::string aboutItem = LoadText(500);
+    if (systemMenu != nullptr && !aboutItem.empty()) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, Wide(aboutItem).c_str());
+    }
+    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    m_dialog.AttachWindow(*this);
+    m_dialog.OnInitDialog();
+}
+
+void CMainWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case kIdcGenerate:
+            if (code == BN_CLICKED) {
+                m_dialog.OnGenerate();
+            }
+            break;
+        case kIdcTemplateList:
+            if (code == LBN_SELCHANGE) {
+                m_dialog.OnSelchangeTemplateList();
+            }
+            break;
+        case kIdcBrowseOutputFolder:
+            if (code == BN_CLICKED) {
+                m_dialog.OnBrowseOutputFolder();
+            }
+            break;
+        case kIdcBrowseResourceFile:
+            if (code == BN_CLICKED) {
+                m_dialog.OnBrowseResourceFile();
+            }
+            break;
+        case kIdcDerivedClassName:
+            if (code == EN_CHANGE && !m_writing && !m_dialog.NotificationsLocked()) {
+                m_dialog.OnChangeDerivedClassName();
+            }
+            break;
+        case kIdOk:
+            m_dialog.OnOK();
+            Close(kIdOk);
+            break;
+        case kIdCancel:
+            m_dialog.OnCancel();
+            Close(kIdCancel);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainWindow::Close(int result) {
+    if (m_modal) {
+        EndDialog(m_hwnd, result);
+    } else {
+        DestroyWindow(m_hwnd);
+    }
+}
+
+std::string CMainWindow::GetText(int controlId) {
+    return Narrow(WindowTextOf(Item(controlId)));
+}
+
+void CMainWindow::SetText(int controlId, std::string_view text) {
+    // The edit control reports a change even when the text stays the same.
+    const bool wasWriting = m_writing;
+    m_writing = true;
+    SetWindowTextW(Item(controlId), Wide(text).c_str());
+    m_writing = wasWriting;
+}
+
+void CMainWindow::EnableControl(int controlId, bool enable) {
+    EnableWindow(Item(controlId), enable ? TRUE : FALSE);
+}
+
+void CMainWindow::ListReset(int controlId) {
+    SendMessageW(Item(controlId), LB_RESETCONTENT, 0, 0);
+}
+
+void CMainWindow::ListAdd(int controlId, std::string_view text) {
+    SendMessageW(Item(controlId), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+int CMainWindow::ListGetSelection(int controlId) {
+    const LRESULT index = SendMessageW(Item(controlId), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+std::string CMainWindow::ListGetText(int controlId, int index) {
+    return ItemText(Item(controlId), LB_GETTEXTLEN, LB_GETTEXT, index);
+}
+
+void CMainWindow::ComboReset(int controlId) {
+    SendMessageW(Item(controlId), CB_RESETCONTENT, 0, 0);
+}
+
+void CMainWindow::ComboAdd(int controlId, std::string_view text) {
+    SendMessageW(Item(controlId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+int CMainWindow::ComboGetCount(int controlId) {
+    const LRESULT count = SendMessageW(Item(controlId), CB_GETCOUNT, 0, 0);
+    return count == CB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::string CMainWindow::ComboGetText(int controlId, int index) {
+    return ItemText(Item(controlId), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+}
+
+void CMainWindow::ComboSelect(int controlId, int index) {
+    const bool wasWriting = m_writing;
+    m_writing = true;
+    SendMessageW(Item(controlId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    m_writing = wasWriting;
+}
+
+int CMainWindow::ShowMessageBox(std::string_view text, int style) {
+    return MessageBoxW(m_hwnd, Wide(text).c_str(), Wide(LoadText(514)).c_str(),
+                       static_cast<UINT>(style));
+}
+
+bool CMainWindow::RunFolderBrowser(std::string_view title, std::string_view initialFolder,
+                                   std::string& chosenFolder) {
+    return BrowseForFolder(m_hwnd, title, initialFolder, chosenFolder);
+}
+
+bool CMainWindow::RunFileOpenDialog(std::string_view description, std::string_view wildcard,
+                                    std::string_view defaultExtension, std::string& chosenPath) {
+    // "description\0wildcard\0\0".
+    std::wstring filter = Wide(description);
+    filter += L'\0';
+    filter += Wide(wildcard);
+    filter += L'\0';
+    filter += L'\0';
+    std::wstring extension = Wide(defaultExtension);
+    if (!extension.empty() && extension.front() == L'.') {
+        extension.erase(0, 1);
+    }
+    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = m_hwnd;
+    request.lpstrFilter = filter.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = file.data();
+    request.nMaxFile = static_cast<DWORD>(file.size());
+    request.lpstrDefExt = extension.c_str();
+    // No OFN_NOCHANGEDIR: the folder the user moved to stays the current directory, which
+    // relative paths of the next generation then resolve against.
+    request.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&request)) {
+        return false;
+    }
+    chosenPath = Narrow(file.data());
+    return true;
+}
+
+void CMainWindow::ShowAboutBox() {
+    RunAboutBox(m_hwnd, m_opener);
+}
+
+}  // namespace tavrin::shell::win32

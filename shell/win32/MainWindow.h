@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/UrlOpener.h"
+#include "shell/DialogWindow.h"
+#include "shell/GeneratorDlg.h"
+
+namespace tavrin::shell::win32 {
+
+// The main dialog as a native dialog from resource 301: the window side of CGeneratorDlg.
+// Notifications go to the dialog's handlers; texts cross here between UTF-16 and code page
+// 932.
+class CMainWindow : public IDialogWindow {
+public:
+    CMainWindow(CGeneratorDlg& dialog, platform::IUrlOpener& opener);
+    ~CMainWindow() override;
+    CMainWindow(const CMainWindow&) = delete;
+    CMainWindow& operator=(const CMainWindow&) = delete;
+
+    // Runs the dialog modally and returns when it has closed: 1 closed with the close
+    // button, 2 cancelled.
+    INT_PTR RunModal();
+
+    // Creates the dialog without waiting for it, for a caller that drives it with messages.
+    // Closing it destroys the window. Null when the resource is missing.
+    HWND CreateModeless();
+
+    HWND Handle() const { return m_hwnd; }
+
+    std::string GetText(int controlId) override;
+    void SetText(int controlId, std::string_view text) override;
+    void EnableControl(int controlId, bool enable) override;
+    void ListReset(int controlId) override;
+    void ListAdd(int controlId, std::string_view text) override;
+    int ListGetSelection(int controlId) override;
+    std::string ListGetText(int controlId, int index) override;
+    void ComboReset(int controlId) override;
+    void ComboAdd(int controlId, std::string_view text) override;
+    int ComboGetCount(int controlId) override;
+    std::string ComboGetText(int controlId, int index) override;
+    void ComboSelect(int controlId, int index) override;
+    int ShowMessageBox(std::string_view text, int style) override;
+    bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
+                          std::string& chosenFolder) override;
+    bool RunFileOpenDialog(std::string_view description, std::string_view wildcard,
+                           std::string_view defaultExtension, std::string& chosenPath) override;
+    void ShowAboutBox() override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnInitDialog();
+    void OnCommand(int id, int code);
+    void Close(int result);
+    HWND Item(int controlId) const { return GetDlgItem(m_hwnd, controlId); }
+
+    CGeneratorDlg& m_dialog;
+    platform::IUrlOpener& m_opener;
+    HWND m_hwnd = nullptr;
+    bool m_modal = false;
+    // True while the window writes a control's text itself: the change notification that
+    // the write raises is not the user's.
+    bool m_writing = false;
+    HICON m_hIcon = nullptr;
+    HICON m_hSmallIcon = nullptr;
+};
+
+}  // namespace tavrin::shell::win32
