@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/UrlOpener.h"
+#include "shell/GeneratorApp.h"
 #include "shell/GeneratorDlg.h"
 #include "shell/win32/MainWindow.h"
 #include "support/CurrentDirectoryScope.h"
@@ -229,6 +232,28 @@ TEST_F(MainWindowTest, ChoosingAResourceScriptListsItsDialogs) {
     ASSERT_EQ(watcher.seen.size(), 1U);
     EXPECT_NE(Text(2009).find("sample.rc"), std::string::npos);
     EXPECT_GT(m_window->ComboGetCount(2003), 0);
+}
+
+// The program's whole run on the real modal dialog: the dialog opens from its resource, is
+// closed with its close button, and what that read is saved in the start folder.
+TEST_F(MainWindowTest, ProgramRunSavesWhatTheCloseButtonRead) {
+    ModalWatcher watcher;
+    watcher.includeUnowned = true;
+    watcher.onDialog = [](HWND dialog) {
+        SetDlgItemTextW(dialog, 2004, L"CMyBase");
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    };
+    shell::CGeneratorApp app;
+    app.InitInstance([this](shell::CGeneratorDlg& dialog) {
+        shell::win32::CMainWindow window(dialog, m_opener);
+        EXPECT_EQ(window.RunModal(), IDOK);
+    });
+    ASSERT_EQ(watcher.seen.size(), 1U);
+    EXPECT_EQ(watcher.seen[0].caption, "Tavrin");
+    std::ifstream file(app.SettingsPath(), std::ios::binary);
+    std::stringstream settings;
+    settings << file.rdbuf();
+    EXPECT_NE(settings.str().find("BasicClassName=CMyBase"), std::string::npos) << settings.str();
 }
 
 }  // namespace

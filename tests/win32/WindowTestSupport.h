@@ -56,6 +56,8 @@ public:
 
     std::vector<SeenModal> seen;
     std::function<void(HWND)> onDialog;
+    // Also top-level windows without owner: the program's own modal main dialog.
+    bool includeUnowned = false;
     int m_answer;
 
 private:
@@ -75,7 +77,13 @@ private:
         ModalWatcher* self = Current();
         auto* window = reinterpret_cast<HWND>(wParam);
         // Once per window: activation comes again when a window regains the focus.
-        if (code == HCBT_ACTIVATE && self != nullptr && GetWindow(window, GW_OWNER) != nullptr &&
+        wchar_t windowClass[16] = {};
+        if (code == HCBT_ACTIVATE) {
+            GetClassNameW(window, windowClass, 16);
+        }
+        // Dialogs only: message boxes, the About box and the file dialog are all dialogs.
+        if (code == HCBT_ACTIVATE && self != nullptr && lstrcmpW(windowClass, L"#32770") == 0 &&
+            (self->includeUnowned || GetWindow(window, GW_OWNER) != nullptr) &&
             std::find(self->m_handled.begin(), self->m_handled.end(), window) ==
                 self->m_handled.end()) {
             self->m_handled.push_back(window);
