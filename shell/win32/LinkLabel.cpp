@@ -165,9 +165,11 @@ LRESULT CALLBACK CLinkLabel::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
             switch (self->m_state.OnMouseMove(PtInRect(&client, point) != FALSE)) {
                 case CLinkLabelState::PointerChange::Entered:
                     self->Repaint();
+                    self->m_captured = true;
                     SetCapture(hwnd);
                     break;
                 case CLinkLabelState::PointerChange::Left:
+                    self->m_captured = false;
                     ReleaseCapture();
                     self->Repaint();
                     break;
@@ -176,6 +178,15 @@ LRESULT CALLBACK CLinkLabel::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
             }
             return result;
         }
+        case WM_CAPTURECHANGED:
+            // Taken away (a message box, another window): the pointer is no longer known to be
+            // over the label, and no move outside would reach it to say so.
+            if (self->m_captured && reinterpret_cast<HWND>(lParam) != hwnd) {
+                self->m_captured = false;
+                self->m_state.OnMouseMove(false);
+                self->Repaint();
+            }
+            break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, &CLinkLabel::SubclassProc, kSubclassId);
             self->m_hwnd = nullptr;

@@ -46,6 +46,8 @@ private:
     HWND m_hwnd = nullptr;
     HFONT m_fontLink = nullptr;
     HWND m_tip = nullptr;
+    // The label holds the mouse capture while the pointer is over it.
+    bool m_captured = false;
 };
 
 }  // namespace tavrin::shell::win32

@@ -88,7 +88,15 @@ TEST_P(AboutBoxLinkTest, LinkTurnsVisitedOnlyAfterItsOpenerSucceeded) {
     EXPECT_EQ(TextColorOf(hwnd, mail), GetSysColor(COLOR_HIGHLIGHT));
     SendMessageW(mail, WM_MOUSEMOVE, 0, MAKELPARAM(-5, -5));
     EXPECT_NE(GetCapture(), mail);
-    EXPECT_EQ(TextColorOf(hwnd, mail), GetParam().opened ? RGB(85, 26, 139) : RGB(0, 0, 238));
+    const COLORREF after = GetParam().opened ? RGB(85, 26, 139) : RGB(0, 0, 238);
+    EXPECT_EQ(TextColorOf(hwnd, mail), after);
+
+    // A capture taken away while over the label ends the hover as leaving it would.
+    SendMessageW(mail, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    ASSERT_EQ(GetCapture(), mail);
+    SetCapture(hwnd);
+    EXPECT_EQ(TextColorOf(hwnd, mail), after);
+    ReleaseCapture();
     DestroyWindow(hwnd);
 }
 
