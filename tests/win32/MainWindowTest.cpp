@@ -101,6 +101,59 @@ TEST_F(MainWindowTest, OpensWithTheTemplatesInFileOrderAndResourceControlsDisabl
     }
 }
 
+struct LiveControl {
+    int id;
+    const wchar_t* windowClass;
+    RECT units;  // x, y, width, height in dialog units, as the template gives them
+};
+
+// clang-format off
+const LiveControl kLiveControls[] = {
+    {2010, L"ListBox", {3, 17, 181, 97}},   {2008, L"Edit", {81, 120, 92, 12}},
+    {2005, L"Edit", {81, 152, 103, 12}},     {2006, L"Edit", {81, 168, 103, 12}},
+    {2007, L"Edit", {81, 184, 103, 12}},     {2012, L"Static", {3, 200, 76, 12}},
+    {2009, L"Edit", {81, 200, 92, 12}},     {2002, L"Button", {173, 200, 11, 12}},
+    {2011, L"Static", {3, 216, 76, 12}},     {2003, L"ComboBox", {81, 216, 103, 0}},
+    {2000, L"Button", {3, 234, 50, 20}},     {1, L"Button", {134, 234, 50, 20}},
+    {2004, L"Edit", {81, 136, 103, 12}},     {2001, L"Button", {173, 120, 11, 12}},
+};
+// clang-format on
+
+TEST_F(MainWindowTest, EveryControlIsInPlaceAndTabsInTemplateOrder) {
+    HWND hwnd = Open();
+    ASSERT_NE(hwnd, nullptr);
+    for (const LiveControl& control : kLiveControls) {
+        SCOPED_TRACE(control.id);
+        HWND item = Item(control.id);
+        ASSERT_NE(item, nullptr);
+        wchar_t windowClass[32] = {};
+        GetClassNameW(item, windowClass, 32);
+        EXPECT_EQ(_wcsicmp(windowClass, control.windowClass), 0);
+        // Position and size are converted separately, as the dialog manager does.
+        RECT want = control.units;
+        MapDialogRect(hwnd, &want);
+        want.right += want.left;
+        want.bottom += want.top;
+        RECT have{};
+        GetWindowRect(item, &have);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&have), 2);
+        EXPECT_EQ(have.left, want.left);
+        EXPECT_EQ(have.top, want.top);
+        EXPECT_EQ(have.right, want.right);
+        if (control.units.bottom != 0) {  // a combo box is as high as its edit part
+            EXPECT_EQ(have.bottom, want.bottom);
+        }
+    }
+    // With the resource controls enabled, Tab walks the template order.
+    Choose(0);
+    const int order[] = {2010, 2008, 2005, 2006, 2007, 2009, 2002, 2003, 2000, 1, 2004, 2001};
+    HWND at = Item(2010);
+    for (std::size_t i = 1; i <= std::size(order); ++i) {
+        at = GetNextDlgTabItem(hwnd, at, FALSE);
+        EXPECT_EQ(GetDlgCtrlID(at), order[i % std::size(order)]) << "after " << order[i - 1];
+    }
+}
+
 TEST_F(MainWindowTest, ComboSortsIgnoringCaseAndKeepsDuplicatesListDoesNotSort) {
     Open();
     m_window->ListReset(2010);
