@@ -1,6 +1,10 @@
 #!/usr/bin/env python3
 """Draws icon 302 (a header page over a source page, with a green "new" badge) as XPM files
-at 16 and 32 pixels. Run it from this folder after changing the drawing."""
+at 16 and 32 pixels, and as the PNG files the desktop's icon theme takes (16, 32, 48 and 256
+pixels, under icons/). Run it from this folder after changing the drawing."""
+
+import struct
+import zlib
 
 
 def draw(n):
@@ -54,5 +58,29 @@ def write(n):
         f.write("\n".join(lines))
 
 
+def write_png(n):
+    px = draw(n)
+    raw = bytearray()
+    for row in px:
+        raw.append(0)  # no filter
+        for c in row:
+            colour = COLOURS[c or "."]
+            if colour == "None":
+                raw += bytes(4)
+            else:
+                raw += bytes.fromhex(colour[1:]) + b"\xff"
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0))
+           + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+    with open(f"icons/tavrin-{n}.png", "wb") as f:
+        f.write(png)
+
+
 for size in (16, 32):
     write(size)
+for size in (16, 32, 48, 256):
+    write_png(size)
