@@ -1,9 +1,18 @@
 // tavrin, the desktop program: the main dialog, run once, modally, is the whole program.
 #include <wx/app.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/StringTable.h"
 #include "shell/GeneratorApp.h"
+#include "shell/StartFolder.h"
 #include "shell/wx/MainDialog.h"
+#include "shell/wx/MessageBox.h"
 #include "shell/wx/ToolkitLanguage.h"
+#include "shell/wx/WxText.h"
 
 // Outside an unnamed namespace: the wxGetApp() that wxIMPLEMENT_APP defines returns it, and
 // would otherwise be an unused function of this file.
@@ -12,12 +21,23 @@ namespace tavrin::shell {
 class CTavrinApp : public wxApp {
 public:
     bool OnInit() override {
-        // The base class would parse the command line; the program takes nothing from it.
+        // The base class would parse the command line; the program takes only the folder to
+        // start in from it (see OnRun).
         UseUserLanguageInToolkit();
         return true;
     }
 
     int OnRun() override {
+        std::vector<std::filesystem::path> arguments;
+        for (int i = 1; i < argc; ++i) {
+            arguments.emplace_back(std::string(argv[i].fn_str()));
+        }
+        if (std::optional<std::string> message = EnterStartFolder(arguments)) {
+            CMessageBox box(nullptr, ToWx(*message), ToWx(LoadText(IDS_APP_TITLE)),
+                            wxOK | wxICON_EXCLAMATION);
+            box.ShowModal();
+            return 1;
+        }
         // The dialog's own modal loop is the program's only one.
         CGeneratorApp app;
         app.InitInstance([](CGeneratorDlg& dialog) {

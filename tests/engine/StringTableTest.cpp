@@ -22,11 +22,11 @@ TEST(StringTableTest, LoadsCodePage932Bytes) {
 }
 
 TEST(StringTableTest, EveryIdHasItsTextAndNoOtherHasOne) {
-    for (int id = IDS_ABOUTBOX; id <= IDS_SEARCH_GAVE_UP; ++id) {
+    for (int id = IDS_ABOUTBOX; id <= IDS_START_FOLDER_FAILED; ++id) {
         EXPECT_FALSE(LoadText(id).empty()) << id;
     }
     EXPECT_EQ(LoadText(IDS_ABOUTBOX - 1), "");
-    EXPECT_EQ(LoadText(IDS_SEARCH_GAVE_UP + 1), "");
+    EXPECT_EQ(LoadText(IDS_START_FOLDER_FAILED + 1), "");
     EXPECT_EQ(FormatString(-1, {"x"}), "");
 }
 

@@ -1,0 +1,49 @@
+#include "shell/StartFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/StringTable.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/NativePath.h"
+#include "shell/GeneratorApp.h"
+#include "support/CurrentDirectoryScope.h"
+#include "support/TempDir.h"
+
+namespace tavrin::shell {
+namespace {
+
+// A folder handed over by a launcher is the folder the whole run works in: the settings file
+// is that folder's, and only the first argument counts.
+TEST(StartFolderTest, TheFolderGivenIsWhereTheRunWorks) {
+    tavrin::testing::TempDir dir;
+    tavrin::testing::CurrentDirectoryScope restore(dir.Path());
+    const std::filesystem::path project = std::filesystem::path(dir.Path()) / u8"プロジェクト";
+    std::filesystem::create_directory(project);
+
+    EXPECT_EQ(EnterStartFolder({}), std::nullopt);
+    EXPECT_EQ(platform::NativeCurrentDirectory(), std::filesystem::path(dir.Path()));
+
+    EXPECT_EQ(EnterStartFolder({project, "ignored"}), std::nullopt);
+    CGeneratorApp app;
+    app.InitInstance([](CGeneratorDlg&) {});
+    EXPECT_EQ(platform::ToNativePath(app.SettingsPath())->parent_path(), project);
+}
+
+// A folder that cannot be entered stops the run with a message naming it, and the current
+// directory stays where it was: the program must not quietly work in another folder.
+TEST(StartFolderTest, AFolderThatCannotBeEnteredIsNamedInTheMessage) {
+    tavrin::testing::TempDir dir;
+    tavrin::testing::CurrentDirectoryScope restore(dir.Path());
+    const std::filesystem::path before = platform::NativeCurrentDirectory();
+    const std::filesystem::path missing = std::filesystem::path(dir.Path()) / "missing";
+    EXPECT_EQ(EnterStartFolder({missing}),
+              FormatString(IDS_START_FOLDER_FAILED, {dir.File("missing")}));
+    EXPECT_EQ(EnterStartFolder({std::filesystem::path()}),
+              FormatString(IDS_START_FOLDER_FAILED, {""}));
+    EXPECT_EQ(platform::NativeCurrentDirectory(), before);
+}
+
+}  // namespace
+}  // namespace tavrin::shell
