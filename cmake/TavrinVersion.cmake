@@ -69,3 +69,14 @@ function(tavrin_generate_version_resource out_var)
     configure_file("${res}/tavrin_version.rc.in" "${rc}" @ONLY)
     set(${out_var} "${rc}" PARENT_SCOPE)
 endfunction()
+
+# Sets `out_var` to a value of res/version.inc: a version string ("CompanyName") or an About
+# box entry ("CONTACT_MAIL", "HOME_PAGE").
+function(tavrin_read_version_value name out_var)
+    file(STRINGS "${TAVRIN_VERSION_DATA}" line
+         REGEX "^TAVRIN_(VERSION_STRING|ABOUT)\\(\"?${name}\"?, \"[^\"]*\"\\)$")
+    if(NOT line MATCHES "\"([^\"]*)\"\\)$")
+        message(FATAL_ERROR "${TAVRIN_VERSION_DATA}: expected one entry ${name}")
+    endif()
+    set(${out_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
