@@ -50,11 +50,13 @@ Section "Tavrin"
     File /r "${STAGE}\licenses"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The Start-menu entry starts the program in the user's own folder: it looks for
-    ; template.tbl and keeps its settings where it starts.
+    ; The Start-menu entry starts the program in the home folder of whoever starts it (the
+    ; program looks for template.tbl and keeps its settings where it starts), as the system's
+    ; own Command Prompt entry does: the shortcut's folder is expanded when it is used. Set
+    ; without SetOutPath, which would create a folder of that name.
     SetShellVarContext all
     CreateDirectory "$SMPROGRAMS\Tavrin"
-    SetOutPath "$PROFILE"
+    StrCpy $OUTDIR "%HOMEDRIVE%%HOMEPATH%"
     CreateShortcut "$SMPROGRAMS\Tavrin\Tavrin.lnk" "$INSTDIR\tavrin.exe"
     SetOutPath "$INSTDIR"
 
