@@ -1,5 +1,6 @@
 // Line expansion with keywords of any bytes, plain keywords found by their bytes or by their
 // expression: a line that holds no keyword and no "$" comes out unchanged.
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,13 @@ protected:
     bool FindsPlainKeywordsByBytes() const override { return false; }
 };
 
+// Expansion multiplies a line's length by up to (1 + value length) for each keyword: a pattern
+// that matches the empty string puts the value between every two characters, and the next
+// keyword does the same to the result. Such lines are as long as their keywords ask for, and
+// producing them only measures memory bandwidth: a line is cut to the length whose largest
+// expansion stays within bounds, so that the search spends its time on faults.
+constexpr std::size_t kLargestExpansion = std::size_t{1} << 21;
+
 }  // namespace
 
 int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
@@ -29,8 +37,10 @@ int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
     CSubstitutionSet& set = *owned;
     bool literalKeywords = true;
     std::vector<std::string_view> keywords;
+    std::size_t growth = 4;  // $$GUID()$$ and $$LARGE(...)$$ at most
     for (std::size_t i = 0; i + 1 < 6; i += 2) {
         if (!fields[i].empty()) {
+            growth = std::min(growth * (fields[i + 1].size() + 1), kLargestExpansion + 1);
             set.AddKeyword(fields[i], fields[i + 1]);
             keywords.push_back(fields[i]);
             literalKeywords =
@@ -42,14 +52,14 @@ int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
-        const std::string_view line = rest.substr(0, length);
+        const std::string_view line = rest.substr(0, std::min(length, kLargestExpansion / growth));
+        rest.remove_prefix(length);
         const std::string expanded = set.ExpandLine(line);
         bool untouched = literalKeywords && line.find('$') == std::string_view::npos;
         for (std::string_view keyword : keywords) {
             untouched = untouched && line.find(keyword) == std::string_view::npos;
         }
         Check(!untouched || expanded == line, "a line without keywords stays as it is");
-        rest.remove_prefix(length);
     }
     return 0;
 }
