@@ -20,9 +20,9 @@ protected:
 // Expansion multiplies a line's length by up to (1 + value length) for each keyword: a pattern
 // that matches the empty string puts the value between every two characters, and the next
 // keyword does the same to the result. Such lines are as long as their keywords ask for, and
-// producing them only measures memory bandwidth: a line is cut to the length whose largest
-// expansion stays within bounds, so that the search spends its time on faults.
-constexpr std::size_t kLargestExpansion = std::size_t{1} << 21;
+// producing them only measures memory bandwidth: lines are cut so that the largest expansion
+// of all of them together stays within bounds, and the search spends its time on faults.
+constexpr std::size_t kLargestExpansion = std::size_t{1} << 19;
 
 }  // namespace
 
@@ -49,11 +49,13 @@ int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
     }
     const CSubstitutionSet::Generation generation(set);
     std::string_view rest = fields[6];
+    std::size_t budget = kLargestExpansion;  // of bytes the expansions may still produce
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
-        const std::string_view line = rest.substr(0, std::min(length, kLargestExpansion / growth));
+        const std::string_view line = rest.substr(0, std::min(length, budget / growth));
         rest.remove_prefix(length);
+        budget -= line.size() * growth;
         const std::string expanded = set.ExpandLine(line);
         bool untouched = literalKeywords && line.find('$') == std::string_view::npos;
         for (std::string_view keyword : keywords) {
