@@ -28,4 +28,13 @@ inline constexpr char kNativeSeparator =
     '/';
 #endif
 
+// Whether two spellings of a path that differ in the case of letters name the same file, as
+// they do on Windows.
+inline constexpr bool kPathsIgnoreCase =
+#ifdef _WIN32
+    true;
+#else
+    false;
+#endif
+
 }  // namespace tavrin::platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/OutputWriter.h"
+
+namespace tavrin {
+
+// What became of adding a generated class to a project.
+struct ProjectRegistration {
+    enum class Status {
+        kAdded,
+        kAlreadyThere,  // the project (and its filters) held both files already
+        kUnreadable,    // `file` could not be read
+        kNotXml,        // `file` is not well-formed XML (`detail` says where)
+        kNotProject,    // `file` has no Project root in the build system's namespace
+        kBadEncoding,   // `file` is in an encoding other than UTF-8 or UTF-16
+        kBadPath,       // a file's path cannot be written into the project
+        kWriteFailed,   // `file` could not be written; neither file changed
+        kHalfWritten,   // the filters could not be written, nor the project put back
+    };
+    Status status = Status::kAdded;
+    std::string file;
+    std::string detail;
+    std::vector<std::string> written;  // the files that changed, in the order written
+};
+
+// The path of `file` as the project at `projectPath` names it: relative to the project's
+// folder with "\" separators, or whole where they are on different drives. Code page 932 in
+// and out; nothing when a path is not valid code page 932.
+std::optional<std::string> ProjectRelativePath(std::string_view projectPath, std::string_view file);
+
+// Adds the header and the source file to the project at `projectPath` and to its filters file
+// beside it ("<project>.filters"), when that exists. Both files' new contents are made before
+// either is written, and when the second cannot be written the first is put back: either both
+// change or neither, short of the put-back failing too (kHalfWritten).
+ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string_view headerPath,
+                                       std::string_view sourcePath, IOutputWriter& writer);
+
+}  // namespace tavrin

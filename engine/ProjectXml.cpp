@@ -1,0 +1,559 @@
+#include "engine/ProjectXml.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "engine/TextEncoding.h"
+#include "platform/CodePage.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::string_view kBuildNamespace = "http://schemas.microsoft.com/developer/msbuild/2003";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+// The filters the IDE makes for a new project, with the identifiers and extensions it gives
+// them, for a filters file that has none yet.
+struct StandardFilter {
+    std::string_view name;
+    std::string_view identifier;
+    std::string_view extensions;
+};
+constexpr StandardFilter kHeaderFilter = {"Header Files", "{93995380-89BD-4b04-88EB-625FBE52EBFB}",
+                                          "h;hh;hpp;hxx;h++;hm;inl;inc;ipp;xsd"};
+constexpr StandardFilter kSourceFilter = {"Source Files", "{4FC737F1-C7A5-4376-A066-2A32D752A2FF}",
+                                          "cpp;c;cc;cxx;c++;cppm;ixx;def;odl;idl;hpj;bat;asm;asmx"};
+
+// The file as UTF-8 and how to turn UTF-8 back into its bytes.
+struct XmlText {
+    TextEncoding encoding = TextEncoding::kCp932;  // kCp932 stands for UTF-8 without a mark
+    std::string utf8;
+};
+
+bool Decode(std::string_view bytes, XmlText& text) {
+    bool lossless = true;
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+        text = {TextEncoding::kUtf8, std::string(bytes.substr(kUtf8Mark.size()))};
+    } else if (bytes.substr(0, 2) == kUtf16LeMark || bytes.substr(0, 2) == kUtf16BeMark) {
+        bool bigEndian = bytes.substr(0, 2) == kUtf16BeMark;
+        text.encoding = bigEndian ? TextEncoding::kUtf16Be : TextEncoding::kUtf16Le;
+        text.utf8 = Utf16ToUtf8(bytes.substr(2), bigEndian, lossless);
+    } else if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) {
+        return false;  // UTF-16 without its mark: not something the IDE writes
+    } else {
+        text = {TextEncoding::kCp932, std::string(bytes)};
+    }
+    // A broken UTF-16 unit would not come back as it was.
+    return lossless;
+}
+
+std::string Encode(const XmlText& text) {
+    switch (text.encoding) {
+        case TextEncoding::kUtf8:
+            return std::string(kUtf8Mark) + text.utf8;
+        case TextEncoding::kUtf16Le:
+            return std::string(kUtf16LeMark) + Utf8ToUtf16(text.utf8, false);
+        case TextEncoding::kUtf16Be:
+            return std::string(kUtf16BeMark) + Utf8ToUtf16(text.utf8, true);
+        case TextEncoding::kCp932:
+            break;
+    }
+    return text.utf8;
+}
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+char FoldCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The form in which two Include values are compared: the IDE finds "./Src/A.h" and "src\a.h"
+// to be the same file. Only ASCII letters fold, which leaves UTF-8 sequences alone.
+std::string ComparableInclude(std::string_view include) {
+    std::string out;
+    for (char c : include) {
+        out.push_back(c == '/' ? '\\' : FoldCase(c));
+    }
+    while (out.size() > 2 && out[0] == '.' && out[1] == '\\') {
+        out.erase(0, 2);
+    }
+    return out;
+}
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out.push_back(c);
+        }
+    }
+    return out;
+}
+
+// The end of the tag that opens at `lt`, past its ">"; a ">" inside a quoted attribute value
+// does not end it.
+std::size_t TagEnd(std::string_view text, std::size_t lt) {
+    char quote = 0;
+    for (std::size_t i = lt + 1; i < text.size(); ++i) {
+        if (quote != 0) {
+            quote = text[i] == quote ? 0 : quote;
+        } else if (text[i] == '"' || text[i] == '\'') {
+            quote = text[i];
+        } else if (text[i] == '>') {
+            return i + 1;
+        }
+    }
+    return text.size();
+}
+
+std::size_t PastMarker(std::string_view text, std::size_t from, std::string_view marker) {
+    std::size_t at = text.find(marker, from);
+    return at == std::string_view::npos ? text.size() : at + marker.size();
+}
+
+// The end of the element whose start tag opens at `lt`, past its end tag. The parser has
+// already found the document well-formed, so counting tags suffices; comments, character data
+// sections and processing instructions are stepped over whole.
+std::size_t ElementEnd(std::string_view text, std::size_t lt) {
+    int depth = 0;
+    std::size_t pos = lt;
+    while (pos < text.size()) {
+        pos = text.find('<', pos);
+        if (pos == std::string_view::npos) {
+            break;
+        }
+        std::string_view rest = text.substr(pos);
+        if (rest.starts_with("<!--")) {
+            pos = PastMarker(text, pos + 4, "-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            pos = PastMarker(text, pos + 9, "]]>");
+        } else if (rest.starts_with("<?")) {
+            pos = PastMarker(text, pos + 2, "?>");
+        } else if (rest.starts_with("</")) {
+            pos = TagEnd(text, pos);
+            if (--depth == 0) {
+                return pos;
+            }
+        } else {
+            std::size_t end = TagEnd(text, pos);
+            bool empty = end >= 2 && text[end - 2] == '/';
+            if (!empty) {
+                ++depth;
+            } else if (depth == 0) {
+                return end;
+            }
+            pos = end;
+        }
+    }
+    return text.size();
+}
+
+// Where one new piece of text goes. Pieces at the same place keep the order they were made in.
+struct Insertion {
+    std::size_t at;
+    std::function<std::string()> text;  // made at the end, when every item is known
+};
+
+class Editor {
+public:
+    Editor(std::string_view text, const pugi::xml_node& root) : m_text(text), m_root(root) {
+        m_lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+        m_indentUnit = DetectIndentUnit();
+        m_emptyTagEnd = DetectEmptyTagEnd();
+    }
+
+    // Adds the item unless the file has it; in a filters file with the filter it is shown under.
+    void AddItem(const char* kind, std::string_view include, const StandardFilter& standard,
+                 bool withFilter) {
+        const std::string wanted = ComparableInclude(include);
+        pugi::xml_node group;
+        for (pugi::xml_node itemGroup : m_root.children("ItemGroup")) {
+            for (pugi::xml_node item : itemGroup.children(kind)) {
+                if (ComparableInclude(item.attribute("Include").value()) == wanted) {
+                    return;
+                }
+                // A group under a condition would build the class in some configurations only.
+                if (!group && !itemGroup.attribute("Condition")) {
+                    group = itemGroup;
+                }
+            }
+        }
+        std::string filter;
+        if (withFilter) {
+            filter = ChooseFilter(kind, standard);
+        }
+        if (group) {
+            AddToGroup(group, kind, include, filter);
+        } else {
+            AddGroup(kind, include, filter);
+        }
+    }
+
+    bool Changed() const { return !m_insertions.empty(); }
+
+    std::string Result() const {
+        std::vector<Insertion> sorted = m_insertions;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const Insertion& a, const Insertion& b) { return a.at < b.at; });
+        std::string out;
+        std::size_t from = 0;
+        for (const Insertion& insertion : sorted) {
+            out.append(m_text.substr(from, insertion.at - from));
+            out.append(insertion.text());
+            from = insertion.at;
+        }
+        out.append(m_text.substr(from));
+        return out;
+    }
+
+private:
+    void Insert(std::size_t at, std::string text) {
+        m_insertions.push_back({at, [text = std::move(text)] { return text; }});
+    }
+
+    std::size_t Start(const pugi::xml_node& node) const {
+        return static_cast<std::size_t>(node.offset_debug() - 1);
+    }
+
+    std::size_t End(const pugi::xml_node& node) const { return ElementEnd(m_text, Start(node)); }
+
+    // The white space between the node and what comes before it: its line end and indentation.
+    std::string Separator(const pugi::xml_node& node) const {
+        std::size_t start = Start(node);
+        std::size_t from = start;
+        while (from > 0 && IsSpace(m_text[from - 1])) {
+            --from;
+        }
+        return std::string(m_text.substr(from, start - from));
+    }
+
+    static std::string Indentation(const std::string& separator) {
+        std::size_t lf = separator.rfind('\n');
+        return lf == std::string::npos ? std::string() : separator.substr(lf + 1);
+    }
+
+    // The separator one level deeper: nothing deeper where the items share one line.
+    std::string Deeper(const std::string& separator) const {
+        return separator.find('\n') == std::string::npos ? separator : separator + m_indentUnit;
+    }
+
+    // How far a child is indented beyond its parent in this file; two spaces, as the IDE
+    // writes, when nothing shows it.
+    std::string DetectIndentUnit() const {
+        for (pugi::xml_node group : m_root.children()) {
+            pugi::xml_node child = group.first_child();
+            if (group.type() != pugi::node_element || child.type() != pugi::node_element) {
+                continue;
+            }
+            std::string outer = Indentation(Separator(group));
+            std::string inner = Indentation(Separator(child));
+            if (Separator(child).find('\n') != std::string::npos && inner.size() > outer.size() &&
+                inner.starts_with(outer)) {
+                return inner.substr(outer.size());
+            }
+        }
+        return "  ";
+    }
+
+    // " />" as the IDE writes an empty element, or "/>" where this file's items have no blank.
+    std::string DetectEmptyTagEnd() const {
+        for (pugi::xml_node group : m_root.children("ItemGroup")) {
+            for (pugi::xml_node item : group.children()) {
+                if (item.type() == pugi::node_element && !item.first_child()) {
+                    std::size_t end = TagEnd(m_text, Start(item));
+                    if (end >= 3 && m_text[end - 2] == '/') {
+                        return m_text[end - 3] == ' ' ? " />" : "/>";
+                    }
+                }
+            }
+        }
+        return " />";
+    }
+
+    std::string ItemText(const std::string& kind, std::string_view include,
+                         const std::string& filter, const std::string& separator) const {
+        std::string open = "<" + kind + " Include=\"" + Escaped(include) + "\"";
+        if (filter.empty()) {
+            return open + m_emptyTagEnd;
+        }
+        return open + ">" + Deeper(separator) + "<Filter>" + Escaped(filter) + "</Filter>" +
+               separator + "</" + kind + ">";
+    }
+
+    // Into the group that holds the items of this kind: in order where they are in order, as
+    // the IDE keeps them, and otherwise after the last.
+    void AddToGroup(const pugi::xml_node& group, const char* kind, std::string_view include,
+                    const std::string& filter) {
+        std::vector<pugi::xml_node> items;
+        for (pugi::xml_node item : group.children(kind)) {
+            items.push_back(item);
+        }
+        bool inOrder = true;
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            inOrder = inOrder && ComparableInclude(items[i - 1].attribute("Include").value()) <=
+                                     ComparableInclude(items[i].attribute("Include").value());
+        }
+        const std::string wanted = ComparableInclude(include);
+        if (inOrder) {
+            for (const pugi::xml_node& item : items) {
+                if (wanted < ComparableInclude(item.attribute("Include").value())) {
+                    std::string separator = Separator(item);
+                    Insert(Start(item), ItemText(kind, include, filter, separator) + separator);
+                    return;
+                }
+            }
+        }
+        std::string separator = Separator(items.back());
+        Insert(End(items.back()), separator + ItemText(kind, include, filter, separator));
+    }
+
+    std::string GroupText(const std::string& separator, const std::string& content) const {
+        return "<ItemGroup>" + Deeper(separator) + content + separator + "</ItemGroup>";
+    }
+
+    // A new group where the IDE puts one: after the last group of files, else before the
+    // import of the C++ build rules, else at the end of the project.
+    void AddGroupText(std::function<std::string(const std::string&)> content) {
+        pugi::xml_node lastFiles;
+        pugi::xml_node lastGroup;
+        pugi::xml_node rules;
+        for (pugi::xml_node child : m_root.children()) {
+            std::string_view name = child.name();
+            if (name == "ItemGroup") {
+                lastGroup = child;
+                if (!child.attribute("Label") && child.first_child().type() == pugi::node_element) {
+                    lastFiles = child;
+                }
+            } else if (name == "Import" && !rules &&
+                       std::string_view(child.attribute("Project").value())
+                           .ends_with("Microsoft.Cpp.targets")) {
+                rules = child;
+            }
+        }
+        if (!lastFiles) {
+            lastFiles = rules ? pugi::xml_node() : lastGroup;
+        }
+        if (lastFiles) {
+            std::string separator = Separator(lastFiles);
+            m_insertions.push_back({End(lastFiles), [this, separator, content] {
+                                        return separator +
+                                               GroupText(separator, content(Deeper(separator)));
+                                    }});
+        } else if (rules) {
+            std::string separator = Separator(rules);
+            m_insertions.push_back({Start(rules), [this, separator, content] {
+                                        return GroupText(separator, content(Deeper(separator))) +
+                                               separator;
+                                    }});
+        } else {
+            // Nothing in the project to stand beside: before its end tag.
+            std::size_t end = End(m_root);
+            std::size_t close = m_text.rfind("</", end);
+            while (close > 0 && IsSpace(m_text[close - 1])) {
+                --close;
+            }
+            std::string separator = m_lineEnd + m_indentUnit;
+            m_insertions.push_back({close, [this, separator, content] {
+                                        return separator +
+                                               GroupText(separator, content(Deeper(separator)));
+                                    }});
+        }
+    }
+
+    void AddGroup(const char* kind, std::string_view include, const std::string& filter) {
+        std::string name(kind);
+        std::string path(include);
+        AddGroupText([this, name, path, filter](const std::string& separator) {
+            return ItemText(name, path, filter, separator);
+        });
+    }
+
+    // The filter that holds most of the items of this kind (the first of equals), else the
+    // standard one, which is defined first when the file lacks it.
+    std::string ChooseFilter(const char* kind, const StandardFilter& standard) {
+        std::vector<std::pair<std::string, int>> counts;
+        for (pugi::xml_node group : m_root.children("ItemGroup")) {
+            for (pugi::xml_node item : group.children(kind)) {
+                std::string filter = item.child("Filter").child_value();
+                if (filter.empty()) {
+                    continue;
+                }
+                auto found = std::find_if(counts.begin(), counts.end(),
+                                          [&](const auto& count) { return count.first == filter; });
+                if (found == counts.end()) {
+                    counts.emplace_back(filter, 1);
+                } else {
+                    ++found->second;
+                }
+            }
+        }
+        auto most =
+            std::max_element(counts.begin(), counts.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        if (most != counts.end()) {
+            return most->first;
+        }
+        DefineFilter(standard);
+        return std::string(standard.name);
+    }
+
+    void DefineFilter(const StandardFilter& standard) {
+        pugi::xml_node lastFilter;
+        for (pugi::xml_node group : m_root.children("ItemGroup")) {
+            for (pugi::xml_node filter : group.children("Filter")) {
+                if (standard.name == filter.attribute("Include").value()) {
+                    return;
+                }
+                lastFilter = filter;
+            }
+        }
+        if (lastFilter) {
+            std::string separator = Separator(lastFilter);
+            Insert(End(lastFilter), separator + FilterText(standard, separator));
+            return;
+        }
+        // Both standard filters, when both are missing, go into one new group: the group is
+        // placed when the first is needed and written out with all of them at the end.
+        m_newFilters.push_back(standard);
+        if (m_newFilters.size() > 1) {
+            return;
+        }
+        auto filters = [this](const std::string& separator) {
+            std::string text;
+            for (const StandardFilter& filter : m_newFilters) {
+                text += (text.empty() ? "" : separator) + FilterText(filter, separator);
+            }
+            return text;
+        };
+        // The IDE keeps the filters' own group first.
+        for (pugi::xml_node group : m_root.children("ItemGroup")) {
+            if (!group.attribute("Label") && group.first_child().type() == pugi::node_element) {
+                std::string separator = Separator(group);
+                m_insertions.push_back(
+                    {Start(group), [this, separator, filters] {
+                         return GroupText(separator, filters(Deeper(separator))) + separator;
+                     }});
+                return;
+            }
+        }
+        AddGroupText(filters);
+    }
+
+    std::string FilterText(const StandardFilter& filter, const std::string& separator) const {
+        std::string inner = Deeper(separator);
+        return "<Filter Include=\"" + std::string(filter.name) + "\">" + inner +
+               "<UniqueIdentifier>" + std::string(filter.identifier) + "</UniqueIdentifier>" +
+               inner + "<Extensions>" + std::string(filter.extensions) + "</Extensions>" +
+               separator + "</Filter>";
+    }
+
+    std::string_view m_text;
+    pugi::xml_node m_root;
+    std::string m_lineEnd;
+    std::string m_indentUnit;
+    std::string m_emptyTagEnd;
+    std::vector<Insertion> m_insertions;
+    std::vector<StandardFilter> m_newFilters;
+};
+
+bool IsUnicodeName(std::string_view encoding) {
+    std::string folded;
+    for (char c : encoding) {
+        folded.push_back(FoldCase(c));
+    }
+    return folded.empty() || folded == "utf-8" || folded == "utf-16" || folded == "utf8";
+}
+
+}  // namespace
+
+ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
+                             std::string_view headerInclude, std::string_view sourceInclude) {
+    ProjectXmlEdit edit;
+    XmlText text;
+    if (!Decode(fileBytes, text)) {
+        edit.status = ProjectXmlEdit::Status::kBadEncoding;
+        return edit;
+    }
+    // Line ends are left as they are, so that every node starts where it starts in the file.
+    pugi::xml_document document;
+    pugi::xml_parse_result parsed = document.load_buffer(
+        text.utf8.data(), text.utf8.size(),
+        (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration, pugi::encoding_utf8);
+    if (!parsed) {
+        edit.status = ProjectXmlEdit::Status::kNotXml;
+        edit.detail =
+            std::string(parsed.description()) + " at byte " + std::to_string(parsed.offset);
+        return edit;
+    }
+    int roots = 0;
+    for (pugi::xml_node child : document.children()) {
+        roots += child.type() == pugi::node_element ? 1 : 0;
+        if (child.type() == pugi::node_declaration &&
+            !IsUnicodeName(child.attribute("encoding").value())) {
+            edit.status = ProjectXmlEdit::Status::kBadEncoding;
+            edit.detail = std::string("encoding ") + child.attribute("encoding").value();
+            return edit;
+        }
+    }
+    if (roots != 1) {
+        edit.status = ProjectXmlEdit::Status::kNotXml;
+        edit.detail = "more than one root element";
+        return edit;
+    }
+    pugi::xml_node root = document.document_element();
+    if (std::string_view(root.name()) != "Project" ||
+        root.attribute("xmlns").value() != kBuildNamespace) {
+        edit.status = ProjectXmlEdit::Status::kNotProject;
+        edit.detail = std::string("root element ") + root.name();
+        return edit;
+    }
+    std::size_t rootTagEnd = TagEnd(text.utf8, static_cast<std::size_t>(root.offset_debug() - 1));
+    if (text.utf8[rootTagEnd - 2] == '/') {
+        edit.status = ProjectXmlEdit::Status::kNotProject;
+        edit.detail = "an empty Project element";
+        return edit;
+    }
+    const bool withFilter = kind == ProjectFileKind::kFilters;
+    Editor editor(text.utf8, root);
+    editor.AddItem("ClInclude", headerInclude, kHeaderFilter, withFilter);
+    editor.AddItem("ClCompile", sourceInclude, kSourceFilter, withFilter);
+    if (!editor.Changed()) {
+        return edit;
+    }
+    text.utf8 = editor.Result();
+    edit.status = ProjectXmlEdit::Status::kChanged;
+    edit.bytes = Encode(text);
+    return edit;
+}
+
+std::string ProjectTextForDisplay(std::string_view fileBytes) {
+    DecodedText decoded = DecodeText(fileBytes);
+    if (decoded.encoding == TextEncoding::kCp932) {
+        return platform::Utf8ToCp932(fileBytes);
+    }
+    return decoded.cp932;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Adding a class's two files to a C++ project file (.vcxproj) or its filters file
+// (.vcxproj.filters) the way the IDE's class wizard does. The file is parsed to find where the
+// items belong, and the new items are then inserted into the original bytes as text: every
+// other byte (byte order mark, encoding, line ends, indentation, attribute order, comments)
+// stays as the user's tools wrote it, which rewriting the document from a tree would not keep.
+namespace tavrin {
+
+enum class ProjectFileKind {
+    kProject,  // items as <ClInclude Include="..." />
+    kFilters,  // items with the <Filter> they are shown under
+};
+
+struct ProjectXmlEdit {
+    enum class Status {
+        kChanged,
+        kUnchanged,    // both items were there already
+        kNotXml,       // not well-formed XML
+        kNotProject,   // no Project root in the build system's namespace
+        kBadEncoding,  // neither UTF-8 nor UTF-16 behind its mark, or broken UTF-16
+    };
+    Status status = Status::kUnchanged;
+    std::string bytes;   // the whole new file when changed
+    std::string detail;  // what the parser found wrong, and where
+};
+
+// The items `headerInclude` (ClInclude) and `sourceInclude` (ClCompile) added to the file's
+// bytes. Both are UTF-8 paths relative to the project's folder with "\" separators, as the
+// IDE writes them. An item whose path is there already, compared without regard to ASCII case,
+// to "/" against "\" and to leading ".\", is not added again.
+ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
+                             std::string_view headerInclude, std::string_view sourceInclude);
+
+// The file's text as code page 932, for showing a change on the terminal: a project file
+// without a byte order mark is UTF-8, where other text files are code page 932.
+std::string ProjectTextForDisplay(std::string_view fileBytes);
+
+}  // namespace tavrin
