@@ -503,8 +503,11 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
         (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration, pugi::encoding_utf8);
     if (!parsed) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
+        const auto at = static_cast<std::ptrdiff_t>(
+            std::min(static_cast<std::size_t>(parsed.offset), text.utf8.size()));
         edit.detail =
-            std::string(parsed.description()) + " at byte " + std::to_string(parsed.offset);
+            std::string(parsed.description()) + " on line " +
+            std::to_string(1 + std::count(text.utf8.begin(), text.utf8.begin() + at, '\n'));
         return edit;
     }
     int roots = 0;

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "engine/ProjectXml.h"
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
 
@@ -211,12 +210,6 @@ TEST(ProjectRegistration, NamesFilesRelativeToTheProjectsFolder) {
         }
         EXPECT_EQ(ProjectRelativePath(c.project, c.file).value_or("(none)"), c.expected) << c.file;
     }
-}
-
-TEST(ProjectXml, ShowsProjectTextInCodePage932) {
-    EXPECT_EQ(ProjectTextForDisplay("\xE8\xA1\xA8"), "\x95\x5c");              // UTF-8, no mark
-    EXPECT_EQ(ProjectTextForDisplay("\xEF\xBB\xBF\xE8\xA1\xA8"), "\x95\x5c");  // with its mark
-    EXPECT_EQ(ProjectTextForDisplay(std::string("\xFF\xFE\x68\x88", 4)), "\x95\x5c");
 }
 
 }  // namespace
