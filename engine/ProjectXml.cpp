@@ -335,7 +335,7 @@ private:
 
     // A new group where the IDE puts one: after the last group of files, else before the
     // import of the C++ build rules, else at the end of the project.
-    void AddGroupText(std::function<std::string(const std::string&)> content) {
+    void AddGroupText(const std::function<std::string(const std::string&)>& content) {
         pugi::xml_node lastFiles;
         pugi::xml_node lastGroup;
         pugi::xml_node rules;
