@@ -4,6 +4,8 @@
 
 #include "cli/TerminalEncoding.h"
 #include "engine/Mbcs.h"
+#include "engine/ProjectRegistration.h"
+#include "engine/ProjectXml.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
 #include "engine/TemplateCheck.h"
@@ -27,7 +29,7 @@ constexpr std::string_view kUsage =
     "       tavrin-cli [-C DIR] scan RCFILE\n"
     "       tavrin-cli [-C DIR] generate -t TEMPLATE [-b BASE] [-d DERIVED] [--header FILE]\n"
     "                  [--source FILE] [-o FOLDER] [-i DIALOG_ID] [--yes | --no]\n"
-    "                  [--dry-run] [--diff]\n"
+    "                  [--dry-run] [--diff] [--project VCXPROJ]\n"
     "       tavrin-cli [-C DIR] check\n"
     "       tavrin-cli --help | --version\n";
 
@@ -47,6 +49,7 @@ constexpr std::string_view kHelpDetails =
     "      --yes, --no        overwrite existing output files, or leave them alone\n"
     "      --dry-run          write nothing; show which files would be created or replaced\n"
     "      --diff             --dry-run, with a unified diff of each file to be replaced\n"
+    "      --project VCXPROJ  add both files to this project (and to VCXPROJ.filters)\n"
     "\n"
     "check reports mistakes in template.tbl and its template files, one per line.\n"
     "\n"
@@ -67,6 +70,7 @@ constexpr ValueOption kValueOptions[] = {
     {"", "--source", &GenerateOptions::sourceFileName},
     {"-o", "--output", &GenerateOptions::outputFolder},
     {"-i", "--dialog-id", &GenerateOptions::dialogResourceId},
+    {"", "--project", &GenerateOptions::projectPath},
 };
 
 bool IsHelp(std::string_view argument) {
@@ -413,6 +417,10 @@ int CliApp::Generate(const GenerateOptions& options) {
         return UsageError("unknown template " + Quoted(*options.templateName));
     }
     const std::string directory = platform::CurrentDirectory();
+    if (options.projectPath && (!platform::PathExists(*options.projectPath) ||
+                                platform::IsDirectory(*options.projectPath))) {
+        return UsageError("no project file " + Quoted(*options.projectPath));
+    }
     GenerationRequest request = BuildRequest(table, options, directory);
     // A dry run asks nothing: it shows what an overwrite would do. Only --no still declines.
     Overwrite overwrite = options.dryRun && options.overwrite == Overwrite::kAsk
@@ -431,13 +439,7 @@ int CliApp::Generate(const GenerateOptions& options) {
     }
     switch (command.OnGenerate(request)) {
         case GenerationOutcome::kWritten:
-            if (options.dryRun) {
-                ShowPreview(preview, options.diff);
-                return kExitWritten;
-            }
-            m_out << shownFolder << ToTerminal(command.HeaderPath()) << '\n';
-            m_out << shownFolder << ToTerminal(command.SourcePath()) << '\n';
-            return kExitWritten;
+            break;
         case GenerationOutcome::kDeclined:
             return kExitDeclined;
         case GenerationOutcome::kUnknownTemplate:
@@ -445,10 +447,73 @@ int CliApp::Generate(const GenerateOptions& options) {
         default:
             return kExitFailed;
     }
+    if (!options.dryRun) {
+        m_out << shownFolder << ToTerminal(command.HeaderPath()) << '\n';
+        m_out << shownFolder << ToTerminal(command.SourcePath()) << '\n';
+    }
+    int status = kExitWritten;
+    if (options.projectPath) {
+        status = AddToProject(*options.projectPath, command, writer, options.dryRun);
+    }
+    if (options.dryRun) {
+        ShowPreview(preview, options.diff, 2);
+    }
+    return status;
 }
 
-void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff) {
+int CliApp::AddToProject(const std::string& projectPath, const CGenerationCommand& command,
+                         IOutputWriter& writer, bool dryRun) {
+    using Status = ProjectRegistration::Status;
+    ProjectRegistration result =
+        RegisterClassFiles(projectPath, command.HeaderPath(), command.SourcePath(), writer);
+    std::string problem;
+    switch (result.status) {
+        case Status::kAdded:
+            if (!dryRun) {
+                for (const std::string& written : result.written) {
+                    WriteLine(m_out, written);
+                }
+            }
+            return kExitWritten;
+        case Status::kAlreadyThere:
+            return kExitWritten;
+        case Status::kUnreadable:
+            problem = "cannot read " + result.file;
+            break;
+        case Status::kNotXml:
+            problem = result.file + " is not well-formed XML (" + result.detail + ")";
+            break;
+        case Status::kNotProject:
+            problem = result.file + " has no Project root in the MSBuild namespace (" +
+                      result.detail + ")";
+            break;
+        case Status::kBadEncoding:
+            problem = result.file + " is neither UTF-8 nor UTF-16" +
+                      (result.detail.empty() ? "" : " (" + result.detail + ")");
+            break;
+        case Status::kBadPath:
+            problem = "the path " + result.file + " cannot be written into the project";
+            break;
+        case Status::kWriteFailed:
+            problem = "cannot write " + result.file + "; neither project file was changed";
+            break;
+        case Status::kHalfWritten:
+            problem = "cannot write " + result.file + ", nor put " + projectPath +
+                      " back: the project lists the class, its filters file does not";
+            break;
+    }
+    WriteLine(m_err, std::string(dryRun ? "tavrin-cli: the class would be written but not added "
+                                          "to the project: "
+                                        : "tavrin-cli: the class was written but not added to "
+                                          "the project: ") +
+                         problem);
+    return kExitFailed;
+}
+
+void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::size_t projectFrom) {
+    std::size_t index = 0;
     for (const CPreviewOutputWriter::File& file : preview.Files()) {
+        const bool project = index++ >= projectFrom;
         std::string existing;
         if (!platform::PathExists(file.path) || !platform::ReadFileBytes(file.path, existing)) {
             WriteLine(m_out, "would create " + file.path);
@@ -459,9 +524,12 @@ void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff) {
                              (differs ? " (contents differ)" : " (same contents)"));
         if (diff && differs) {
             // Both sides in code page 932 for the terminal, line ends left as they are.
-            m_out << ToTerminal(
-                UnifiedDiff(DecodeText(existing).cp932, DecodeText(file.bytes).cp932,
-                            file.path + "\t(existing)", file.path + "\t(would be written)"));
+            auto text = [project](std::string_view bytes) {
+                return project ? ProjectTextForDisplay(bytes) : DecodeText(bytes).cp932;
+            };
+            m_out << ToTerminal(UnifiedDiff(text(existing), text(file.bytes),
+                                            file.path + "\t(existing)",
+                                            file.path + "\t(would be written)"));
         }
     }
 }

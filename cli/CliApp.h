@@ -39,6 +39,7 @@ struct GenerateOptions {
     Overwrite overwrite = Overwrite::kAsk;
     bool dryRun = false;  // generate everything, write nothing, say what would be written
     bool diff = false;    // a dry run that also shows how existing files would change
+    std::optional<std::string> projectPath;  // the .vcxproj to add the class to
 };
 
 struct Invocation {
@@ -84,8 +85,12 @@ private:
     int Scan(std::string_view scriptPath);
     int Generate(const GenerateOptions& options);
     int Check();
-    // What a dry run would have written, file by file, with the diffs asked for.
-    void ShowPreview(const CPreviewOutputWriter& preview, bool diff);
+    // What a dry run would have written, file by file, with the diffs asked for. The files
+    // from `projectFrom` on are project files, whose text is UTF-8 without a mark.
+    void ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::size_t projectFrom);
+    // Adds the class just written (or previewed) to the project; reports a failure.
+    int AddToProject(const std::string& projectPath, const CGenerationCommand& command,
+                     IOutputWriter& writer, bool dryRun);
 
     // Loads "template.tbl" from the current directory; reports the failure.
     bool LoadTable(CTemplateTable& table);

@@ -38,9 +38,26 @@ std::string Shown(const std::ostringstream& stream) {
 }
 
 TEST(ParseArguments, ReadsEveryOptionOfGenerate) {
-    ParsedArguments parsed = ParseArguments(Cp932(
-        {"-C", "a", "-C", "b", "generate", "-t", "ビュー", "-b", "", "-d", "-x", "--header=h.h",
-         "--source", "s.cpp", "--output", "out", "--dialog-id=IDD_X", "--no"}));
+    ParsedArguments parsed = ParseArguments(Cp932({"-C",
+                                                   "a",
+                                                   "-C",
+                                                   "b",
+                                                   "generate",
+                                                   "-t",
+                                                   "ビュー",
+                                                   "-b",
+                                                   "",
+                                                   "-d",
+                                                   "-x",
+                                                   "--header=h.h",
+                                                   "--source",
+                                                   "s.cpp",
+                                                   "--output",
+                                                   "out",
+                                                   "--dialog-id=IDD_X",
+                                                   "--no",
+                                                   "--project",
+                                                   "プロジェクト.vcxproj"}));
     ASSERT_TRUE(parsed.invocation) << parsed.error;
     const Invocation& invocation = *parsed.invocation;
     EXPECT_EQ(invocation.command, Command::kGenerate);
@@ -54,7 +71,9 @@ TEST(ParseArguments, ReadsEveryOptionOfGenerate) {
     EXPECT_EQ(options.outputFolder, "out");
     EXPECT_EQ(options.dialogResourceId, "IDD_X");
     EXPECT_EQ(options.overwrite, Overwrite::kNo);
+    EXPECT_EQ(options.projectPath, platform::Utf8ToCp932("プロジェクト.vcxproj"));
     EXPECT_FALSE(ParseArguments({"generate"}).invocation->generate.templateName);
+    EXPECT_FALSE(ParseArguments({"generate"}).invocation->generate.projectPath);
 
     parsed = ParseArguments({"show", "--", "-odd"});
     ASSERT_TRUE(parsed.invocation);

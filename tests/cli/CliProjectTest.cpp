@@ -1,0 +1,95 @@
+// tavrin-cli generate --project, run as the real program on copies of the fixtures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+namespace tavrin::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramRun;
+using testing::ReadFixture;
+using testing::TempDir;
+
+// The example table and a project as the IDE writes one, in one folder.
+class CliProject : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", m_dir.Path(), fs::copy_options::recursive);
+        m_dir.Write("App.vcxproj", m_project);
+        m_dir.Write("App.vcxproj.filters", m_filters);
+    }
+
+    ProgramRun Generate(std::vector<std::string> options) {
+        std::vector<std::string> arguments{"-C", m_dir.Path(),   "generate", "-t",     "ダイアログ",
+                                           "-d", "CSettingsDlg", "-i",       "IDD_表", "-o",
+                                           ""};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return testing::RunProgram(TAVRIN_CLI_PATH, arguments);
+    }
+
+    TempDir m_dir;
+    const std::string m_project = ReadFixture("project/vs2022-mfc/App.vcxproj");
+    const std::string m_filters = ReadFixture("project/vs2022-mfc/App.vcxproj.filters");
+};
+
+TEST_F(CliProject, AddsTheClassAfterWritingIt) {
+    ProgramRun result = Generate({"--project", "App.vcxproj"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\nApp.vcxproj\nApp.vcxproj.filters\n");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(m_dir.Read("App.vcxproj"), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
+    EXPECT_EQ(m_dir.Read("App.vcxproj.filters"),
+              ReadFixture("project/vs2022-mfc/App.vcxproj.filters.expected"));
+
+    // Generated again, the class is in the project already: only the class files are named.
+    result = Generate({"--project=App.vcxproj", "--yes"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+    EXPECT_EQ(m_dir.Read("App.vcxproj"), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
+}
+
+TEST_F(CliProject, PreviewShowsTheProjectsChangeToo) {
+    ProgramRun result = Generate({"--project", "App.vcxproj", "--dry-run"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "would create SettingsDlg.h\nwould create SettingsDlg.cpp\n"
+              "would replace App.vcxproj (contents differ)\n"
+              "would replace App.vcxproj.filters (contents differ)\n");
+    result = Generate({"--project", "App.vcxproj", "--diff"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, ReadFixture("cli/project/diff.expected"));
+    EXPECT_FALSE(m_dir.Exists("SettingsDlg.h"));
+    EXPECT_EQ(m_dir.Read("App.vcxproj"), m_project);
+    EXPECT_EQ(m_dir.Read("App.vcxproj.filters"), m_filters);
+}
+
+// A project that is no project is left alone; the class is written all the same and the
+// message says it is not in the project. A project that is not there stops everything.
+TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
+    m_dir.Write("Broken.vcxproj", "<Project>\r\n");
+    ProgramRun result = Generate({"--project", "Broken.vcxproj"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+    EXPECT_EQ(result.err,
+              "tavrin-cli: the class was written but not added to the project: Broken.vcxproj "
+              "is not well-formed XML (Start-end tags mismatch on line 1)\n");
+    EXPECT_EQ(m_dir.Read("Broken.vcxproj"), "<Project>\r\n");
+    EXPECT_TRUE(m_dir.Exists("SettingsDlg.cpp"));
+
+    TempDir empty;
+    fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", empty.Path(), fs::copy_options::recursive);
+    result = testing::RunProgram(
+        TAVRIN_CLI_PATH, {"-C", empty.Path(), "generate", "-t", "ダイアログ", "-d", "CSettingsDlg",
+                          "-i", "IDD_表", "-o", "", "--project", "Missing.vcxproj"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.substr(0, result.err.find('\n')),
+              "tavrin-cli: no project file \"Missing.vcxproj\"");
+    EXPECT_FALSE(empty.Exists("SettingsDlg.h"));
+}
+
+}  // namespace
+}  // namespace tavrin::cli
