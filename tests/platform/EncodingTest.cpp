@@ -12,14 +12,11 @@ namespace {
 constexpr std::string_view kSo = "\x83\x5c";
 constexpr std::string_view kSoUtf8 = "\xe3\x82\xbd";
 
-TEST(CodePage, Cp932ToUtf8KeepsTrailBytesInsideTheirCharacter) {
+TEST(CodePage, Cp932ToUtf8KeepsTrailBytesAndReplacesOneCharacterPerBadSequence) {
     std::string utf8;
     ASSERT_TRUE(Cp932ToUtf8(std::string(kSo) + "\\x", utf8));
     EXPECT_EQ(utf8, std::string(kSoUtf8) + "\\x");
     EXPECT_FALSE(Cp932ToUtf8("\x83", utf8));  // a lead byte without its trail
-}
-
-TEST(CodePage, LossyCp932ToUtf8ReplacesOneCharacterPerBadSequence) {
     EXPECT_EQ(Cp932ToUtf8(std::string(kSo) + "\\x"), std::string(kSoUtf8) + "\\x");
     EXPECT_EQ(Cp932ToUtf8("\x85\x40z"), "?z");   // unassigned double-byte: one "?", no "@"
     EXPECT_EQ(Cp932ToUtf8("\x81\x20z"), "? z");  // a lead byte before a byte that cannot trail
