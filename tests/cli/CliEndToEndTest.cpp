@@ -138,13 +138,6 @@ TEST_F(CliEndToEnd, WorksInTheDirectoryGivenWithC) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, dir + kSep + "MyView.h\n" + dir + kSep + "MyView.cpp\n");
     EXPECT_EQ(RunCli({"list"}, dir).out, "ビュー\nダイアログ\n汎用\n");  // no -C
-
-    TempDir empty;
-    result = RunCli({"-C", empty.Path(), "list"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "テンプレートファイルの読み込みに失敗しました。[" +
-                              testing::Utf8Name(fs::canonical(empty.Path())) + "]\n");
-    EXPECT_EQ(RunCli({"-C", empty.File("none"), "list"}).status, 2);
 }
 
 TEST(CliExamples, EveryTemplateExpandsCompletely) {
