@@ -129,15 +129,13 @@ TEST_F(AboutBoxTest, AClickOpensTheTargetOrExplainsWhyNot) {
         PassOver(*link, kOpened);
     }
     CLinkLabel& link = box.HomeLink();
-    for (auto [result, reason] : {std::pair{2, "The specified file was not found."},
-                                  std::pair{-7, "Unknown Error (-7) occurred."}}) {
-        m_opener.handlerResult = result;
-        wxTEST_DIALOG(Click(link),
-                      testing::ExpectMessage(wxString("Unable to open hyperlink:\n\n") + reason));
-        EXPECT_FALSE(link.WasOpened());
-        EXPECT_FALSE(link.GetVisited());
-        PassOver(link, kUnopened);
-    }
+    m_opener.handlerResult = 2;
+    wxTEST_DIALOG(
+        Click(link),
+        testing::ExpectMessage("Unable to open hyperlink:\n\nThe specified file was not found."));
+    EXPECT_FALSE(link.WasOpened());
+    EXPECT_FALSE(link.GetVisited());
+    PassOver(link, kUnopened);
 }
 
 TEST_F(AboutBoxTest, ClosesWithTheCloseButtonAndEscape) {
