@@ -15,9 +15,6 @@ namespace tavrin {
 namespace {
 
 constexpr std::string_view kBuildNamespace = "http://schemas.microsoft.com/developer/msbuild/2003";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 // The filters the IDE makes for a new project, with the identifiers and extensions it gives
 // them, for a filters file that has none yet.
@@ -39,33 +36,32 @@ struct XmlText {
 
 bool Decode(std::string_view bytes, XmlText& text) {
     bool lossless = true;
-    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
-        text = {TextEncoding::kUtf8, std::string(bytes.substr(kUtf8Mark.size()))};
-    } else if (bytes.substr(0, 2) == kUtf16LeMark || bytes.substr(0, 2) == kUtf16BeMark) {
-        bool bigEndian = bytes.substr(0, 2) == kUtf16BeMark;
-        text.encoding = bigEndian ? TextEncoding::kUtf16Be : TextEncoding::kUtf16Le;
-        text.utf8 = Utf16ToUtf8(bytes.substr(2), bigEndian, lossless);
-    } else if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) {
-        return false;  // UTF-16 without its mark: not something the IDE writes
-    } else {
-        text = {TextEncoding::kCp932, std::string(bytes)};
+    text.encoding = EncodingOfMark(bytes);
+    const std::string_view content = bytes.substr(ByteOrderMark(text.encoding).size());
+    switch (text.encoding) {
+        case TextEncoding::kUtf8:
+            text.utf8 = content;
+            break;
+        case TextEncoding::kUtf16Le:
+        case TextEncoding::kUtf16Be:
+            text.utf8 = Utf16ToUtf8(content, text.encoding == TextEncoding::kUtf16Be, lossless);
+            break;
+        case TextEncoding::kCp932:
+            if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) {
+                return false;  // UTF-16 without its mark: not something the IDE writes
+            }
+            text.utf8 = bytes;
+            break;
     }
     // A broken UTF-16 unit would not come back as it was.
     return lossless;
 }
 
 std::string Encode(const XmlText& text) {
-    switch (text.encoding) {
-        case TextEncoding::kUtf8:
-            return std::string(kUtf8Mark) + text.utf8;
-        case TextEncoding::kUtf16Le:
-            return std::string(kUtf16LeMark) + Utf8ToUtf16(text.utf8, false);
-        case TextEncoding::kUtf16Be:
-            return std::string(kUtf16BeMark) + Utf8ToUtf16(text.utf8, true);
-        case TextEncoding::kCp932:
-            break;
-    }
-    return text.utf8;
+    const bool utf16 =
+        text.encoding == TextEncoding::kUtf16Le || text.encoding == TextEncoding::kUtf16Be;
+    return std::string(ByteOrderMark(text.encoding)) +
+           (utf16 ? Utf8ToUtf16(text.utf8, text.encoding == TextEncoding::kUtf16Be) : text.utf8);
 }
 
 bool IsSpace(char c) {

@@ -39,20 +39,6 @@ void AppendUnit(std::uint16_t unit, bool bigEndian, std::string& out) {
     out.push_back(bigEndian ? low : high);
 }
 
-std::string_view MarkOf(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::kUtf8:
-            return kUtf8Mark;
-        case TextEncoding::kUtf16Le:
-            return kUtf16LeMark;
-        case TextEncoding::kUtf16Be:
-            return kUtf16BeMark;
-        case TextEncoding::kCp932:
-            break;
-    }
-    return {};
-}
-
 // Code page 932 from UTF-8, and whether it came back unchanged: a character code page 932
 // cannot hold would otherwise turn silently into "?".
 std::string FromUtf8(std::string_view utf8, bool& lossless) {
@@ -127,18 +113,50 @@ std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian) {
     return out;
 }
 
+TextEncoding EncodingOfMark(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark)) {
+        return TextEncoding::kUtf8;
+    }
+    if (bytes.starts_with(kUtf16LeMark)) {
+        return TextEncoding::kUtf16Le;
+    }
+    if (bytes.starts_with(kUtf16BeMark)) {
+        return TextEncoding::kUtf16Be;
+    }
+    return TextEncoding::kCp932;
+}
+
+std::string_view ByteOrderMark(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::kUtf8:
+            return kUtf8Mark;
+        case TextEncoding::kUtf16Le:
+            return kUtf16LeMark;
+        case TextEncoding::kUtf16Be:
+            return kUtf16BeMark;
+        case TextEncoding::kCp932:
+            break;
+    }
+    return {};
+}
+
 DecodedText DecodeText(std::string_view bytes) {
     DecodedText text;
-    if (bytes.starts_with(kUtf8Mark)) {
-        text.encoding = TextEncoding::kUtf8;
-        text.cp932 = FromUtf8(bytes.substr(kUtf8Mark.size()), text.lossless);
-    } else if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
-        const bool bigEndian = bytes.starts_with(kUtf16BeMark);
-        text.encoding = bigEndian ? TextEncoding::kUtf16Be : TextEncoding::kUtf16Le;
-        std::string utf8 = Utf16ToUtf8(bytes.substr(2), bigEndian, text.lossless);
-        text.cp932 = FromUtf8(utf8, text.lossless);
-    } else {
-        text.cp932 = bytes;
+    text.encoding = EncodingOfMark(bytes);
+    const std::string_view content = bytes.substr(ByteOrderMark(text.encoding).size());
+    switch (text.encoding) {
+        case TextEncoding::kUtf8:
+            text.cp932 = FromUtf8(content, text.lossless);
+            break;
+        case TextEncoding::kUtf16Le:
+        case TextEncoding::kUtf16Be: {
+            const bool bigEndian = text.encoding == TextEncoding::kUtf16Be;
+            text.cp932 = FromUtf8(Utf16ToUtf8(content, bigEndian, text.lossless), text.lossless);
+            break;
+        }
+        case TextEncoding::kCp932:
+            text.cp932 = bytes;
+            break;
     }
     return text;
 }
@@ -148,7 +166,7 @@ std::string EncodeText(std::string_view cp932, TextEncoding encoding) {
         return std::string(cp932);
     }
     std::string utf8 = platform::Cp932ToUtf8(cp932);
-    std::string out(MarkOf(encoding));
+    std::string out(ByteOrderMark(encoding));
     if (encoding == TextEncoding::kUtf8) {
         out += utf8;
     } else {

@@ -24,6 +24,12 @@ struct DecodedText {
     bool lossless = true;
 };
 
+// The encoding the byte order mark at the start of `bytes` names; kCp932 when there is none.
+TextEncoding EncodingOfMark(std::string_view bytes);
+
+// The byte order mark of `encoding`; empty for code page 932, which has none.
+std::string_view ByteOrderMark(TextEncoding encoding);
+
 // Recognises the byte order mark and converts the rest to code page 932. Bytes without a mark
 // come back unchanged.
 DecodedText DecodeText(std::string_view bytes);
