@@ -237,8 +237,9 @@ void CGeneratorDlg::ShowMessage(const Message& message) {
 }
 
 bool CGeneratorDlg::AskOverwrite(const Message& question) {
-    // Only an explicit No declines, as with the Windows message box.
-    return m_window->ShowMessageBox(question.Text(), kMbYesNoExclamation) != kIdNo;
+    // Only an explicit Yes replaces the files: Escape or the question's close box, which some
+    // message boxes answer with something else than No, keep them.
+    return m_window->ShowMessageBox(question.Text(), kMbYesNoExclamation) == kIdYes;
 }
 
 GenerationRequest CGeneratorDlg::Request() {

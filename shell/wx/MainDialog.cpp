@@ -204,7 +204,10 @@ std::string CMainDialog::ComboGetText(int controlId, int index) {
 }
 
 void CMainDialog::ComboSelect(int controlId, int index) {
-    if (auto* combo = ControlOf<wxComboBox>(controlId)) {
+    // Selecting the entry that already shows would rewrite the edit part all the same.
+    auto* combo = ControlOf<wxComboBox>(controlId);
+    if (combo != nullptr && (combo->GetSelection() != index ||
+                             combo->GetValue() != combo->GetString(static_cast<unsigned>(index)))) {
         combo->SetSelection(index);
     }
 }
@@ -213,11 +216,15 @@ int CMainDialog::ShowMessageBox(std::string_view text, int style) {
     const bool yesNo = style == kMbYesNoExclamation;
     CMessageBox box(this, ToWx(text), ToWx(LoadText(IDS_APP_TITLE)),
                     (yesNo ? wxYES_NO : wxOK) | wxICON_EXCLAMATION);
+    if (yesNo) {
+        // A box without a Cancel button would otherwise take Escape and its close box for a
+        // click of its affirmative button, Yes.
+        box.SetEscapeId(wxID_NO);
+    }
     int answer = box.ShowModal();
     if (!yesNo) {
         return kIdOk;
     }
-    // A box closed without an answer (GTK lets Escape do that) is no Yes.
     return answer == wxID_YES ? kIdYes : kIdNo;
 }
 
