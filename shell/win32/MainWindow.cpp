@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "engine/StringTable.h"
@@ -9,6 +11,7 @@
 #include "shell/win32/AboutBox.h"
 #include "shell/win32/FolderBrowser.h"
 #include "shell/win32/Win32Text.h"
+#include "shell/win32/WindowPlacement.h"
 
 namespace tavrin::shell::win32 {
 
@@ -117,6 +120,8 @@ void CMainWindow::OnInitDialog() {
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     m_dialog.AttachWindow(*this);
     m_dialog.OnInitDialog();
+    // The template gives no position: the dialog would open in the screen's corner.
+    CentreDialog(m_hwnd);
 }
 
 void CMainWindow::OnCommand(int id, int code) {
@@ -172,11 +177,32 @@ std::string CMainWindow::GetText(int controlId) {
 }
 
 void CMainWindow::SetText(int controlId, std::string_view text) {
-    // The edit control reports a change even when the text stays the same.
-    const bool wasWriting = m_writing;
-    m_writing = true;
-    SetWindowTextW(Item(controlId), Wide(text).c_str());
-    m_writing = wasWriting;
+    // Writing a box's text puts its caret at the start, and the dialog writes the boxes back
+    // while the user types into one of them: only a text that differs is written, and the
+    // selection (the caret, when nothing is selected) keeps its place within the new text.
+    HWND control = Item(controlId);
+    const std::wstring wide = Wide(text);
+    if (control == nullptr || WindowTextOf(control) == wide) {
+        return;
+    }
+    const bool combo = controlId == kIdcDialogResourceId;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(control, combo ? CB_GETEDITSEL : EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    {
+        const bool wasWriting = std::exchange(m_writing, true);
+        SetWindowTextW(control, wide.c_str());
+        m_writing = wasWriting;
+    }
+    const auto length = static_cast<DWORD>(wide.size());
+    start = std::min(start, length);
+    end = std::min(end, length);
+    if (combo) {
+        SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+    } else {
+        SendMessageW(control, EM_SETSEL, start, end);
+    }
 }
 
 void CMainWindow::EnableControl(int controlId, bool enable) {
@@ -218,9 +244,14 @@ std::string CMainWindow::ComboGetText(int controlId, int index) {
 }
 
 void CMainWindow::ComboSelect(int controlId, int index) {
-    const bool wasWriting = m_writing;
-    m_writing = true;
-    SendMessageW(Item(controlId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // Selecting the entry that already shows would rewrite the edit part all the same.
+    HWND combo = Item(controlId);
+    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) == index &&
+        WindowTextOf(combo) == Wide(ComboGetText(controlId, index))) {
+        return;
+    }
+    const bool wasWriting = std::exchange(m_writing, true);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     m_writing = wasWriting;
 }
 
