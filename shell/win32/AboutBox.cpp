@@ -3,6 +3,7 @@
 #include "shell/AboutInfo.h"
 #include "shell/ResourceIds.h"
 #include "shell/win32/Win32Text.h"
+#include "shell/win32/WindowPlacement.h"
 
 namespace tavrin::shell::win32 {
 
@@ -38,6 +39,7 @@ void CAboutBox::OnInitDialog(HWND hwnd) {
     ApplyVersionInfo(productName, version);
     SetDlgItemTextW(hwnd, kIdcProductName, Wide(productName).c_str());
     SetDlgItemTextW(hwnd, kIdcProductVersion, Wide(version).c_str());
+    CentreDialog(hwnd);
 }
 
 INT_PTR CAboutBox::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
