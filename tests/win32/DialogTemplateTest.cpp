@@ -12,6 +12,7 @@
 
 #include "engine/StringTable.h"
 #include "shell/win32/Win32Text.h"
+#include "win32/WindowTestSupport.h"
 
 namespace {
 
@@ -133,11 +134,7 @@ DialogTemplate LoadTemplate(int id) {
 }
 
 std::wstring W(const char* utf8) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), size);
-    wide.resize(wide.size() - 1);
-    return wide;
+    return tavrin::testing::WideFromUtf8(utf8);
 }
 
 struct ExpectedItem {

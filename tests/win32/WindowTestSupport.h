@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/UrlOpener.h"
 #include "shell/win32/Win32Text.h"
 
 namespace tavrin::testing {
@@ -29,6 +32,32 @@ inline bool HasDisplay() {
             GTEST_SKIP() << "Wine has no X display (DISPLAY unset): no window can open"; \
         }                                                                                \
     } while (false)
+
+// The tests' texts are UTF-8, the windows' UTF-16.
+inline std::string Utf8(std::wstring_view wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
+    return text;
+}
+
+inline std::wstring WideFromUtf8(std::string_view utf8) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
+// Links lead nowhere: no test may start a browser.
+class NoOpener : public platform::IUrlOpener {
+public:
+    int OpenWithDefaultHandler(std::string_view) override { return 2; }
+    std::optional<std::string> RegisteredBrowserCommand() override { return std::nullopt; }
+    int RunCommand(std::string_view) override { return 2; }
+};
 
 // What a modal window showed before the watcher closed it.
 struct SeenModal {
@@ -64,14 +93,6 @@ private:
     static ModalWatcher*& Current() {
         static ModalWatcher* current = nullptr;
         return current;
-    }
-    static std::string Utf8(const std::wstring& wide) {
-        const int size =
-            WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-        std::string text(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
-        text.resize(text.size() - 1);
-        return text;
     }
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         ModalWatcher* self = Current();

@@ -138,25 +138,6 @@ TEST_F(AboutBoxTest, AClickOpensTheTargetOrExplainsWhyNot) {
     PassOver(link, kUnopened);
 }
 
-TEST_F(AboutBoxTest, ClosesWithTheCloseButtonAndEscape) {
-    for (bool escape : {false, true}) {
-        SCOPED_TRACE(escape ? "Escape" : "close button");
-        CAboutBox& box = Open();
-        box.Show();
-        if (escape) {
-            wxKeyEvent key(wxEVT_CHAR_HOOK);
-            key.m_keyCode = WXK_ESCAPE;
-            key.SetEventObject(&box);
-            box.ProcessWindowEvent(key);
-        } else {
-            wxCommandEvent click(wxEVT_BUTTON, 1);
-            click.SetEventObject(box.FindWindow(1));
-            box.FindWindow(1)->ProcessWindowEvent(click);
-        }
-        EXPECT_FALSE(box.IsShown());
-    }
-}
-
 // Not a test: the picture of the About box for the README (scripts/screenshot).
 TEST_F(AboutBoxTest, DISABLED_Screenshot) {
     testing::SaveScreenshot(Open(), "TAVRIN_SCREENSHOT_ABOUT");

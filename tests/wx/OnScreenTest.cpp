@@ -21,10 +21,6 @@
 #include <memory>
 #include <vector>
 
-#ifdef __WXGTK__
-#include <dlfcn.h>
-#endif
-
 #include "WxTestSupport.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
@@ -80,61 +76,6 @@ int DifferingPixels(const wxImage& before, const wxImage& after, const char* wha
     return count;
 }
 
-#ifdef __WXGTK__
-// Gives the character `keysym` (an X key symbol; Latin-1 characters are their own) a key of
-// the virtual display's keyboard, which has none for "é": a key code without symbols takes
-// it, as a user's keyboard layout would have it. The X functions are those GTK has loaded.
-bool AddKeyFor(unsigned long keysym) {
-    using Display = _XDisplay;
-    auto* keyCodes =
-        reinterpret_cast<int (*)(Display*, int*, int*)>(::dlsym(RTLD_DEFAULT, "XDisplayKeycodes"));
-    auto* getMapping = reinterpret_cast<unsigned long* (*)(Display*, unsigned char, int, int*)>(
-        ::dlsym(RTLD_DEFAULT, "XGetKeyboardMapping"));
-    auto* changeMapping = reinterpret_cast<int (*)(Display*, int, int, unsigned long*, int)>(
-        ::dlsym(RTLD_DEFAULT, "XChangeKeyboardMapping"));
-    auto* release = reinterpret_cast<int (*)(void*)>(::dlsym(RTLD_DEFAULT, "XFree"));
-    auto* sync = reinterpret_cast<int (*)(Display*, int)>(::dlsym(RTLD_DEFAULT, "XSync"));
-    Display* display = wxGetX11Display();
-    if (!keyCodes || !getMapping || !changeMapping || !release || !sync || !display) {
-        return false;
-    }
-    int first = 0, last = 0, perCode = 0;
-    keyCodes(display, &first, &last);
-    unsigned long* symbols =
-        getMapping(display, static_cast<unsigned char>(first), last - first + 1, &perCode);
-    int spare = 0;
-    for (int code = last; code >= first && spare == 0; --code) {
-        bool empty = true;
-        for (int i = 0; i < perCode; ++i) {
-            empty = empty && symbols[(code - first) * perCode + i] == 0;
-        }
-        spare = empty ? code : 0;
-    }
-    release(symbols);
-    if (spare == 0) {
-        return false;
-    }
-    unsigned long mapping[2] = {keysym, keysym};
-    changeMapping(display, spare, 2, mapping, 1);
-    sync(display, 0);
-    return true;
-}
-#endif
-
-// Records where the context menu would open instead of opening it (a popup menu waits for
-// the user).
-class MenuRecordingDialog : public CMainDialog {
-public:
-    using CMainDialog::CMainDialog;
-    std::vector<wxPoint> menuPositions;
-
-protected:
-    bool DoPopupMenu(wxMenu*, int x, int y) override {
-        menuPositions.emplace_back(x, y);
-        return true;
-    }
-};
-
 class OnScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -149,8 +90,8 @@ protected:
     }
 
     // The real dialog, with the real file and folder choosers, shown and in front.
-    MenuRecordingDialog& Show() {
-        m_window = std::make_unique<MenuRecordingDialog>(nullptr, m_dialog);
+    CMainDialog& Show() {
+        m_window = std::make_unique<CMainDialog>(nullptr, m_dialog);
         m_window->Show();
         m_window->Raise();
         Settle(25);
@@ -183,7 +124,7 @@ protected:
     TempDir m_dir;
     fs::path m_previousDir = fs::current_path();
     CGeneratorDlg m_dialog;
-    std::unique_ptr<MenuRecordingDialog> m_window;
+    std::unique_ptr<CMainDialog> m_window;
     wxUIActionSimulator m_keys;
 };
 
@@ -191,8 +132,8 @@ protected:
 // itself (Alt shows the access keys) is drawn on a clean background, not over its old text,
 // which would turn it bold. Both run modally, as in the program.
 TEST_F(OnScreenTest, RepaintsItsBackground) {
-    m_window = std::make_unique<MenuRecordingDialog>(nullptr, m_dialog);
-    MenuRecordingDialog& window = *m_window;
+    m_window = std::make_unique<CMainDialog>(nullptr, m_dialog);
+    CMainDialog& window = *m_window;
     testing::LetModalDialogsOpen letThemOpen;
     window.CallAfter([&] {
         Settle(25);
@@ -236,7 +177,7 @@ TEST_F(OnScreenTest, RepaintsItsBackground) {
 // The message boxes show the exclamation mark that their style asks for: the box is let open
 // on the screen, looked at, and closed with Enter.
 TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
-    MenuRecordingDialog& window = Show();
+    CMainDialog& window = Show();
     testing::LetModalDialogsOpen letThemOpen;
     bool boxFound = false;
     bool iconShown = false;
@@ -259,40 +200,6 @@ TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
     EXPECT_TRUE(iconShown);
 }
 
-// Alt+T reaches the template list itself, so that the arrow keys then choose a template.
-TEST_F(OnScreenTest, TheAccessKeyOfTheTemplateListFocusesTheList) {
-    MenuRecordingDialog& window = Show();
-    Control(kIdcOutputFolder).SetFocus();
-    Settle();
-    m_keys.Char('t', wxMOD_ALT);
-    Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(kIdcTemplateList));
-    m_keys.Char(WXK_DOWN);
-    Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), window.FindWindow(kIdcTemplateList));
-    EXPECT_EQ(window.ListGetSelection(kIdcTemplateList), 0);
-    EXPECT_EQ(window.GetText(kIdcBasicClassName), "CDialog");
-}
-
-// A typed character that code page 932 cannot hold becomes "?" where it was typed, and the
-// caret stays after it, so that typing goes on there.
-TEST_F(OnScreenTest, TheCaretStaysWhereTheUserTypes) {
-#ifdef __WXGTK__
-    ASSERT_TRUE(AddKeyFor(0xE9)) << "no key can be given to \"é\"";
-#endif
-    Show();
-    Control(kIdcDerivedClassName).SetFocus();
-    Settle();
-    for (int key : {int('C'), int('A'), 0xE9, int('1'), int('2')}) {
-        m_keys.Char(key, key == 'C' || key == 'A' ? wxMOD_SHIFT : wxMOD_NONE);
-        Settle(5);
-    }
-    wxTextEntry& name = Entry(kIdcDerivedClassName);
-    EXPECT_EQ(name.GetValue(), "CA?12");
-    EXPECT_EQ(name.GetInsertionPoint(), 5);
-    EXPECT_EQ(Entry(kIdcHeaderFileName).GetValue(), "A?12.h");
-}
-
 // The file dialog the user sees, cancelled once its title and filter are checked.
 class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
 protected:
@@ -306,37 +213,17 @@ protected:
 
 // The file dialog is titled as on a Japanese Windows when the program names no title.
 TEST_F(OnScreenTest, TheResourceScriptsFileDialogIsTitledInJapanese) {
-    MenuRecordingDialog& window = Show();
+    CMainDialog& window = Show();
     std::string chosen;
     wxTEST_DIALOG(
         EXPECT_FALSE(window.RunFileOpenDialog("Resource files(*.rc)", "*.rc", ".rc", chosen)),
         ExpectFileDialog());
 }
 
-// The menu key opens the context menu on the focused control; a right click opens it at the
-// pointer.
-TEST_F(OnScreenTest, TheContextMenuOpensAtTheFocusedControlForTheMenuKey) {
-    MenuRecordingDialog& window = Show();
-    wxWindow& list = Control(kIdcTemplateList);
-    wxContextMenuEvent key(wxEVT_CONTEXT_MENU, kIdcTemplateList, wxDefaultPosition);
-    key.SetEventObject(&list);
-    list.GetEventHandler()->ProcessEvent(key);
-
-    const wxPoint pointer = window.ClientToScreen(wxPoint(30, 40));
-    wxContextMenuEvent click(wxEVT_CONTEXT_MENU, window.GetId(), pointer);
-    click.SetEventObject(&window);
-    window.GetEventHandler()->ProcessEvent(click);
-
-    ASSERT_EQ(window.menuPositions.size(), 2u);
-    EXPECT_TRUE(list.GetRect().Contains(window.menuPositions[0]))
-        << window.menuPositions[0].x << "," << window.menuPositions[0].y;
-    EXPECT_EQ(window.menuPositions[1], wxPoint(30, 40));
-}
-
 // The dialog cannot be resized: at any scale, all of it, title bar included, is on the
 // display (CTest runs this at GDK_SCALE=2 too, where it is as tall as a 1024-pixel screen).
 TEST_F(OnScreenTest, FitsTheDisplay) {
-    MenuRecordingDialog& window = Show();
+    CMainDialog& window = Show();
     const wxRect display = wxDisplay(&window).GetClientArea();
     const wxRect outer = window.GetScreenRect();
     EXPECT_TRUE(display.Contains(outer))

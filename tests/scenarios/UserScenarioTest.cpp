@@ -1,0 +1,262 @@
+// What a person does with the main dialog, key by key, in each window the program has. The
+// keys go through the window system as a keyboard's would; what is checked is what the person
+// sees: the boxes' texts, the caret, the focus, the windows that open, the files written.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "scenarios/UserDriver.h"
+#include "shell/ResourceIds.h"
+#include "support/TempDir.h"
+
+namespace tavrin::testing {
+namespace {
+
+using namespace shell;  // the control IDs
+
+// Waits for what the person expects to see; windows answer keys a little later.
+bool Eventually(const std::function<bool()>& seen) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!seen()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+#define EXPECT_SHOWS(user, id, expected)                                                          \
+    do {                                                                                          \
+        const std::string want_ = (expected);                                                     \
+        EXPECT_TRUE(Eventually([&] { return (user).Text(id) == want_; }))                         \
+            << "box " << (id) << " shows \"" << (user).Text(id) << "\", not \"" << want_ << "\""; \
+    } while (false)
+
+#define EXPECT_FOCUS(user, id, after)                               \
+    EXPECT_TRUE(Eventually([&] { return (user).Focus() == (id); })) \
+        << "after " << (after) << " the focus is on " << (user).Focus() << ", not on " << (id)
+
+// Waits for a box to open and returns it; a failure when none opens.
+std::optional<OpenBox> WaitForBox(IUser& user) {
+    std::optional<OpenBox> box;
+    Eventually([&] { return (box = user.Box()).has_value(); });
+    EXPECT_TRUE(box.has_value()) << "no window opened over the dialog";
+    return box;
+}
+
+void ExpectBoxClosed(IUser& user, std::string_view after) {
+    EXPECT_TRUE(Eventually([&] { return !user.Box().has_value(); }))
+        << "the box is still open after " << after;
+}
+
+class UserScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::string why; !CanShowWindows(why)) {
+            GTEST_SKIP() << why;
+        }
+        std::filesystem::copy(Utf8Path(TAVRIN_EXAMPLES_DIR), Utf8Path(m_dir.Path()),
+                              std::filesystem::copy_options::recursive);
+    }
+    void Run(const std::function<void(IUser&)>& scenario) { RunAsUser(m_dir.Path(), scenario); }
+
+    // Selects the dialog template (the first) with the keyboard.
+    static void ChooseDialogTemplate(IUser& user) {
+        // Down alone selects the first entry in one list and the second in another.
+        user.Press("alt+t");
+        user.Press("Down");
+        user.Press("Home");
+        EXPECT_TRUE(Eventually([&] { return user.ListSelection(kIdcTemplateList) == 0; }));
+        EXPECT_SHOWS(user, kIdcBasicClassName, "CDialog");
+    }
+    // Replaces a box's whole text by typing, as a person does: into the box by its access
+    // key, everything selected, the new text typed over it.
+    static void Retype(IUser& user, const char* accessKey, int id, std::string_view text) {
+        user.Press(accessKey);
+        EXPECT_FOCUS(user, id, accessKey);
+        user.Press("End");
+        user.Press("shift+Home");
+        user.Press("Delete");
+        user.Type(text);
+        EXPECT_SHOWS(user, id, std::string(text));
+    }
+
+    TempDir m_dir;
+};
+
+// The file names follow the derived class name as it is typed, edited and pasted, and the
+// caret stays where the person types.
+TEST_F(UserScenario, TypingTheDerivedClassNameNamesTheFiles) {
+    Run([](IUser& user) {
+        user.Press("alt+d");
+        EXPECT_FOCUS(user, kIdcDerivedClassName, "alt+d");
+        user.Type("CSettingsDlg");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "CSettingsDlg");
+        EXPECT_EQ(user.Caret(kIdcDerivedClassName), 12);
+        EXPECT_SHOWS(user, kIdcHeaderFileName, "SettingsDlg.h");
+        EXPECT_SHOWS(user, kIdcSourceFileName, "SettingsDlg.cpp");
+
+        // Editing in the middle: "Dlg" becomes "View", then a character goes from "Settings".
+        for (const char* key : {"BackSpace", "BackSpace", "BackSpace"}) {
+            user.Press(key);
+        }
+        user.Type("View");
+        EXPECT_SHOWS(user, kIdcHeaderFileName, "SettingsView.h");
+        user.Press("Home");
+        for (int i = 0; i < 9; ++i) {
+            user.Press("Right");
+        }
+        user.Press("BackSpace");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "CSettingView");
+        EXPECT_EQ(user.Caret(kIdcDerivedClassName), 8);
+        user.Type("X");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "CSettingXView");
+        EXPECT_SHOWS(user, kIdcSourceFileName, "SettingXView.cpp");
+
+        // Japanese comes pasted (an input method's result arrives the same way: as text).
+        user.Press("End");
+        user.Press("shift+Home");
+        user.CopyToClipboard("C設定Dlg");
+        user.Press("ctrl+v");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "C設定Dlg");
+        user.Type("2");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "C設定Dlg2");
+        EXPECT_SHOWS(user, kIdcHeaderFileName, "設定Dlg2.h");
+
+        // A character code page 932 cannot hold turns into "?" where it was entered, and
+        // typing goes on after it.
+        user.Press("End");
+        user.Press("shift+Home");
+        user.CopyToClipboard("C😀");
+        user.Press("ctrl+v");
+        user.Type("Dlg");
+        EXPECT_SHOWS(user, kIdcDerivedClassName, "C?Dlg");
+        EXPECT_SHOWS(user, kIdcHeaderFileName, "?Dlg.h");
+    });
+}
+
+// Every access key lands on its box, Tab walks the dialog in its order, and the template list
+// is used with the arrow keys.
+TEST_F(UserScenario, TheKeyboardReachesEveryControl) {
+    Run([](IUser& user) {
+        EXPECT_FOCUS(user, kIdcTemplateList, "opening");
+        EXPECT_EQ(user.ListSelection(kIdcTemplateList), -1);
+        EXPECT_FALSE(user.Enabled(kIdcResourceFile));
+        ChooseDialogTemplate(user);
+        EXPECT_TRUE(Eventually([&] { return user.Enabled(kIdcResourceFile); }));
+        EXPECT_TRUE(user.Enabled(kIdcDialogResourceId));
+
+        const std::pair<const char*, int> accessKeys[] = {
+            {"alt+f", kIdcOutputFolder},     {"alt+b", kIdcBasicClassName},
+            {"alt+d", kIdcDerivedClassName}, {"alt+h", kIdcHeaderFileName},
+            {"alt+c", kIdcSourceFileName},   {"alt+o", kIdcResourceFile},
+            {"alt+r", kIdcDialogResourceId}, {"alt+t", kIdcTemplateList},
+        };
+        for (const auto& [key, id] : accessKeys) {
+            user.Press(key);
+            EXPECT_FOCUS(user, id, key);
+        }
+
+        const int order[] = {kIdcOutputFolder,     kIdcDerivedClassName,   kIdcHeaderFileName,
+                             kIdcSourceFileName,   kIdcResourceFile,       kIdcBrowseResourceFile,
+                             kIdcDialogResourceId, kIdcGenerate,           kIdOk,
+                             kIdcBasicClassName,   kIdcBrowseOutputFolder, kIdcTemplateList};
+        for (int id : order) {
+            user.Press("Tab");
+            EXPECT_FOCUS(user, id, "Tab");
+        }
+        user.Press("shift+Tab");
+        EXPECT_FOCUS(user, kIdcBrowseOutputFolder, "shift+Tab");
+
+        // A template without a dialog resource ID disables the resource controls again.
+        user.Press("alt+t");
+        user.Press("End");
+        EXPECT_TRUE(Eventually([&] { return !user.Enabled(kIdcResourceFile); }));
+        EXPECT_FALSE(user.Enabled(kIdcDialogResourceId));
+    });
+}
+
+// Generating again asks before the files are replaced; only Yes replaces them.
+TEST_F(UserScenario, OnlyYesOverwritesTheFiles) {
+    Run([this](IUser& user) {
+        ChooseDialogTemplate(user);
+        Retype(user, "alt+d", kIdcDerivedClassName, "CSettingsDlg");
+        Retype(user, "alt+r", kIdcDialogResourceId, "IDD_INPUT_DIALOG");
+        user.Press("Tab");
+        EXPECT_FOCUS(user, kIdcGenerate, "Tab");
+        user.Press("space");
+        ASSERT_TRUE(Eventually([&] { return m_dir.Exists("SettingsDlg.cpp"); }));
+        EXPECT_FALSE(user.Box().has_value());
+
+        const std::pair<const char*, bool> answers[] = {
+            {"Escape", false}, {"alt+F4", false}, {"alt+n", false}, {"Return", true}};
+        for (const auto& [key, replaces] : answers) {
+            SCOPED_TRACE(key);
+            m_dir.Write("SettingsDlg.h", "old");
+            user.Press("space");
+            const std::optional<OpenBox> box = WaitForBox(user);
+            ASSERT_TRUE(box.has_value());
+            EXPECT_EQ(box->caption, "Tavrin");
+            EXPECT_NE(box->text.find("SettingsDlg.h]"), std::string::npos) << box->text;
+            EXPECT_NE(box->text.find("を上書きしますか"), std::string::npos) << box->text;
+            user.Press(key);
+            ExpectBoxClosed(user, key);
+            EXPECT_TRUE(user.DialogOpen());
+            EXPECT_EQ(m_dir.Read("SettingsDlg.h") != "old", replaces);
+            EXPECT_FOCUS(user, kIdcGenerate, "the question");
+        }
+        EXPECT_NE(m_dir.Read("SettingsDlg.h").find("IDD_INPUT_DIALOG"), std::string::npos);
+    });
+}
+
+// The close button keeps what was typed for the next start; Escape drops it.
+TEST_F(UserScenario, ClosingKeepsTheFieldsForTheNextStart) {
+    Run([](IUser& user) {
+        ChooseDialogTemplate(user);
+        Retype(user, "alt+b", kIdcBasicClassName, "CMyBase");
+        Retype(user, "alt+f", kIdcOutputFolder, "out");
+        Retype(user, "alt+r", kIdcDialogResourceId, "IDD_KEPT");
+        user.Press("Tab");
+        user.Press("Tab");
+        EXPECT_FOCUS(user, kIdOk, "Tab");
+        user.Press("space");
+        EXPECT_TRUE(Eventually([&] { return !user.DialogOpen(); }));
+    });
+    Run([](IUser& user) {
+        EXPECT_SHOWS(user, kIdcBasicClassName, "CMyBase");
+        EXPECT_SHOWS(user, kIdcOutputFolder, "out");
+        EXPECT_SHOWS(user, kIdcDialogResourceId, "IDD_KEPT");
+        Retype(user, "alt+b", kIdcBasicClassName, "CDropped");
+        user.Press("Escape");
+        EXPECT_TRUE(Eventually([&] { return !user.DialogOpen(); }));
+    });
+    Run([](IUser& user) { EXPECT_SHOWS(user, kIdcBasicClassName, "CMyBase"); });
+}
+
+// The dialog opens in the middle of the screen, and the About box comes from the menu.
+TEST_F(UserScenario, OpensCentredWithTheAboutBoxInItsMenu) {
+    Run([](IUser& user) {
+        const ScreenRect dialog = user.DialogRect();
+        const ScreenRect area = user.WorkArea();
+        // Within a few pixels: a frame drawn around the dialog may be counted or not.
+        EXPECT_NEAR(dialog.left + dialog.right, area.left + area.right, 40);
+        EXPECT_NEAR(dialog.top + dialog.bottom, area.top + area.bottom, 80);
+
+        user.ChooseAboutCommand();
+        const std::optional<OpenBox> about = WaitForBox(user);
+        ASSERT_TRUE(about.has_value());
+        EXPECT_EQ(about->caption, "ﾊﾞｰｼﾞｮﾝ情報");
+        user.Press("Escape");
+        ExpectBoxClosed(user, "Escape");
+        EXPECT_TRUE(user.DialogOpen());
+    });
+}
+
+}  // namespace
+}  // namespace tavrin::testing

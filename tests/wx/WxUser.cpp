@@ -1,0 +1,226 @@
+// The person at the keyboard for the wx window: keys go through the X server's test extension
+// (xdotool) to the window the window manager gave the focus; the dialog runs modally on the
+// main thread while the scenario runs on its own and reads the window through the main loop.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/display.h>
+#include <wx/listbox.h>
+#include <wx/msgdlg.h>
+#include <wx/textentry.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include "WxTestSupport.h"
+#include "scenarios/UserDriver.h"
+#include "shell/GeneratorApp.h"
+#include "shell/ResourceIds.h"
+#include "shell/wx/MainDialog.h"
+#include "support/Process.h"
+
+namespace tavrin::testing {
+namespace {
+
+std::string Utf8(const wxString& text) {
+    return std::string(text.utf8_str());
+}
+
+class WxUser : public IUser {
+public:
+    explicit WxUser(shell::CMainDialog& window) : m_window(window) {}
+
+    void Press(std::string_view key) override { Xdotool({"key", std::string(key)}); }
+    void Type(std::string_view ascii) override {
+        Xdotool({"type", "--delay", "30", std::string(ascii)});
+    }
+    void CopyToClipboard(std::string_view text) override {
+        const wxString value = wxString::FromUTF8(text.data(), text.size());
+        OnUi([value] {
+            if (wxTheClipboard->Open()) {
+                wxTheClipboard->SetData(new wxTextDataObject(value));
+                wxTheClipboard->Close();
+            }
+            return 0;
+        });
+    }
+    void ChooseAboutCommand() override {
+        // GTK has no system menu: the command is in the context menu of the dialog's
+        // background and its list, which the menu key opens.
+        Press("alt+t");
+        Press("Menu");
+        Press("a");
+    }
+
+    std::string Text(int id) override {
+        return OnUi([this, id] {
+            auto* entry = dynamic_cast<wxTextEntry*>(m_window.FindWindow(id));
+            return entry != nullptr ? Utf8(entry->GetValue()) : std::string();
+        });
+    }
+    int Caret(int id) override {
+        return OnUi([this, id] {
+            auto* entry = dynamic_cast<wxTextEntry*>(m_window.FindWindow(id));
+            return entry != nullptr ? static_cast<int>(entry->GetInsertionPoint()) : -1;
+        });
+    }
+    int Focus() override {
+        return OnUi([this] {
+            wxWindow* focus = wxWindow::FindFocus();
+            while (focus != nullptr && focus->GetParent() != &m_window) {
+                focus = focus->GetParent();
+            }
+            return focus != nullptr ? focus->GetId() : 0;
+        });
+    }
+    int ListSelection(int id) override {
+        return OnUi([this, id] {
+            auto* list = dynamic_cast<wxListBox*>(m_window.FindWindow(id));
+            return list != nullptr ? list->GetSelection() : -2;
+        });
+    }
+    bool Enabled(int id) override {
+        return OnUi([this, id] { return m_window.FindWindow(id)->IsEnabled(); });
+    }
+    std::optional<OpenBox> Box() override {
+        return OnUi([this]() -> std::optional<OpenBox> {
+            wxDialog* box = OpenDialog();
+            if (box == nullptr) {
+                return std::nullopt;
+            }
+            OpenBox seen{Utf8(box->GetTitle()), {}};
+            if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
+                seen.text = Utf8(message->GetMessage());
+            }
+            return seen;
+        });
+    }
+    bool DialogOpen() override {
+        return OnUi([this] { return m_window.IsShown() && m_window.IsModal(); });
+    }
+    ScreenRect DialogRect() override {
+        return OnUi([this] { return Rect(m_window.GetScreenRect()); });
+    }
+    ScreenRect WorkArea() override {
+        return OnUi([this] { return Rect(wxDisplay(&m_window).GetClientArea()); });
+    }
+
+    // Waits until the window manager has given the dialog the focus, as it does for a window
+    // that opens; a person would click it otherwise, and so does this.
+    void WaitUntilActive() {
+        const auto active = [this] {
+            return OnUi([this] { return m_window.IsActive() && wxWindow::FindFocus() != nullptr; });
+        };
+        for (int i = 0; i < 100 && !active(); ++i) {
+            if (i == 50) {
+                const wxPoint corner = OnUi([this] { return m_window.ClientToScreen({2, 2}); });
+                Xdotool({"mousemove", std::to_string(corner.x), std::to_string(corner.y), "click",
+                         "1"});
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        }
+        EXPECT_TRUE(active()) << "the dialog never got the keyboard focus";
+    }
+
+    // Closes what the scenario left open: a box still open is a failure.
+    void CloseWhatIsOpen() {
+        for (int i = 0; i < 5 && OnUi([this] { return OpenDialog() != nullptr; }); ++i) {
+            ADD_FAILURE() << "a window was left open over the dialog";
+            OnUi([this] {
+                if (wxDialog* box = OpenDialog()) {
+                    box->EndModal(wxID_CANCEL);
+                }
+                return 0;
+            });
+        }
+        OnUi([this] {
+            if (m_window.IsModal()) {
+                m_window.EndModal(shell::kIdCancel);
+            }
+            return 0;
+        });
+    }
+
+private:
+    // Runs `read` on the main thread, which owns the window, and waits for its result. The
+    // round trip also lets the window deal with the keys sent before.
+    template <class Read>
+    auto OnUi(Read read) -> decltype(read()) {
+        using Result = decltype(read());
+        auto promise = std::make_shared<std::promise<Result>>();
+        std::future<Result> result = promise->get_future();
+        wxTheApp->CallAfter([promise, read] { promise->set_value(read()); });
+        if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            ADD_FAILURE() << "the window did not answer for 20 s";
+            std::abort();  // the main thread is stuck: nothing more can be learnt
+        }
+        return result.get();
+    }
+
+    wxDialog* OpenDialog() {
+        for (wxWindow* top : wxTopLevelWindows) {
+            auto* dialog = dynamic_cast<wxDialog*>(top);
+            if (dialog != nullptr && dialog != &m_window && dialog->IsShown() &&
+                dialog->IsModal()) {
+                return dialog;
+            }
+        }
+        return nullptr;
+    }
+
+    static ScreenRect Rect(const wxRect& rect) {
+        return {rect.GetLeft(), rect.GetTop(), rect.GetRight() + 1, rect.GetBottom() + 1};
+    }
+
+    static void Xdotool(const std::vector<std::string>& arguments) {
+        const ProgramRun run = RunProgram("/usr/bin/xdotool", arguments);
+        EXPECT_EQ(run.status, 0) << "xdotool " << arguments[0] << ": " << run.err;
+        // The X server delivers the keys at once; give the toolkit a moment to read them.
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+
+    shell::CMainDialog& m_window;
+};
+
+}  // namespace
+
+bool CanShowWindows(std::string&) {
+    return true;  // CTest runs this program on a virtual display
+}
+
+void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& scenario) {
+    namespace fs = std::filesystem;
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    shell::testing::LetModalDialogsOpen letBoxesOpen;
+    shell::CGeneratorApp app;
+    app.InitInstance([&](shell::CGeneratorDlg& dialog) {
+        shell::CMainDialog window(nullptr, dialog);
+        WxUser user(window);
+        std::atomic<bool> done{false};
+        std::thread person([&] {
+            user.WaitUntilActive();
+            scenario(user);
+            user.CloseWhatIsOpen();
+            done = true;
+        });
+        window.ShowModal();
+        // The scenario may still look at the closed window.
+        while (!done) {
+            wxTheApp->ProcessPendingEvents();
+            wxYield();
+            wxMilliSleep(5);
+        }
+        person.join();
+    });
+    fs::current_path(previous);
+}
+
+}  // namespace tavrin::testing
