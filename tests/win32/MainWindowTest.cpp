@@ -18,7 +18,6 @@ namespace tavrin::testing {
 namespace {
 
 using shell::win32::Narrow;
-using shell::win32::Wide;
 
 // A UTF-8 literal as code page 932, the dialog's text.
 std::string Sjis(const char* utf8) {
@@ -44,10 +43,6 @@ protected:
         return hwnd;
     }
     HWND Item(int id) const { return GetDlgItem(m_window->Handle(), id); }
-    // Text put into a box whole, as pasting it does: the control says it changed.
-    void Enter(int id, const char* utf8) {
-        SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(Sjis(utf8)).c_str()));
-    }
     // What a person's click on a list entry does: the selection, then the notification.
     void Choose(int index) {
         SendMessageW(Item(2010), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -98,48 +93,6 @@ TEST_F(MainWindowTest, MissingTemplateTableIsReportedInAMessageBox) {
     EXPECT_TRUE(watcher.seen[0].hasOk);
     EXPECT_FALSE(watcher.seen[0].hasYesNo);
     EXPECT_EQ(SendMessageW(Item(2010), LB_GETCOUNT, 0, 0), 0);
-}
-
-// The dialog writes what tavrin-cli writes for the same request.
-TEST_F(MainWindowTest, GenerationWritesWhatTheCommandLineProgramWrites) {
-    Open();
-    ModalWatcher watcher;
-    Choose(0);
-    Enter(2005, "C表示Dlg");
-    m_window->SetText(2008, "out");
-    m_window->SetText(2003, "IDD_INPUT_DIALOG");
-    std::filesystem::create_directory(Utf8Path(m_dir.File("out")));
-    Click(2000);
-    EXPECT_TRUE(watcher.seen.empty()) << watcher.seen[0].text;
-    EXPECT_TRUE(IsWindow(m_window->Handle())) << "the dialog stays open after generating";
-
-    // The same request through tavrin-cli.exe, into a copy of the examples.
-    TempDir cli;
-    std::filesystem::copy(Utf8Path(TAVRIN_EXAMPLES_DIR), Utf8Path(cli.Path()),
-                          std::filesystem::copy_options::recursive);
-    std::filesystem::create_directory(Utf8Path(cli.File("out")));
-    std::wstring command = L"\"" + Utf8Path(TAVRIN_CLI_PATH).wstring() + L"\" -C \"" +
-                           Utf8Path(cli.Path()).wstring() + L"\" generate -t " +
-                           Wide(Sjis("ダイアログ")) + L" -d " + Wide(Sjis("C表示Dlg")) +
-                           L" -i IDD_INPUT_DIALOG -o out --yes";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                               nullptr, nullptr, &startup, &process));
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    DWORD status = 1;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    ASSERT_EQ(status, 0U);
-
-    for (const char* name : {"out/表示Dlg.h", "out/表示Dlg.cpp"}) {
-        SCOPED_TRACE(name);
-        const std::string written = m_dir.Read(name);
-        EXPECT_FALSE(written.empty());
-        EXPECT_EQ(MaskGuids(written), MaskGuids(cli.Read(name)));
-    }
 }
 
 TEST_F(MainWindowTest, ChoosingAResourceScriptListsItsDialogs) {

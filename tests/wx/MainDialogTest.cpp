@@ -15,15 +15,12 @@
 #include "shell/ResourceIds.h"
 #include "shell/wx/MainDialog.h"
 #include "shell/wx/WxText.h"
-#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
 
 namespace fs = std::filesystem;
-using tavrin::testing::MaskGuids;
-using tavrin::testing::RunProgram;
 using tavrin::testing::TempDir;
 using testing::U;
 
@@ -86,32 +83,6 @@ protected:
     ScriptedChoosers* m_choosers = nullptr;
     std::unique_ptr<CMainDialog> m_window;
 };
-
-TEST_F(MainDialogTest, GeneratesTheSameBytesAsTavrinCli) {
-    TempDir cliDir;
-    fs::copy(TAVRIN_EXAMPLES_DIR, cliDir.Path(), fs::copy_options::recursive);
-    fs::create_directory(cliDir.File("out"));
-    ASSERT_EQ(RunProgram(TAVRIN_CLI_PATH, {"-C", cliDir.Path(), "generate", "-t", "ダイアログ",
-                                           "-d", "C表Dlg", "-i", "IDD_INPUT_DIALOG", "-o", "out"})
-                  .status,
-              0);
-
-    fs::create_directory("out");
-    Open();
-    m_choosers->file = FromFsPath(fs::current_path() / "sample.rc");
-    Select(0);
-    Entry(kIdcDerivedClassName).SetValue(U("C表Dlg"));  // typed: derives the file names
-    Entry(kIdcOutputFolder).ChangeValue("out");
-    Entry(kIdcDialogResourceId).ChangeValue("idd_inp");
-    Click(kIdcBrowseResourceFile);
-    EXPECT_EQ(Text(kIdcDialogResourceId), "IDD_INPUT_DIALOG");
-    Click(kIdcGenerate);
-
-    EXPECT_THAT(m_dir.Read("out/表Dlg.h"), ::testing::HasSubstr("IDD = IDD_INPUT_DIALOG"));
-    for (std::string name : {"out/表Dlg.h", "out/表Dlg.cpp"}) {
-        EXPECT_EQ(MaskGuids(m_dir.Read(name)), MaskGuids(cliDir.Read(name))) << name;
-    }
-}
 
 TEST_F(MainDialogTest, BrowsesForTheOutputFolderFromTheFolderInTheBox) {
     fs::create_directories("出力/下");
