@@ -128,7 +128,7 @@ TEST(BuildRequest, FillsFieldsAsTheDialogDoes) {
     options.outputFolder = "";
     GenerationRequest request = BuildRequest(table, options, "/cwd");
     EXPECT_EQ(request.basicClassName, "CView");
-    EXPECT_EQ(request.headerFileName, "New.h");
+    EXPECT_EQ(request.headerFileName, "CNew.h");
     EXPECT_EQ(request.sourceFileName, "x.cpp");
     EXPECT_EQ(request.outputFolder, "");
 

@@ -118,8 +118,8 @@ TEST_F(GeneratorDlgTest, SelectingATemplateFillsItsDefaultsAndEnablesByTheDialog
     // Typing a derived class name replaces the file names, typed or not.
     window.texts[kIdcHeaderFileName] = "typed.h";
     window.Type(kIdcDerivedClassName, "CCNew");
-    EXPECT_EQ(window.texts[kIdcHeaderFileName], "New.h");
-    EXPECT_EQ(dialog.m_strSourceFileName, "New.cpp");
+    EXPECT_EQ(window.texts[kIdcHeaderFileName], "CNew.h");
+    EXPECT_EQ(dialog.m_strSourceFileName, "CNew.cpp");
 }
 
 TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {

@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, WritingTheDerivedNameDerivesNothingTypingItDoes) {
     m_window->SetText(2005, "CView");  // the same text once more: still no change event
     EXPECT_EQ(Text(2006), "");
     EXPECT_EQ(Text(2007), "");
-    Type(2005, "CC表示");
+    Type(2005, "C表示");
     EXPECT_EQ(Text(2006), Sjis("表示.h"));
     EXPECT_EQ(Text(2007), Sjis("表示.cpp"));
 }
