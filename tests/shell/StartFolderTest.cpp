@@ -7,15 +7,14 @@
 #include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/NativePath.h"
-#include "shell/GeneratorApp.h"
 #include "support/CurrentDirectoryScope.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
 
-// A folder handed over by a launcher is the folder the whole run works in: the settings file
-// is that folder's, and only the first argument counts.
+// A folder handed over by a launcher becomes the current directory; only the first argument
+// counts. (What the run does there: GeneratorAppTest.)
 TEST(StartFolderTest, TheFolderGivenIsWhereTheRunWorks) {
     tavrin::testing::TempDir dir;
     tavrin::testing::CurrentDirectoryScope restore(dir.Path());
@@ -26,9 +25,7 @@ TEST(StartFolderTest, TheFolderGivenIsWhereTheRunWorks) {
     EXPECT_EQ(platform::NativeCurrentDirectory(), std::filesystem::path(dir.Path()));
 
     EXPECT_EQ(EnterStartFolder({project, "ignored"}), std::nullopt);
-    CGeneratorApp app;
-    app.InitInstance([](CGeneratorDlg&) {});
-    EXPECT_EQ(platform::ToNativePath(app.SettingsPath())->parent_path(), project);
+    EXPECT_EQ(platform::NativeCurrentDirectory(), project);
 }
 
 // A folder that cannot be entered stops the run with a message naming it, and the current

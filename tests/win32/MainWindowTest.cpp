@@ -195,7 +195,8 @@ TEST_F(MainWindowTest, SystemMenuHoldsTheAboutCommandWhichOpensTheAboutBox) {
     MENUITEMINFOW separator{};
     separator.cbSize = sizeof separator;
     separator.fMask = MIIM_FTYPE;
-    GetMenuItemInfoW(menu, static_cast<UINT>(count - 2), TRUE, &separator);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), 1216U);  // the template folder
+    GetMenuItemInfoW(menu, static_cast<UINT>(count - 3), TRUE, &separator);
     EXPECT_NE(separator.fType & MFT_SEPARATOR, 0U);
 
     ModalWatcher watcher;
