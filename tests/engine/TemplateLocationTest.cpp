@@ -21,8 +21,10 @@ TEST(LocateTemplates, MakesTheUsersFolderOnceOrSaysWhyNot) {
     dir.Write("file", "");
     dir.Write("start/sample.rc", "");
     dir.Write("own/template.tbl", "");
-    const fs::path root = testing::Utf8Path(dir.Path());
-    const fs::path examples = testing::Utf8Path(TAVRIN_EXAMPLES_DIR);
+    dir.Write("emptied/tpl/mine.txt", "kept");
+    // With the system's own separators, as the program finds its places.
+    const fs::path root = testing::Utf8Path(dir.Path()).make_preferred();
+    const fs::path examples = testing::Utf8Path(TAVRIN_EXAMPLES_DIR).make_preferred();
 #ifdef _WIN32
     const int unnamed = 0;  // reached by its short name
 #else
@@ -37,6 +39,7 @@ TEST(LocateTemplates, MakesTheUsersFolderOnceOrSaysWhyNot) {
         {"first start", root / "user", examples, 0, true},
         {"second start", root / "user", examples, 0, false},
         {"a set of the user's own", root / "own", fs::path(), 0, false},
+        {"a folder without its table", root / "emptied", examples, 0, true},
         {"no examples", root / "none", fs::path(), IDS_EXAMPLES_NOT_FOUND, false},
         {"a file in the way", root / "file" / "templates", examples, IDS_TEMPLATE_FOLDER_FAILED,
          false},
@@ -58,7 +61,8 @@ TEST(LocateTemplates, MakesTheUsersFolderOnceOrSaysWhyNot) {
             EXPECT_EQ(location.settingsPath, "");
         }
     }
-    EXPECT_EQ(dir.List(), "caf\xc3\xa9 file own start user");
+    EXPECT_EQ(dir.List(), "caf\xc3\xa9 emptied file own start user");
+    EXPECT_EQ(dir.Read("emptied/tpl/mine.txt"), "kept");
     // Nothing was written into the start folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(testing::Utf8Path(dir.File("start"))),
                             fs::directory_iterator()),
