@@ -212,6 +212,7 @@ TEST_F(MainDialogTest, OffersTheAboutCommand) {
     ASSERT_NE(menu, nullptr);
     ASSERT_NE(menu->FindItem(kIdmAboutBox), nullptr);
     EXPECT_EQ(menu->FindItem(kIdmAboutBox)->GetItemLabel(), U("バージョン情報(&A)..."));
+    ASSERT_NE(menu->FindItem(kIdmOpenTemplateFolder), nullptr);
     wxCommandEvent about(wxEVT_MENU, kIdmAboutBox);
     wxTEST_DIALOG(window.ProcessWindowEvent(about), wxExpectDismissableModal<CAboutBox>(wxID_OK));
 }
