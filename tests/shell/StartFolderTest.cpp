@@ -13,21 +13,6 @@
 namespace tavrin::shell {
 namespace {
 
-// A folder handed over by a launcher becomes the current directory; only the first argument
-// counts. (What the run does there: GeneratorAppTest.)
-TEST(StartFolderTest, TheFolderGivenIsWhereTheRunWorks) {
-    tavrin::testing::TempDir dir;
-    tavrin::testing::CurrentDirectoryScope restore(dir.Path());
-    const std::filesystem::path project = std::filesystem::path(dir.Path()) / u8"プロジェクト";
-    std::filesystem::create_directory(project);
-
-    EXPECT_EQ(EnterStartFolder({}), std::nullopt);
-    EXPECT_EQ(platform::NativeCurrentDirectory(), std::filesystem::path(dir.Path()));
-
-    EXPECT_EQ(EnterStartFolder({project, "ignored"}), std::nullopt);
-    EXPECT_EQ(platform::NativeCurrentDirectory(), project);
-}
-
 // A folder that cannot be entered stops the run with a message naming it, and the current
 // directory stays where it was: the program must not quietly work in another folder.
 TEST(StartFolderTest, AFolderThatCannotBeEnteredIsNamedInTheMessage) {
