@@ -13,6 +13,7 @@
 #include "engine/UnifiedDiff.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
+#include "platform/NativePath.h"
 #include "platform/TextFile.h"
 
 #ifndef TAVRIN_VERSION
@@ -31,12 +32,15 @@ constexpr std::string_view kUsage =
     "                  [--source FILE] [-o FOLDER] [-i DIALOG_ID] [--yes | --no]\n"
     "                  [--dry-run] [--diff] [--project VCXPROJ]\n"
     "       tavrin-cli [-C DIR] check\n"
+    "       tavrin-cli [-C DIR] where\n"
+    "       tavrin-cli init [FOLDER]\n"
     "       tavrin-cli --help | --version\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
     "Writes the header and source file of a new class from the templates listed in\n"
-    "\"template.tbl\" in the current directory.\n"
+    "\"template.tbl\" in the current directory, or, when it has none, in your own template\n"
+    "folder, which is made from the installed examples the first time it is needed.\n"
     "\n"
     "  -C DIR                 run as if started in DIR\n"
     "  -t, --template NAME    the template (see list)\n"
@@ -52,6 +56,8 @@ constexpr std::string_view kHelpDetails =
     "      --project VCXPROJ  add both files to this project (and to VCXPROJ.filters)\n"
     "\n"
     "check reports mistakes in template.tbl and its template files, one per line.\n"
+    "where prints the path of the template.tbl in use.\n"
+    "init copies the installed examples into FOLDER (default: your template folder).\n"
     "\n"
     "Exit status: 0 written (check: nothing wrong), 1 failed (check: problems found),\n"
     "2 usage error, 3 overwrite declined.\n";
@@ -253,8 +259,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     }
     std::string_view command = arguments[i++];
     bool ok = false;
-    if (command == "list" || command == "check") {
-        invocation.command = command == "list" ? Command::kList : Command::kCheck;
+    if (command == "list" || command == "check" || command == "where") {
+        invocation.command = command == "list"    ? Command::kList
+                             : command == "check" ? Command::kCheck
+                                                  : Command::kWhere;
         ok = i == arguments.size() || IsHelp(arguments[i]);
         if (ok && i < arguments.size()) {
             invocation.command = Command::kHelp;
@@ -267,6 +275,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     } else if (command == "scan") {
         invocation.command = Command::kScan;
         ok = ParseOperand(arguments, i, invocation, "resource script", parsed.error);
+    } else if (command == "init") {
+        invocation.command = Command::kInit;
+        ok = i == arguments.size() ||
+             ParseOperand(arguments, i, invocation, "template folder", parsed.error);
     } else if (command == "generate") {
         invocation.command = Command::kGenerate;
         ok = ParseGenerateOptions(arguments, i, invocation, parsed.error);
@@ -337,19 +349,38 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
             return Scan(invocation.operand);
         case Command::kCheck:
             return Check();
+        case Command::kWhere:
+            return Where();
+        case Command::kInit:
+            return Init(invocation.operand);
         default:
             return Generate(invocation.generate);
     }
 }
 
+std::optional<TemplateLocation> CliApp::Locate() {
+    TemplateLocation location = LocateTemplates(m_places ? *m_places : InstalledTemplatePlaces());
+    if (location.problem) {
+        WriteLine(m_err, location.problem->Text());
+        return std::nullopt;
+    }
+    if (location.created) {
+        WriteLine(m_err, FormatString(IDS_TEMPLATE_FOLDER_CREATED, {location.folder}));
+    }
+    return location;
+}
+
 bool CliApp::LoadTable(CTemplateTable& table) {
-    std::string directory = platform::CurrentDirectory();
-    table.SetFileName(CGenerationCommand::JoinPath(directory, "template.tbl"));
+    std::optional<TemplateLocation> location = Locate();
+    if (!location) {
+        return false;
+    }
+    table.SetFileName(location->tablePath);
     if (table.Load()) {
         return true;
     }
-    if (!directory.empty()) {
-        WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {directory}}.Text());
+    if (!location->folder.empty()) {
+        WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {location->folder}}.Text());
     } else {
         // A folder code page 932 cannot name is shown as the system names it.
         const std::string folder = NativeToTerminal(platform::NativeCurrentDirectory());
@@ -535,15 +566,56 @@ void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::si
 }
 
 int CliApp::Check() {
-    constexpr std::string_view kTableName = "template.tbl";
+    std::optional<TemplateLocation> location = Locate();
+    if (!location) {
+        return kExitFailed;
+    }
+    // The findings name the table as the user knows it: by its name in the start folder,
+    // by its full path in the user's own folder.
     std::vector<CheckFinding> findings = CheckTemplateSet(
-        CGenerationCommand::JoinPath(platform::CurrentDirectory(), kTableName), kTableName);
+        location->tablePath,
+        location->userTemplateSet ? location->tablePath : std::string(kTemplateTableName));
     bool problems = false;
     for (const CheckFinding& finding : findings) {
         WriteLine(m_out, FormatFinding(finding));
         problems = problems || finding.kind == CheckFinding::Kind::kProblem;
     }
     return problems ? kExitFailed : kExitWritten;
+}
+
+int CliApp::Where() {
+    std::optional<TemplateLocation> location = Locate();
+    if (!location) {
+        return kExitFailed;
+    }
+    if (location->folder.empty()) {
+        m_out << NativeToTerminal(platform::NativeCurrentDirectory() / kTemplateTableName) << '\n';
+    } else {
+        WriteLine(m_out, location->tablePath);
+    }
+    return kExitWritten;
+}
+
+int CliApp::Init(std::string_view folder) {
+    const TemplatePlaces places = m_places ? *m_places : InstalledTemplatePlaces();
+    std::optional<std::filesystem::path> target =
+        folder.empty() ? std::optional(places.userFolder) : platform::ToNativePath(folder);
+    if (!target || target->empty()) {
+        return UsageError("no template folder to make");
+    }
+    std::error_code error;
+    if (std::filesystem::exists(*target / kTemplateTableName, error)) {
+        // A template set of the user's own is never overwritten.
+        WriteLine(m_err, "tavrin-cli: " + platform::FromNativePath(*target / kTemplateTableName) +
+                             " exists already; nothing was copied");
+        return kExitFailed;
+    }
+    if (std::optional<Message> problem = CopyExamples(places, *target)) {
+        WriteLine(m_err, problem->Text());
+        return kExitFailed;
+    }
+    m_out << NativeToTerminal(*target) << '\n';
+    return kExitWritten;
 }
 
 }  // namespace tavrin::cli

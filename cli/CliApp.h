@@ -10,6 +10,7 @@
 
 #include "engine/ClassFileNames.h"
 #include "engine/GenerationCommand.h"
+#include "engine/TemplateLocation.h"
 #include "engine/TemplateTable.h"
 
 // tavrin-cli: the dialog's work from a command line. All texts here are code page 932; the
@@ -23,7 +24,7 @@ enum ExitStatus : int {
     kExitDeclined = 3,  // an output exists and was not to be overwritten
 };
 
-enum class Command { kHelp, kVersion, kList, kShow, kScan, kGenerate, kCheck };
+enum class Command { kHelp, kVersion, kList, kShow, kScan, kGenerate, kCheck, kWhere, kInit };
 
 enum class Overwrite { kAsk, kYes, kNo };
 
@@ -45,7 +46,7 @@ struct GenerateOptions {
 struct Invocation {
     Command command = Command::kHelp;
     std::vector<std::string> directories;  // every -C, applied in order
-    std::string operand;                   // the template of `show`, the script of `scan`
+    std::string operand;  // the template of `show`, the script of `scan`, the folder of `init`
     GenerateOptions generate;
 };
 
@@ -75,6 +76,9 @@ public:
            std::function<std::optional<std::string>()> readTerminalLine)
         : m_out(out), m_err(err), m_readTerminalLine(std::move(readTerminalLine)) {}
 
+    // Where to look instead of this installation's places (tests).
+    void SetTemplatePlaces(TemplatePlaces places) { m_places = std::move(places); }
+
     // Runs the command line (code page 932 arguments, without the program's name) and returns
     // the exit status.
     int Run(const std::vector<std::string>& arguments);
@@ -85,6 +89,8 @@ private:
     int Scan(std::string_view scriptPath);
     int Generate(const GenerateOptions& options);
     int Check();
+    int Where();
+    int Init(std::string_view folder);
     // What a dry run would have written, file by file, with the diffs asked for. The files
     // from `projectFrom` on are project files, whose text is UTF-8 without a mark.
     void ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::size_t projectFrom);
@@ -92,13 +98,17 @@ private:
     int AddToProject(const std::string& projectPath, const CGenerationCommand& command,
                      IOutputWriter& writer, bool dryRun);
 
-    // Loads "template.tbl" from the current directory; reports the failure.
+    // Where the templates are: the start folder's, else the user's, which is made when
+    // missing; tells what it made and why it could not. Nothing when there is no table to use.
+    std::optional<TemplateLocation> Locate();
+    // Loads the table Locate finds; reports the failure.
     bool LoadTable(CTemplateTable& table);
     int UsageError(std::string_view problem);
 
     std::ostream& m_out;
     std::ostream& m_err;
     std::function<std::optional<std::string>()> m_readTerminalLine;
+    std::optional<TemplatePlaces> m_places;
 };
 
 }  // namespace tavrin::cli

@@ -2,15 +2,26 @@
 
 namespace tavrin {
 
+namespace {
+
+bool IsAsciiLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+
+}  // namespace
+
 ClassFileNames DeriveFileNames(std::string_view derivedClassName) {
-    std::size_t start = derivedClassName.find_first_not_of('C');
-    if (start == std::string_view::npos) {
+    std::string_view rest = derivedClassName;
+    // The first byte is always a whole character, and so is an ASCII letter after it: a lead
+    // byte of code page 932 is never one. A double-byte character after the "C" (C設定Dlg)
+    // thus counts as "not lower case" and the cut falls between two characters.
+    if (!rest.empty() && rest.front() == 'C' && (rest.size() == 1 || !IsAsciiLower(rest[1]))) {
+        rest.remove_prefix(1);
+    }
+    if (rest.empty()) {
         return {};
     }
-    // Byte by byte is enough: every byte before the first one that is not "C" is a whole
-    // character, so the cut never falls inside a double-byte character.
-    std::string rest(derivedClassName.substr(start));
-    return {rest + ".h", rest + ".cpp"};
+    return {std::string(rest) + ".h", std::string(rest) + ".cpp"};
 }
 
 }  // namespace tavrin

@@ -19,18 +19,24 @@ bool EndsWithSeparator(std::string_view folder) {
     return !folder.empty() && folder.back() == '/';
 }
 
+// A template's files where they were found.
+struct TemplateFiles {
+    std::string header;
+    std::string source;
+};
+
 // Expands the template's header, then its source, and hands each to `writer`; shows the
 // message of a failure.
 GenerationOutcome WriteFiles(IGenerationHost& host, IOutputWriter& writer, CSubstitutionSet& set,
-                             const CTemplateEntry& entry, const GenerationRequest& request,
+                             const TemplateFiles& templates, const GenerationRequest& request,
                              const std::string& headerPath, const std::string& sourcePath) {
     const CSubstitutionSet::Generation generation(set);
     std::string bytes;
-    if (!set.ExpandTemplate(entry.headerTemplate, bytes) || !writer.Write(headerPath, bytes)) {
+    if (!set.ExpandTemplate(templates.header, bytes) || !writer.Write(headerPath, bytes)) {
         host.ShowMessage({IDS_HEADER_GENERATION_FAILED, {request.headerFileName}});
         return GenerationOutcome::kHeaderFailed;
     }
-    if (!set.ExpandTemplate(entry.sourceTemplate, bytes) || !writer.Write(sourcePath, bytes)) {
+    if (!set.ExpandTemplate(templates.source, bytes) || !writer.Write(sourcePath, bytes)) {
         host.ShowMessage({IDS_SOURCE_GENERATION_FAILED, {request.sourceFileName}});
         return GenerationOutcome::kSourceFailed;
     }
@@ -119,11 +125,16 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
     set.SetKeywordValue(keywords::kSourceFileName, request.sourceFileName);
     set.SetKeywordValue(keywords::kDialogResourceId, request.dialogResourceId);
 
-    if (!m_host.FileExists(entry->headerTemplate)) {
+    // The messages name the files as the table does.
+    auto exists = [this](std::string_view path) { return m_host.FileExists(path); };
+    const TemplateFiles templates{
+        ResolveTemplateFile(m_table.FileName(), entry->headerTemplate, exists),
+        ResolveTemplateFile(m_table.FileName(), entry->sourceTemplate, exists)};
+    if (!m_host.FileExists(templates.header)) {
         m_host.ShowMessage({IDS_HEADER_TEMPLATE_MISSING, {entry->headerTemplate}});
         return GenerationOutcome::kTemplateMissing;
     }
-    if (!m_host.FileExists(entry->sourceTemplate)) {
+    if (!m_host.FileExists(templates.source)) {
         m_host.ShowMessage({IDS_SOURCE_TEMPLATE_MISSING, {entry->sourceTemplate}});
         return GenerationOutcome::kTemplateMissing;
     }
@@ -137,7 +148,7 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
     }
 
     const GenerationOutcome outcome =
-        WriteFiles(m_host, m_writer, set, *entry, request, m_strHeaderPath, m_strSourcePath);
+        WriteFiles(m_host, m_writer, set, templates, request, m_strHeaderPath, m_strSourcePath);
     ReportGaveUpSearches(m_host, set);
     return outcome;
 }

@@ -10,6 +10,7 @@
 #include "engine/TemplateTable.h"
 #include "engine/TextEncoding.h"
 #include "platform/CodePage.h"
+#include "platform/FileStatus.h"
 #include "platform/TextFile.h"
 
 namespace tavrin {
@@ -202,7 +203,8 @@ bool Checker::ReadTemplate(const CTemplateEntry& entry, std::string_view path,
                "template " + Quoted(entry.name) + " names no " + std::string(what) + " template");
         return false;
     }
-    if (!platform::ReadFileBytes(path, bytes)) {
+    const std::string file = ResolveTemplateFile(m_tablePath, path, platform::PathExists);
+    if (!platform::ReadFileBytes(file, bytes)) {
         Report(m_tableName, entry.line,
                std::string(what) + " template " + Quoted(path) + " of " + Quoted(entry.name) +
                    " is missing or cannot be read");

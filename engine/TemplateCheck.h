@@ -18,11 +18,11 @@ struct CheckFinding {
     std::string text;  // code page 932
 };
 
-// Checks the table at `tablePath` and every template file its templates name (relative paths
-// resolve against the current directory, as in a generation). `tableName` names the table in
-// the findings. The findings come in file order (the table first, then the template files as
-// the table first names them), each file's in line order. A table that cannot be read gives
-// one finding on line 0.
+// Checks the table at `tablePath` and every template file its templates name (found as in a
+// generation: beside the table first, then from the current directory). `tableName` names the table
+// in the findings. The findings come in file order (the table first, then the template files as the
+// table first names them), each file's in line order. A table that cannot be read gives one finding
+// on line 0.
 std::vector<CheckFinding> CheckTemplateSet(std::string_view tablePath, std::string_view tableName);
 
 // "FILE:LINE: text", with "note: " before the text of a note.

@@ -149,4 +149,24 @@ const CTemplateKeyword* CTemplateTable::FindKeyword(std::string_view templateNam
     return nullptr;
 }
 
+std::string ResolveTemplateFile(std::string_view tablePath, std::string_view written,
+                                const std::function<bool(std::string_view)>& exists) {
+    // "\" and "/" separate on both systems, since tables written on Windows say "tpl\a.txt".
+    const bool absolute = (!written.empty() && (written[0] == '\\' || written[0] == '/')) ||
+                          (written.size() > 1 && written[1] == ':');
+    // The table's folder ends at its last separator, found character by character so that
+    // the trail byte 0x5C of a double-byte character is not taken for one.
+    std::size_t folderEnd = 0;
+    for (std::size_t i = 0; i < tablePath.size(); i += mbcs::CharLength(tablePath, i)) {
+        if (tablePath[i] == '\\' || tablePath[i] == '/') {
+            folderEnd = i + 1;
+        }
+    }
+    if (absolute || written.empty() || folderEnd == 0) {
+        return std::string(written);
+    }
+    std::string besideTable = std::string(tablePath.substr(0, folderEnd)) + std::string(written);
+    return exists(besideTable) ? besideTable : std::string(written);
+}
+
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,7 @@ class CTemplateTable {
 public:
     // Stores the path of the table file; reads nothing.
     void SetFileName(std::string_view path);
+    const std::string& FileName() const { return fileName; }
 
     // Empties the table and reads it again. A template whose section yields no keyword is left
     // out. True when at least one template was loaded. The file is read once, whatever the
@@ -65,5 +67,12 @@ private:
     std::vector<CTemplateEntry> dropped;
     std::string fileName;
 };
+
+// Where the template file that the table at `tablePath` names as `written` is. A relative
+// name means the file beside the table, wherever the current directory has moved since; only
+// when `exists` finds nothing there does it stay as written, and so resolve against the
+// current directory, as tables that rely on that still expect.
+std::string ResolveTemplateFile(std::string_view tablePath, std::string_view written,
+                                const std::function<bool(std::string_view)>& exists);
 
 }  // namespace tavrin

@@ -19,6 +19,11 @@ std::optional<std::filesystem::path> ToNativePath(std::string_view path);
 // page 932 cannot hold become "?".
 std::string FromNativePath(const std::filesystem::path& path);
 
+// `path` as code page 932 bytes that lead back to the same file: its own name, else on
+// Windows its short name where the volume keeps one (plain ASCII). Empty when neither can be
+// had: a name with "?" in it would lead to another file.
+std::string ExactCp932Path(const std::filesystem::path& path);
+
 // The separator that joins a folder and a file name on this system: "\" on Windows, "/" on
 // POSIX.
 inline constexpr char kNativeSeparator =

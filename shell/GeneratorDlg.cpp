@@ -17,7 +17,6 @@ namespace tavrin::shell {
 
 namespace {
 
-constexpr std::string_view kTableFileName = "template.tbl";
 constexpr std::string_view kSettingsSection = "TavrinDlg";
 
 // The controls that only matter for a template with a dialog resource ID, enabled and
@@ -60,15 +59,25 @@ void CGeneratorDlg::OnInitDialog() {
     if (m_strOutputFolder.empty()) {
         m_strOutputFolder = currentDirectory;
     }
+    if (m_templateLocation.tablePath.empty()) {
+        m_templateLocation = StartFolderTemplates();
+    }
+    const TemplateLocation& location = m_templateLocation;
 
-    m_templateTable.SetFileName(CGenerationCommand::JoinPath(currentDirectory, kTableFileName));
-    if (!m_templateTable.Load()) {
+    if (location.problem) {
+        m_window->ShowMessageBox(location.problem->Text(), kMbOkExclamation);
+    } else if (location.created) {
+        m_window->ShowMessageBox(FormatString(IDS_TEMPLATE_FOLDER_CREATED, {location.folder}),
+                                 kMbOkExclamation);
+    }
+    m_templateTable.SetFileName(location.tablePath);
+    if (!m_templateTable.Load() && !location.problem) {
         // The dialog opens all the same; generating then reports that nothing is selected.
         // A folder code page 932 cannot name is shown with "?" where the box cannot say more.
         m_window->ShowMessageBox(
             FormatString(IDS_TEMPLATE_LOAD_FAILED,
-                         {currentDirectory.empty() ? platform::CurrentDirectoryForDisplay()
-                                                   : currentDirectory}),
+                         {location.folder.empty() ? platform::CurrentDirectoryForDisplay()
+                                                  : location.folder}),
             kMbOkExclamation);
     }
     m_window->ListReset(kIdcTemplateList);
@@ -77,6 +86,11 @@ void CGeneratorDlg::OnInitDialog() {
     }
 
     UpdateData(false);
+    // The remembered script's IDs are offered at once; the ID box shows the remembered ID,
+    // or stays empty until the user picks one.
+    if (!m_strResourceFile.empty()) {
+        FillDialogResourceIds();
+    }
     EnableResourceControls();
 }
 
@@ -170,6 +184,14 @@ void CGeneratorDlg::OnSysCommand(int commandId) {
     // The low four bits of a system command are the system's own.
     if ((commandId & 0xFFF0) == kIdmAboutBox) {
         m_window->ShowAboutBox();
+    } else if ((commandId & 0xFFF0) == kIdmOpenTemplateFolder) {
+        const std::string& folder = m_templateLocation.folder;
+        if (folder.empty() || m_opener->OpenWithDefaultHandler(folder) <= platform::kOpenedAbove) {
+            m_window->ShowMessageBox(
+                FormatString(IDS_TEMPLATE_FOLDER_OPEN_FAILED,
+                             {folder.empty() ? platform::CurrentDirectoryForDisplay() : folder}),
+                kMbOkExclamation);
+        }
     }
 }
 

@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "engine/GenerationCommand.h"
+#include "engine/TemplateLocation.h"
 #include "engine/TemplateTable.h"
+#include "platform/UrlOpener.h"
 #include "shell/DialogWindow.h"
 
 namespace tavrin::shell {
@@ -19,9 +21,11 @@ public:
     // dialog has closed.
     void AttachWindow(IDialogWindow& window) { m_window = &window; }
 
-    // Called once when the window is created, before it is shown: system-menu entry aside,
-    // fills the template list, the default output folder and the controls. Loads
-    // "template.tbl" from the current directory and reports when it holds no template.
+    // Called once when the window is created, before it is shown: system-menu entries aside,
+    // fills the template list, the default output folder and the controls, and the dialog IDs
+    // of the resource script. Loads the table of m_templateLocation (left empty: the start
+    // folder's) and reports when it holds no template; tells the user about a template
+    // folder made just now, or why it could not be made.
     void OnInitDialog();
 
     // Events of the window.
@@ -30,9 +34,10 @@ public:
     void OnBrowseOutputFolder();
     void OnBrowseResourceFile();
     void OnGenerate();
-    void OnSysCommand(int commandId);  // kIdmAboutBox opens the About box
-    void OnOK();                       // the close button: reads the controls into the fields
-    void OnCancel();                   // Escape or the window's close box: reads nothing
+    // kIdmAboutBox opens the About box, kIdmOpenTemplateFolder the folder of the table.
+    void OnSysCommand(int commandId);
+    void OnOK();      // the close button: reads the controls into the fields
+    void OnCancel();  // Escape or the window's close box: reads nothing
 
     void EnableResourceControls();
     void FillDialogResourceIds();
@@ -64,6 +69,9 @@ public:
     std::string m_strDialogResourceId;
 
     CTemplateTable m_templateTable;
+    TemplateLocation m_templateLocation;
+    // What opens the template folder; tests put a recording one here.
+    platform::IUrlOpener* m_opener = &platform::SystemUrlOpener();
 
 private:
     // The selected template's name, or nothing.

@@ -9,6 +9,8 @@ namespace tavrin::shell {
 inline constexpr int kIddMainDialog = 301;
 inline constexpr int kIdiMain = 302;
 inline constexpr int kIdmAboutBox = 1200;
+// System commands keep their low four bits clear.
+inline constexpr int kIdmOpenTemplateFolder = 1216;
 
 // The close button carries the standard OK command.
 inline constexpr int kIdOk = 1;

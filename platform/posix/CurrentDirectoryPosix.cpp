@@ -20,13 +20,7 @@ std::filesystem::path NativeCurrentDirectory() {
 }
 
 std::string CurrentDirectory() {
-    const std::string native = NativeCurrentDirectory().native();
-    std::string cp932 = FromNativePath(native);
-    std::string back;
-    if (!Cp932ToUtf8(cp932, back) || back != native) {
-        return {};
-    }
-    return cp932;
+    return ExactCp932Path(NativeCurrentDirectory());
 }
 
 std::string CurrentDirectoryForDisplay() {

@@ -190,6 +190,10 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     return arguments;
 }
 
+std::string DataHome() {
+    return HomeFolder("XDG_DATA_HOME", "/.local/share");
+}
+
 std::vector<std::string> DataDirs() {
     return XdgFolders("XDG_DATA_HOME", "/.local/share", "XDG_DATA_DIRS",
                       "/usr/local/share:/usr/share");

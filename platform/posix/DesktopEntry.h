@@ -30,6 +30,10 @@ std::string ExecToCommand(std::string_view exec);
 // quotes a backslash makes the next " ` $ or \ literal. No other expansion takes place.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
+// The user's own data folder: $XDG_DATA_HOME when it is absolute, else ~/.local/share; empty
+// without a home folder.
+std::string DataHome();
+
 // The folders that hold application data, most important first: $XDG_DATA_HOME (default
 // ~/.local/share), then $XDG_DATA_DIRS (default /usr/local/share:/usr/share). Relative
 // entries are ignored.

@@ -19,4 +19,13 @@ std::string FromNativePath(const std::filesystem::path& path) {
     return Utf8ToCp932(path.native());
 }
 
+std::string ExactCp932Path(const std::filesystem::path& path) {
+    std::string cp932 = FromNativePath(path);
+    std::string back;
+    if (!Cp932ToUtf8(cp932, back) || back != path.native()) {
+        return {};
+    }
+    return cp932;
+}
+
 }  // namespace tavrin::platform

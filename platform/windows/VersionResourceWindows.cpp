@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/UserFolders.h"
 #include "platform/VersionResource.h"
 #include "platform/windows/WindowsText.h"
 
@@ -25,27 +26,11 @@ bool Query(std::vector<unsigned char>& data, const std::wstring& subBlock, void*
     return ::VerQueryValueW(data.data(), subBlock.c_str(), &value, &length) && value != nullptr;
 }
 
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        // Cut short: the path is longer than the buffer.
-        path.resize(path.size() * 2);
-    }
-}
-
 }  // namespace
 
 bool LoadOwnVersionResource(VersionResource& out) {
     out = VersionResource{};
-    std::wstring path = ModulePath();
+    std::wstring path = ProgramFile().native();
     if (path.empty()) {
         return false;
     }

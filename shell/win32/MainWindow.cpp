@@ -96,7 +96,8 @@ INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == static_cast<WPARAM>(kIdmAboutBox)) {
+            if ((wParam & 0xFFF0) == static_cast<WPARAM>(kIdmAboutBox) ||
+                (wParam & 0xFFF0) == static_cast<WPARAM>(kIdmOpenTemplateFolder)) {
                 m_dialog.OnSysCommand(static_cast<int>(wParam));
                 return TRUE;
             }
@@ -114,6 +115,8 @@ void CMainWindow::OnInitDialog() {
     const std::string aboutItem = LoadText(500);
     if (systemMenu != nullptr && !aboutItem.empty()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kIdmOpenTemplateFolder,
+                    Wide(LoadText(IDS_OPEN_TEMPLATE_FOLDER)).c_str());
         AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, Wide(aboutItem).c_str());
     }
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));

@@ -41,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    if (std::optional<std::string> message = tavrin::shell::EnterStartFolder(Arguments())) {
+    const std::vector<std::filesystem::path> arguments = Arguments();
+    if (std::optional<std::string> message = tavrin::shell::EnterStartFolder(arguments)) {
         using tavrin::shell::win32::Wide;
         MessageBoxW(nullptr, Wide(*message).c_str(),
                     Wide(tavrin::LoadText(tavrin::IDS_APP_TITLE)).c_str(),
@@ -52,6 +53,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     tavrin::shell::CGeneratorApp app;
+    app.SetFolderGiven(!arguments.empty());
     app.InitInstance([](tavrin::shell::CGeneratorDlg& dialog) {
         tavrin::shell::win32::CMainWindow window(dialog, tavrin::platform::SystemUrlOpener());
         window.RunModal();

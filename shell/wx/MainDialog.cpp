@@ -277,6 +277,7 @@ std::unique_ptr<wxMenu> CMainDialog::CreateAboutMenu() const {
         return nullptr;
     }
     auto menu = std::make_unique<wxMenu>();
+    menu->Append(kIdmOpenTemplateFolder, ToWx(LoadText(IDS_OPEN_TEMPLATE_FOLDER)));
     menu->Append(kIdmAboutBox, text);
     return menu;
 }
@@ -289,14 +290,18 @@ void CMainDialog::AddAboutCommand() {
 #ifdef __WXMSW__
     if (wxMenu* systemMenu = MSWGetSystemMenu()) {
         systemMenu->AppendSeparator();
+        systemMenu->Append(kIdmOpenTemplateFolder, ToWx(LoadText(IDS_OPEN_TEMPLATE_FOLDER)));
         systemMenu->Append(kIdmAboutBox, text);
     }
 #else
     // No system menu here: the command goes into the dialog's context menu instead.
     Bind(wxEVT_CONTEXT_MENU, &CMainDialog::OnContextMenu, this);
 #endif
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { m_dialog.OnSysCommand(kIdmAboutBox); }, kIdmAboutBox);
+    for (int command : {kIdmOpenTemplateFolder, kIdmAboutBox}) {
+        Bind(
+            wxEVT_MENU, [this, command](wxCommandEvent&) { m_dialog.OnSysCommand(command); },
+            command);
+    }
 }
 
 void CMainDialog::OnContextMenu(wxContextMenuEvent& event) {

@@ -40,6 +40,7 @@ public:
         }
         // The dialog's own modal loop is the program's only one.
         CGeneratorApp app;
+        app.SetFolderGiven(!arguments.empty());
         app.InitInstance([](CGeneratorDlg& dialog) {
             CMainDialog window(nullptr, dialog);
             window.ShowModal();

@@ -100,6 +100,8 @@ TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
         {{"-x", "list"}, "unknown option \"-x\""},
         {{"list", "extra"}, "unexpected argument \"extra\""},
         {{"check", "--dry-run"}, "unknown option \"--dry-run\""},
+        {{"where", "x"}, "unexpected argument \"x\""},
+        {{"init", "a", "b"}, "unexpected argument \"b\""},
         {{"show"}, "missing template name"},
         {{"generate", "-t"}, "-t needs a value"},
         {{"generate", "--yes", "--no"}, "exclude each other"},
@@ -128,7 +130,7 @@ TEST(BuildRequest, FillsFieldsAsTheDialogDoes) {
     options.outputFolder = "";
     GenerationRequest request = BuildRequest(table, options, "/cwd");
     EXPECT_EQ(request.basicClassName, "CView");
-    EXPECT_EQ(request.headerFileName, "New.h");
+    EXPECT_EQ(request.headerFileName, "CNew.h");
     EXPECT_EQ(request.sourceFileName, "x.cpp");
     EXPECT_EQ(request.outputFolder, "");
 

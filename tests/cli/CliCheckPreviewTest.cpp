@@ -43,8 +43,9 @@ TEST(CliCheck, ReportsEachProblemOnItsLine) {
     EXPECT_EQ(result.out, "");
 
     EXPECT_EQ(RunIn(examples, {"check", "extra"}).status, 2);
-    TempDir empty;
-    result = RunIn(empty, {"check"});
+    TempDir unreadable;
+    fs::create_directory(unreadable.File("template.tbl"));
+    result = RunIn(unreadable, {"check"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "template.tbl:0: the template table cannot be read\n");
 }

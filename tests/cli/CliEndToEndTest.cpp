@@ -9,6 +9,7 @@
 
 #include "platform/NativePath.h"
 #include "support/Process.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace tavrin::cli {
@@ -160,6 +161,44 @@ TEST(CliExamples, EveryTemplateExpandsCompletely) {
         }
     }
     EXPECT_EQ(count, 5);
+}
+
+// Outside a template set, the user's own is used: made from the examples beside the program
+// the first time, and said so once. A table's template files are found beside it wherever
+// the class goes. init starts another set and never overwrites one.
+TEST(CliTemplateFolder, UsesTheUsersOwnSetOutsideATemplateSet) {
+    TempDir home;
+    TempDir project;
+    testing::ScopedEnv xdg("XDG_DATA_HOME", home.Path());
+    testing::ScopedEnv appData("APPDATA", home.Path());
+#ifdef _WIN32
+    const fs::path folder = fs::path(home.Path()) / "Tavrin" / "templates";
+#else
+    const fs::path folder = fs::path(home.Path()) / "tavrin" / "templates";
+#endif
+    const std::string table = (folder / "template.tbl").string() + "\n";
+    ProgramRun result = RunCli({"where"}, project.Path());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, table);
+    EXPECT_EQ(result.err,
+              "テンプレートフォルダを作成し、テンプレートの例をコピーしました。\n"
+              "テンプレートはこのフォルダで変更・追加できます。\n[" +
+                  folder.string() + "]\n");
+    result = RunCli(
+        {"-C", project.Path(), "generate", "-t", "ダイアログ", "-d", "CConfigDlg", "-i", "IDD_X"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(project.List(), "ConfigDlg.cpp ConfigDlg.h");
+
+    result = RunCli({"init"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "tavrin-cli: " + table.substr(0, table.size() - 1) +
+                              " exists already; nothing was copied\n");
+    const fs::path mine = fs::path(project.Path()) / "mine";
+    result = RunCli({"init", mine.string()});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, mine.string() + "\n");
+    EXPECT_EQ(RunCli({"-C", mine.string(), "where"}).out, (mine / "template.tbl").string() + "\n");
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST_F(CliHardening, WorksInAFolderCodePage932CannotName) {
 
     const fs::path empty = cafe / fs::path(u8"vidé");
     fs::create_directory(empty);
+    fs::create_directory(empty / "template.tbl");  // a table that cannot be read
     result = testing::RunProgram(TAVRIN_CLI_PATH, {"-C", empty.string(), "list"});
     EXPECT_EQ(result.status, 1);
     const std::string prefix = "テンプレートファイルの読み込みに失敗しました。[";

@@ -7,9 +7,11 @@
 #include <iterator>
 
 #include "engine/IniFile.h"
+#include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/UserName.h"
 #include "shell/FakeWindow.h"
+#include "shell/StartFolder.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
@@ -26,6 +28,7 @@ TEST(GeneratorAppTest, ClosingStoresTheSettingsAndOnlyOkReadsTheBoxes) {
     auto stored = [&](std::string_view key) {
         return ReadIniString(settings, "TavrinDlg", key, "<missing>");
     };
+    dir.Write("template.tbl", "");  // a template set of its own: the settings stay beside it
     WriteIniString(settings, "TavrinDlg", "BasicClassName", "CStored");
     WriteIniString(settings, "TavrinDlg", "ResourceFile", "\x95\x5C.rc");
 
@@ -58,6 +61,7 @@ TEST(GeneratorAppTest, KeepsTheSettingsInAStartFolderCodePage932CannotName) {
     std::filesystem::create_directory(cafe);
     const std::string before = platform::CurrentDirectory();
     ASSERT_TRUE(platform::ChangeCurrentDirectoryNative(cafe));
+    std::ofstream(std::filesystem::path(cafe) / "template.tbl").close();
     WriteIniString(platform::AccountUserName() + ".cfg", "TavrinDlg", "BasicClassName", "CCafe");
     CGeneratorApp app;
     app.InitInstance([&](CGeneratorDlg& dialog) {
@@ -75,6 +79,83 @@ TEST(GeneratorAppTest, KeepsTheSettingsInAStartFolderCodePage932CannotName) {
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("BasicClassName=CMoved"), std::string::npos) << text;
     EXPECT_FALSE(dir.Exists(platform::AccountUserName() + ".cfg"));
+}
+
+// The three ways users start the program. From a menu (a folder without a table): the user's
+// own template set, made from the examples and announced once, keeps the settings. "Open
+// with" on a project: the class goes into the project, with its one resource script scanned
+// and no dialog ID yet; nothing is written into the project but the class. Picking a script
+// elsewhere moves the current directory; the templates are still found beside the table.
+TEST(GeneratorAppTest, WorksWhereverItIsStarted) {
+    namespace fs = std::filesystem;
+    tavrin::testing::TempDir dir;
+    tavrin::testing::CurrentDirectoryScope restore(dir.Path());
+    const fs::path root(dir.Path());
+    const TemplatePlaces places{root / "user" / "templates", TAVRIN_EXAMPLES_DIR, root};
+    const std::string user = dir.File("user/templates");
+    const std::string cfg = platform::AccountUserName() + ".cfg";
+    for (const char* folder : {"home", "project", "two"}) {
+        fs::create_directory(root / folder);
+    }
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "project" / "app.rc");
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "two" / "a.rc");
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "two" / "b.RC");
+
+    const struct {
+        const char* start;
+        bool folderGiven;
+        std::vector<std::string> messages;
+        std::string outputFolder, resourceFile;
+    } runs[] = {
+        {"home", false, {FormatString(IDS_TEMPLATE_FOLDER_CREATED, {user})}, dir.File("home"), ""},
+        {"home", false, {}, dir.File("home"), ""},
+        {"project", true, {}, dir.File("project"), dir.File("project/app.rc")},
+        {"two", true, {}, dir.File("two"), "remembered.rc"},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.start);
+        // A launcher's folder becomes the current directory; only the first argument counts.
+        ASSERT_EQ(EnterStartFolder({root / run.start, "ignored"}), std::nullopt);
+        CGeneratorApp app;
+        app.SetTemplatePlaces(places);
+        app.SetFolderGiven(run.folderGiven);
+        app.InitInstance([&](CGeneratorDlg& dialog) {
+            FakeWindow window(dialog);
+            dialog.OnInitDialog();
+            std::vector<std::string> shown;
+            for (const FakeWindow::Shown& message : window.messages) {
+                shown.push_back(message.text);
+            }
+            EXPECT_EQ(shown, run.messages);
+            EXPECT_EQ(window.listItems.size(), 5U);
+            EXPECT_EQ(window.texts[kIdcOutputFolder], run.outputFolder);
+            EXPECT_EQ(window.texts[kIdcResourceFile], run.resourceFile);
+            EXPECT_EQ(window.comboItems.size(),
+                      run.resourceFile == dir.File("project/app.rc") ? 6U : 0U);
+            EXPECT_EQ(window.texts[kIdcDialogResourceId], "");
+            if (run.folderGiven) {
+                // The script of another folder: the current directory moves there.
+                window.SelectTemplate(0);
+                window.Type(kIdcDerivedClassName, "CConfigDlg");
+                window.texts[kIdcDialogResourceId] = "IDD_INPUT_DIALOG";
+                platform::ChangeCurrentDirectory(dir.Path());
+                dialog.OnGenerate();
+                EXPECT_EQ(window.messages.size(), run.messages.size());
+                EXPECT_TRUE(fs::exists(root / run.start / "ConfigDlg.h"));
+                window.texts[kIdcOutputFolder] = "remembered";
+                window.texts[kIdcResourceFile] = "remembered.rc";
+                window.texts[kIdcDialogResourceId] = "";
+            }
+            dialog.OnOK();
+        });
+        EXPECT_EQ(app.SettingsPath(), dir.File("user/templates/" + cfg));
+    }
+    EXPECT_EQ(dir.List(), "home project two user");
+    EXPECT_EQ(ReadIniString(dir.File("user/templates/" + cfg), "TavrinDlg", "OutputFolder", ""),
+              "remembered");
+    for (const char* folder : {"home", "project", "two"}) {
+        EXPECT_FALSE(fs::exists(root / folder / cfg)) << folder;
+    }
 }
 
 }  // namespace

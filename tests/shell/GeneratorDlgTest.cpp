@@ -60,6 +60,7 @@ TEST_F(GeneratorDlgTest, OpensWithTheTableListedAndTheStoredFieldsShown) {
     dialog.m_strBasicClassName = "CDialog";
     dialog.m_strDialogResourceId = "IDD_STORED";
     dialog.m_strResourceFile = dir.File("stored.rc");
+    dir.Write("stored.rc", "IDD_B DIALOG 0, 0, 9, 9\r\nIDD_A DIALOGEX 0, 0, 9, 9\r\n");
     Open();
 
     EXPECT_THAT(window.listItems, ElementsAre("Dialog", "View", "NoHeader", "Dialog"));
@@ -68,10 +69,32 @@ TEST_F(GeneratorDlgTest, OpensWithTheTableListedAndTheStoredFieldsShown) {
     // First run: the output folder is where the program started.
     EXPECT_EQ(window.texts[kIdcOutputFolder], dir.Path());
     EXPECT_EQ(window.texts[kIdcBasicClassName], "CDialog");
-    // The stored script is not scanned until the user picks one.
-    EXPECT_TRUE(window.comboItems.empty());
+    // The stored script is scanned at once; the stored ID stands as it is.
+    EXPECT_THAT(window.comboItems, ElementsAre("IDD_A", "IDD_B"));
     EXPECT_EQ(window.texts[kIdcDialogResourceId], "IDD_STORED");
     EXPECT_FALSE(ResourceControlsEnabled());
+}
+
+// The system-menu command opens the folder of the table in use, or says why it cannot.
+TEST_F(GeneratorDlgTest, OpensTheTemplateFolder) {
+    struct Opener : platform::IUrlOpener {
+        int OpenWithDefaultHandler(std::string_view target) override {
+            opened.emplace_back(target);
+            return result;
+        }
+        std::optional<std::string> RegisteredBrowserCommand() override { return {}; }
+        int RunCommand(std::string_view) override { return 0; }
+        std::vector<std::string> opened;
+        int result = platform::kOpenedAbove + 1;
+    } opener;
+    dialog.m_opener = &opener;
+    Open();
+    dialog.OnSysCommand(kIdmOpenTemplateFolder);
+    opener.result = 2;
+    dialog.OnSysCommand(kIdmOpenTemplateFolder | 2);  // the low bits are the system's
+    EXPECT_THAT(opener.opened, ElementsAre(dir.Path(), dir.Path()));
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, FormatString(IDS_TEMPLATE_FOLDER_OPEN_FAILED, {dir.Path()}));
 }
 
 TEST_F(GeneratorDlgTest, OpeningWithoutATableReportsTheFolderAndKeepsTheStoredOutputFolder) {
@@ -118,8 +141,8 @@ TEST_F(GeneratorDlgTest, SelectingATemplateFillsItsDefaultsAndEnablesByTheDialog
     // Typing a derived class name replaces the file names, typed or not.
     window.texts[kIdcHeaderFileName] = "typed.h";
     window.Type(kIdcDerivedClassName, "CCNew");
-    EXPECT_EQ(window.texts[kIdcHeaderFileName], "New.h");
-    EXPECT_EQ(dialog.m_strSourceFileName, "New.cpp");
+    EXPECT_EQ(window.texts[kIdcHeaderFileName], "CNew.h");
+    EXPECT_EQ(dialog.m_strSourceFileName, "CNew.cpp");
 }
 
 TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {

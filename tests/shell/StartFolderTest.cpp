@@ -7,29 +7,11 @@
 #include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/NativePath.h"
-#include "shell/GeneratorApp.h"
 #include "support/CurrentDirectoryScope.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
-
-// A folder handed over by a launcher is the folder the whole run works in: the settings file
-// is that folder's, and only the first argument counts.
-TEST(StartFolderTest, TheFolderGivenIsWhereTheRunWorks) {
-    tavrin::testing::TempDir dir;
-    tavrin::testing::CurrentDirectoryScope restore(dir.Path());
-    const std::filesystem::path project = std::filesystem::path(dir.Path()) / u8"プロジェクト";
-    std::filesystem::create_directory(project);
-
-    EXPECT_EQ(EnterStartFolder({}), std::nullopt);
-    EXPECT_EQ(platform::NativeCurrentDirectory(), std::filesystem::path(dir.Path()));
-
-    EXPECT_EQ(EnterStartFolder({project, "ignored"}), std::nullopt);
-    CGeneratorApp app;
-    app.InitInstance([](CGeneratorDlg&) {});
-    EXPECT_EQ(platform::ToNativePath(app.SettingsPath())->parent_path(), project);
-}
 
 // A folder that cannot be entered stops the run with a message naming it, and the current
 // directory stays where it was: the program must not quietly work in another folder.
