@@ -55,15 +55,14 @@ ProjectRegistration::Status StatusOf(ProjectXmlEdit::Status status) {
 }
 
 // The file's new bytes in `edit`; false with the failure in `result`.
-bool Prepare(const std::string& path, ProjectFileKind kind, const std::string& header,
-             const std::string& source, std::string& old, ProjectXmlEdit& edit,
-             ProjectRegistration& result) {
+bool Prepare(const std::string& path, ProjectFileKind kind, const ClassItems& items,
+             std::string& old, ProjectXmlEdit& edit, ProjectRegistration& result) {
     if (platform::IsDirectory(path) || !platform::ReadFileBytes(path, old)) {
         result.status = ProjectRegistration::Status::kUnreadable;
         result.file = path;
         return false;
     }
-    edit = AddClassItems(old, kind, header, source);
+    edit = AddClassItems(old, kind, items);
     if (edit.status == ProjectXmlEdit::Status::kChanged ||
         edit.status == ProjectXmlEdit::Status::kUnchanged) {
         return true;
@@ -117,10 +116,9 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
     ProjectRegistration result;
     std::optional<std::string> header = ProjectRelativePath(projectPath, headerPath);
     std::optional<std::string> source = ProjectRelativePath(projectPath, sourcePath);
-    std::string headerUtf8;
-    std::string sourceUtf8;
-    if (!header || !source || !platform::Cp932ToUtf8(*header, headerUtf8) ||
-        !platform::Cp932ToUtf8(*source, sourceUtf8)) {
+    ClassItems items;
+    if (!header || !source || !platform::Cp932ToUtf8(*header, items.header) ||
+        !platform::Cp932ToUtf8(*source, items.source)) {
         result.status = ProjectRegistration::Status::kBadPath;
         result.file = std::string(header ? sourcePath : headerPath);
         return result;
@@ -132,12 +130,11 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
     std::string oldFilters;
     ProjectXmlEdit projectEdit;
     ProjectXmlEdit filtersEdit;
-    if (!Prepare(project, ProjectFileKind::kProject, headerUtf8, sourceUtf8, oldProject,
-                 projectEdit, result)) {
+    if (!Prepare(project, ProjectFileKind::kProject, items, oldProject, projectEdit, result)) {
         return result;
     }
-    if (platform::PathExists(filters) && !Prepare(filters, ProjectFileKind::kFilters, headerUtf8,
-                                                  sourceUtf8, oldFilters, filtersEdit, result)) {
+    if (platform::PathExists(filters) &&
+        !Prepare(filters, ProjectFileKind::kFilters, items, oldFilters, filtersEdit, result)) {
         return result;
     }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/Mbcs.h"
 #include "engine/TextEncoding.h"
 #include "platform/CodePage.h"
 
@@ -68,16 +69,12 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The form in which two Include values are compared: the IDE finds "./Src/A.h" and "src\a.h"
 // to be the same file. Only ASCII letters fold, which leaves UTF-8 sequences alone.
 std::string ComparableInclude(std::string_view include) {
     std::string out;
     for (char c : include) {
-        out.push_back(c == '/' ? '\\' : FoldCase(c));
+        out.push_back(c == '/' ? '\\' : mbcs::ToLowerAscii(c));
     }
     while (out.size() > 2 && out[0] == '.' && out[1] == '\\') {
         out.erase(0, 2);
@@ -180,15 +177,17 @@ public:
         m_emptyTagEnd = DetectEmptyTagEnd();
     }
 
-    // Adds the item unless the file has it; in a filters file with the filter it is shown under.
-    void AddItem(const char* kind, std::string_view include, const StandardFilter& standard,
+    // Adds the item unless the file has it, in a filters file with the filter it is shown
+    // under. False when the file has it.
+    bool AddItem(const char* kind, std::string_view path, const StandardFilter& standard,
                  bool withFilter) {
+        const std::string include(path);
         const std::string wanted = ComparableInclude(include);
         pugi::xml_node group;
         for (pugi::xml_node itemGroup : m_root.children("ItemGroup")) {
             for (pugi::xml_node item : itemGroup.children(kind)) {
                 if (ComparableInclude(item.attribute("Include").value()) == wanted) {
-                    return;
+                    return false;
                 }
                 // A group under a condition would build the class in some configurations only.
                 if (!group && !itemGroup.attribute("Condition")) {
@@ -205,6 +204,7 @@ public:
         } else {
             AddGroup(kind, include, filter);
         }
+        return true;
     }
 
     bool Changed() const { return !m_insertions.empty(); }
@@ -477,7 +477,7 @@ private:
 bool IsUnicodeName(std::string_view encoding) {
     std::string folded;
     for (char c : encoding) {
-        folded.push_back(FoldCase(c));
+        folded.push_back(mbcs::ToLowerAscii(c));
     }
     return folded.empty() || folded == "utf-8" || folded == "utf-16" || folded == "utf8";
 }
@@ -485,7 +485,7 @@ bool IsUnicodeName(std::string_view encoding) {
 }  // namespace
 
 ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
-                             std::string_view headerInclude, std::string_view sourceInclude) {
+                             const ClassItems& items) {
     ProjectXmlEdit edit;
     XmlText text;
     if (!Decode(fileBytes, text)) {
@@ -536,8 +536,10 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
     }
     const bool withFilter = kind == ProjectFileKind::kFilters;
     Editor editor(text.utf8, root);
-    editor.AddItem("ClInclude", headerInclude, kHeaderFilter, withFilter);
-    editor.AddItem("ClCompile", sourceInclude, kSourceFilter, withFilter);
+    edit.headerListed = !items.header.empty() &&
+                        !editor.AddItem("ClInclude", items.header, kHeaderFilter, withFilter);
+    edit.sourceListed = !items.source.empty() &&
+                        !editor.AddItem("ClCompile", items.source, kSourceFilter, withFilter);
     if (!editor.Changed()) {
         return edit;
     }
