@@ -69,6 +69,16 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// Whether Include value `a` sorts before `b` as the build system orders them when it adds an
+// item: ordinal with ASCII letters in upper case, so that "_" and "\" come after every letter.
+bool SortsBefore(std::string_view a, std::string_view b) {
+    auto upper = [](char c) {
+        return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return upper(x) < upper(y); });
+}
+
 // The form in which two Include values are compared: the IDE finds "./Src/A.h" and "src\a.h"
 // to be the same file. Only ASCII letters fold, which leaves UTF-8 sequences alone.
 std::string ComparableInclude(std::string_view include) {
@@ -298,31 +308,21 @@ private:
                separator + "</" + kind + ">";
     }
 
-    // Into the group that holds the items of this kind: in order where they are in order, as
-    // the IDE keeps them, and otherwise after the last.
+    // Into the group that holds the items of this kind, before the first of them that sorts
+    // after the new one, whether or not the group is in order, as the IDE adds an item.
     void AddToGroup(const pugi::xml_node& group, const char* kind, std::string_view include,
                     const std::string& filter) {
-        std::vector<pugi::xml_node> items;
+        pugi::xml_node last;
         for (pugi::xml_node item : group.children(kind)) {
-            items.push_back(item);
-        }
-        bool inOrder = true;
-        for (std::size_t i = 1; i < items.size(); ++i) {
-            inOrder = inOrder && ComparableInclude(items[i - 1].attribute("Include").value()) <=
-                                     ComparableInclude(items[i].attribute("Include").value());
-        }
-        const std::string wanted = ComparableInclude(include);
-        if (inOrder) {
-            for (const pugi::xml_node& item : items) {
-                if (wanted < ComparableInclude(item.attribute("Include").value())) {
-                    std::string separator = Separator(item);
-                    Insert(Start(item), ItemText(kind, include, filter, separator) + separator);
-                    return;
-                }
+            if (SortsBefore(include, item.attribute("Include").value())) {
+                std::string separator = Separator(item);
+                Insert(Start(item), ItemText(kind, include, filter, separator) + separator);
+                return;
             }
+            last = item;
         }
-        std::string separator = Separator(items.back());
-        Insert(End(items.back()), separator + ItemText(kind, include, filter, separator));
+        std::string separator = Separator(last);
+        Insert(End(last), separator + ItemText(kind, include, filter, separator));
     }
 
     std::string GroupText(const std::string& separator, const std::string& content) const {

@@ -38,8 +38,9 @@ struct ClassItems {
     std::string source;  // ClCompile
 };
 
-// The items added to the file's bytes, each in the first group without a condition that
-// holds items of its kind: in order where those are in order, else after the last.
+// The items added to the file's bytes, each where the IDE would put it: in the first group
+// without a condition that holds items of its kind, before the first of them whose Include
+// sorts after it (ordinal, ignoring case, as the build system compares), else after the last.
 // An item whose path is there already, compared without regard to ASCII case, to "/" against
 // "\" and to leading ".\", is not added again.
 ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
