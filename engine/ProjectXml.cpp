@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include "engine/Mbcs.h"
@@ -69,6 +70,24 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+constexpr std::string_view kThisFileDirectory = "$(MSBuildThisFileDirectory)";
+
+// The build system's own escapes for the characters it would otherwise read as list
+// separators, item, property or metadata references, quotes or wildcards.
+std::string EscapedForBuild(std::string_view path) {
+    static constexpr std::string_view kSpecial = "%;$@'*?";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : path) {
+        if (kSpecial.find(c) == std::string_view::npos) {
+            out.push_back(c);
+        } else {
+            out += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+        }
+    }
+    return out;
+}
+
 // Whether Include value `a` sorts before `b` as the build system orders them when it adds an
 // item: ordinal with ASCII letters in upper case, so that "_" and "\" come after every letter.
 bool SortsBefore(std::string_view a, std::string_view b) {
@@ -79,17 +98,122 @@ bool SortsBefore(std::string_view a, std::string_view b) {
                                         [&](char x, char y) { return upper(x) < upper(y); });
 }
 
-// The form in which two Include values are compared: the IDE finds "./Src/A.h" and "src\a.h"
-// to be the same file. Only ASCII letters fold, which leaves UTF-8 sequences alone.
-std::string ComparableInclude(std::string_view include) {
-    std::string out;
-    for (char c : include) {
-        out.push_back(c == '/' ? '\\' : mbcs::ToLowerAscii(c));
+// An Include value as the build system resolves it to files: escapes decoded, "/" as "\",
+// ASCII letters folded (the IDE finds "./Src/A.h" and "src\a.h" to be the same file),
+// wildcards kept apart from the characters they stand for.
+using PathPattern = std::vector<int>;
+constexpr int kAnyRun = -1;      // "*": any characters within one name
+constexpr int kAnyOne = -2;      // "?": one character within one name
+constexpr int kAnyFolders = -3;  // "**\": any number of whole folders, none included
+constexpr int kAnyPath = -4;     // "**" elsewhere: anything
+
+int HexValue(char c) {
+    return c >= '0' && c <= '9'   ? c - '0'
+           : c >= 'a' && c <= 'f' ? c - 'a' + 10
+           : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                  : -1;
+}
+
+// The properties that name the project's folder stand for nothing in a path relative to it.
+std::string_view WithoutFolderProperty(std::string_view include) {
+    static constexpr std::string_view kProperties[] = {kThisFileDirectory, "$(ProjectDir)",
+                                                       "$(MSBuildProjectDirectory)"};
+    for (std::string_view property : kProperties) {
+        if (mbcs::StartsWithIgnoringAsciiCase(include, property)) {
+            include.remove_prefix(property.size());
+            while (!include.empty() && (include[0] == '\\' || include[0] == '/')) {
+                include.remove_prefix(1);
+            }
+            break;
+        }
+    }
+    return include;
+}
+
+PathPattern ComparablePath(std::string_view include) {
+    const std::string_view path = WithoutFolderProperty(include);
+    PathPattern out;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        char c = path[i];
+        if (c == '*' && i + 1 < path.size() && path[i + 1] == '*') {
+            const bool folders = i + 2 < path.size() && (path[i + 2] == '\\' || path[i + 2] == '/');
+            out.push_back(folders ? kAnyFolders : kAnyPath);
+            i += folders ? 2 : 1;
+            continue;
+        }
+        if (c == '*' || c == '?') {
+            out.push_back(c == '*' ? kAnyRun : kAnyOne);
+            continue;
+        }
+        if (c == '%' && i + 2 < path.size() && HexValue(path[i + 1]) >= 0 &&
+            HexValue(path[i + 2]) >= 0) {
+            c = static_cast<char>(HexValue(path[i + 1]) * 16 + HexValue(path[i + 2]));
+            i += 2;
+        }
+        out.push_back(c == '/' ? '\\' : static_cast<unsigned char>(mbcs::ToLowerAscii(c)));
     }
     while (out.size() > 2 && out[0] == '.' && out[1] == '\\') {
-        out.erase(0, 2);
+        out.erase(out.begin(), out.begin() + 2);
     }
     return out;
+}
+
+// Whether `pattern` matches all of the plain `path`; one row of the table at a time, from the
+// end of the pattern, so that no wildcard can make it slow.
+bool Matches(const PathPattern& pattern, const PathPattern& path) {
+    const std::size_t n = path.size();
+    std::vector<char> next(n + 1, 0);  // the rest of the pattern matches path from j on
+    std::vector<char> row(n + 1, 0);
+    next[n] = 1;
+    for (std::size_t i = pattern.size(); i-- > 0;) {
+        const int p = pattern[i];
+        for (std::size_t j = n + 1; j-- > 0;) {
+            const bool inName = j < n && path[j] != '\\';
+            bool match = false;
+            if (p == kAnyPath) {
+                match = next[j] != 0 || (j < n && row[j + 1] != 0);
+            } else if (p == kAnyRun) {
+                match = next[j] != 0 || (inName && row[j + 1] != 0);
+            } else if (p == kAnyOne) {
+                match = inName && next[j + 1] != 0;
+            } else if (p == kAnyFolders) {
+                match = next[j] != 0;
+                for (std::size_t k = j + 1; k <= n && !match; ++k) {
+                    match = path[k - 1] == '\\' && next[k] != 0;
+                }
+            } else {
+                match = j < n && path[j] == p && next[j + 1] != 0;
+            }
+            row[j] = match ? 1 : 0;
+        }
+        std::swap(row, next);
+    }
+    return next[0] != 0;
+}
+
+// Whether one of the ";"-separated paths of `list` names `path`.
+bool ListNames(std::string_view list, const PathPattern& path) {
+    while (!list.empty()) {
+        std::size_t semicolon = std::min(list.find(';'), list.size());
+        std::string_view part = list.substr(0, semicolon);
+        while (!part.empty() && IsSpace(part.front())) {
+            part.remove_prefix(1);
+        }
+        while (!part.empty() && IsSpace(part.back())) {
+            part.remove_suffix(1);
+        }
+        if (!part.empty() && Matches(ComparablePath(part), path)) {
+            return true;
+        }
+        list.remove_prefix(std::min(semicolon + 1, list.size()));
+    }
+    return false;
+}
+
+// Whether the existing item stands for the file at `path` already.
+bool ItemNames(const pugi::xml_node& item, const PathPattern& path) {
+    return ListNames(item.attribute("Include").value(), path) &&
+           !ListNames(item.attribute("Exclude").value(), path);
 }
 
 std::string Escaped(std::string_view text) {
@@ -191,12 +315,12 @@ public:
     // under. False when the file has it.
     bool AddItem(const char* kind, std::string_view path, const StandardFilter& standard,
                  bool withFilter) {
-        const std::string include(path);
-        const std::string wanted = ComparableInclude(include);
+        const std::string include = EscapedForBuild(path);
+        const PathPattern wanted = ComparablePath(include);
         pugi::xml_node group;
         for (pugi::xml_node itemGroup : m_root.children("ItemGroup")) {
             for (pugi::xml_node item : itemGroup.children(kind)) {
-                if (ComparableInclude(item.attribute("Include").value()) == wanted) {
+                if (ItemNames(item, wanted)) {
                     return false;
                 }
                 // A group under a condition would build the class in some configurations only.

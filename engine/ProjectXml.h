@@ -41,8 +41,9 @@ struct ClassItems {
 // The items added to the file's bytes, each where the IDE would put it: in the first group
 // without a condition that holds items of its kind, before the first of them whose Include
 // sorts after it (ordinal, ignoring case, as the build system compares), else after the last.
-// An item whose path is there already, compared without regard to ASCII case, to "/" against
-// "\" and to leading ".\", is not added again.
+// An item the file has already is not added again: the same path in another letter case,
+// with "/" for "\", a leading ".\", a prefix naming the project's folder, the build
+// system's %XX escapes, or matched by a wildcard Include (and not by its Exclude).
 ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
                              const ClassItems& items);
 

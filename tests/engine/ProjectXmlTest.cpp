@@ -73,6 +73,39 @@ TEST(ProjectXml, PlacesAnItemWhereTheIdeWould) {
     }
 }
 
+// Whether an existing item names the new file already, as the build system resolves both.
+TEST(ProjectXml, FindsTheFileUnderEverySpellingTheBuildResolves) {
+    const struct {
+        const char* include;
+        const char* exclude;
+        const char* header;
+        bool listed;
+    } cases[] = {
+        {"./NEW.H", "", "New.h", true},
+        {"..\\src\\*.h", "", "..\\src\\New.h", true},
+        {"..\\src\\*.h", "", "..\\src\\ui\\New.h", false},
+        {"..\\src\\**\\*.h", "", "..\\src\\New.h", true},
+        {"..\\src\\**\\*.h", "", "..\\src\\a\\b\\New.h", true},
+        {"src/**", "", "src\\a\\New.h", true},
+        {"src\\N?w.h", "", "src\\New.h", true},
+        {"src\\*.h", "src\\New*.h;x.h", "src\\New.h", false},
+        {"a.h; src\\New.h", "", "src\\New.h", true},
+        {"src\\%2A.h", "", "src\\New.h", false},
+        {"x%3By%25.h", "", "x;y%.h", true},
+        {"$(ProjectDir)New.h", "", "New.h", true},
+        {"$(MSBuildProjectDirectory)\\New.h", "", "New.h", true},
+        {"$(msbuildthisfiledirectory)New.h", "", "New.h", true},
+        {"$(SolutionDir)New.h", "", "New.h", false},
+    };
+    for (const auto& c : cases) {
+        const std::string project = kProject + "<ItemGroup><ClInclude Include=\"" + c.include +
+                                    "\" Exclude=\"" + c.exclude + "\"/></ItemGroup></Project>";
+        ProjectXmlEdit edit =
+            AddClassItems(project, ProjectFileKind::kProject, ClassItems{c.header, ""});
+        EXPECT_EQ(edit.headerListed, c.listed) << c.include << " for " << c.header;
+    }
+}
+
 TEST(ProjectXml, ShowsProjectTextInCodePage932) {
     EXPECT_EQ(ProjectTextForDisplay("\xE8\xA1\xA8"), "\x95\x5c");              // UTF-8, no mark
     EXPECT_EQ(ProjectTextForDisplay("\xEF\xBB\xBF\xE8\xA1\xA8"), "\x95\x5c");  // with its mark
