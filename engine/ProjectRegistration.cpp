@@ -126,6 +126,10 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
 
     const std::string project(projectPath);
     const std::string filters = project + ".filters";
+    constexpr std::string_view kSharedItems = ".vcxitems";
+    items.sharedItems = project.size() > kSharedItems.size() &&
+                        mbcs::EqualsIgnoringAsciiCase(
+                            project.substr(project.size() - kSharedItems.size()), kSharedItems);
     std::string oldProject;
     std::string oldFilters;
     ProjectXmlEdit projectEdit;

@@ -33,10 +33,10 @@ struct ProjectRegistration {
 // and out; nothing when a path is not valid code page 932.
 std::optional<std::string> ProjectRelativePath(std::string_view projectPath, std::string_view file);
 
-// Adds the header and the source file to the project at `projectPath` and to its filters file
-// beside it ("<project>.filters"), when that exists. Both files' new contents are made before
-// either is written, and when the second cannot be written the first is put back: either both
-// change or neither, short of the put-back failing too (kHalfWritten).
+// Adds the header and the source file to the project at `projectPath` (.vcxproj, or a shared-items
+// .vcxitems) and to its filters file beside it ("<project>.filters"), when that exists. Both files'
+// new contents are made before either is written, and when the second cannot be written the first
+// is put back: either both change or neither, short of the put-back failing too (kHalfWritten).
 ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string_view headerPath,
                                        std::string_view sourcePath, IOutputWriter& writer);
 

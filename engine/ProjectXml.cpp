@@ -115,12 +115,14 @@ int HexValue(char c) {
 }
 
 // The properties that name the project's folder stand for nothing in a path relative to it.
-std::string_view WithoutFolderProperty(std::string_view include) {
+// In a shared-items project only $(MSBuildThisFileDirectory) names its own folder; the others
+// name the folder of the project that imports it.
+std::string_view WithoutFolderProperty(std::string_view include, bool sharedItems) {
     static constexpr std::string_view kProperties[] = {kThisFileDirectory, "$(ProjectDir)",
                                                        "$(MSBuildProjectDirectory)"};
-    for (std::string_view property : kProperties) {
-        if (mbcs::StartsWithIgnoringAsciiCase(include, property)) {
-            include.remove_prefix(property.size());
+    for (std::size_t i = 0; i < (sharedItems ? 1 : std::size(kProperties)); ++i) {
+        if (mbcs::StartsWithIgnoringAsciiCase(include, kProperties[i])) {
+            include.remove_prefix(kProperties[i].size());
             while (!include.empty() && (include[0] == '\\' || include[0] == '/')) {
                 include.remove_prefix(1);
             }
@@ -130,8 +132,8 @@ std::string_view WithoutFolderProperty(std::string_view include) {
     return include;
 }
 
-PathPattern ComparablePath(std::string_view include) {
-    const std::string_view path = WithoutFolderProperty(include);
+PathPattern ComparablePath(std::string_view include, bool sharedItems) {
+    const std::string_view path = WithoutFolderProperty(include, sharedItems);
     PathPattern out;
     for (std::size_t i = 0; i < path.size(); ++i) {
         char c = path[i];
@@ -192,7 +194,7 @@ bool Matches(const PathPattern& pattern, const PathPattern& path) {
 }
 
 // Whether one of the ";"-separated paths of `list` names `path`.
-bool ListNames(std::string_view list, const PathPattern& path) {
+bool ListNames(std::string_view list, const PathPattern& path, bool sharedItems) {
     while (!list.empty()) {
         std::size_t semicolon = std::min(list.find(';'), list.size());
         std::string_view part = list.substr(0, semicolon);
@@ -202,7 +204,7 @@ bool ListNames(std::string_view list, const PathPattern& path) {
         while (!part.empty() && IsSpace(part.back())) {
             part.remove_suffix(1);
         }
-        if (!part.empty() && Matches(ComparablePath(part), path)) {
+        if (!part.empty() && Matches(ComparablePath(part, sharedItems), path)) {
             return true;
         }
         list.remove_prefix(std::min(semicolon + 1, list.size()));
@@ -211,9 +213,9 @@ bool ListNames(std::string_view list, const PathPattern& path) {
 }
 
 // Whether the existing item stands for the file at `path` already.
-bool ItemNames(const pugi::xml_node& item, const PathPattern& path) {
-    return ListNames(item.attribute("Include").value(), path) &&
-           !ListNames(item.attribute("Exclude").value(), path);
+bool ItemNames(const pugi::xml_node& item, const PathPattern& path, bool sharedItems) {
+    return ListNames(item.attribute("Include").value(), path, sharedItems) &&
+           !ListNames(item.attribute("Exclude").value(), path, sharedItems);
 }
 
 std::string Escaped(std::string_view text) {
@@ -305,7 +307,8 @@ struct Insertion {
 
 class Editor {
 public:
-    Editor(std::string_view text, const pugi::xml_node& root) : m_text(text), m_root(root) {
+    Editor(std::string_view text, const pugi::xml_node& root, bool sharedItems)
+        : m_text(text), m_root(root), m_sharedItems(sharedItems) {
         m_lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
         m_indentUnit = DetectIndentUnit();
         m_emptyTagEnd = DetectEmptyTagEnd();
@@ -315,12 +318,13 @@ public:
     // under. False when the file has it.
     bool AddItem(const char* kind, std::string_view path, const StandardFilter& standard,
                  bool withFilter) {
-        const std::string include = EscapedForBuild(path);
-        const PathPattern wanted = ComparablePath(include);
+        const std::string include =
+            std::string(m_sharedItems ? kThisFileDirectory : "") + EscapedForBuild(path);
+        const PathPattern wanted = ComparablePath(include, m_sharedItems);
         pugi::xml_node group;
         for (pugi::xml_node itemGroup : m_root.children("ItemGroup")) {
             for (pugi::xml_node item : itemGroup.children(kind)) {
-                if (ItemNames(item, wanted)) {
+                if (ItemNames(item, wanted, m_sharedItems)) {
                     return false;
                 }
                 // A group under a condition would build the class in some configurations only.
@@ -591,6 +595,7 @@ private:
 
     std::string_view m_text;
     pugi::xml_node m_root;
+    bool m_sharedItems;
     std::string m_lineEnd;
     std::string m_indentUnit;
     std::string m_emptyTagEnd;
@@ -659,7 +664,7 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
         return edit;
     }
     const bool withFilter = kind == ProjectFileKind::kFilters;
-    Editor editor(text.utf8, root);
+    Editor editor(text.utf8, root, items.sharedItems);
     edit.headerListed = !items.header.empty() &&
                         !editor.AddItem("ClInclude", items.header, kHeaderFilter, withFilter);
     edit.sourceListed = !items.source.empty() &&

@@ -32,10 +32,13 @@ struct ProjectXmlEdit {
 
 // The class's two files as items of a project. Both are UTF-8 paths relative to the folder of
 // the file that lists them, with "\" separators, as the IDE writes them; an empty one is not
-// added.
+// added. Items of a shared-items project (.vcxitems), which other projects import, are written
+// behind $(MSBuildThisFileDirectory): a bare relative path in an imported file would resolve
+// against each importing project instead.
 struct ClassItems {
     std::string header;  // ClInclude
     std::string source;  // ClCompile
+    bool sharedItems = false;
 };
 
 // The items added to the file's bytes, each where the IDE would put it: in the first group

@@ -68,7 +68,7 @@ TEST(ProjectXml, PlacesAnItemWhereTheIdeWould) {
     };
     for (const auto& c : cases) {
         ProjectXmlEdit edit =
-            AddClassItems(Groups(c.in), ProjectFileKind::kProject, ClassItems{c.header, ""});
+            AddClassItems(Groups(c.in), ProjectFileKind::kProject, ClassItems{c.header, "", false});
         EXPECT_EQ(edit.bytes, Groups(c.out)) << c.name;
     }
 }
@@ -79,29 +79,32 @@ TEST(ProjectXml, FindsTheFileUnderEverySpellingTheBuildResolves) {
         const char* include;
         const char* exclude;
         const char* header;
+        bool sharedItems;
         bool listed;
     } cases[] = {
-        {"./NEW.H", "", "New.h", true},
-        {"..\\src\\*.h", "", "..\\src\\New.h", true},
-        {"..\\src\\*.h", "", "..\\src\\ui\\New.h", false},
-        {"..\\src\\**\\*.h", "", "..\\src\\New.h", true},
-        {"..\\src\\**\\*.h", "", "..\\src\\a\\b\\New.h", true},
-        {"src/**", "", "src\\a\\New.h", true},
-        {"src\\N?w.h", "", "src\\New.h", true},
-        {"src\\*.h", "src\\New*.h;x.h", "src\\New.h", false},
-        {"a.h; src\\New.h", "", "src\\New.h", true},
-        {"src\\%2A.h", "", "src\\New.h", false},
-        {"x%3By%25.h", "", "x;y%.h", true},
-        {"$(ProjectDir)New.h", "", "New.h", true},
-        {"$(MSBuildProjectDirectory)\\New.h", "", "New.h", true},
-        {"$(msbuildthisfiledirectory)New.h", "", "New.h", true},
-        {"$(SolutionDir)New.h", "", "New.h", false},
+        {"./NEW.H", "", "New.h", false, true},
+        {"..\\src\\*.h", "", "..\\src\\New.h", false, true},
+        {"..\\src\\*.h", "", "..\\src\\ui\\New.h", false, false},
+        {"..\\src\\**\\*.h", "", "..\\src\\New.h", false, true},
+        {"..\\src\\**\\*.h", "", "..\\src\\a\\b\\New.h", false, true},
+        {"src/**", "", "src\\a\\New.h", false, true},
+        {"src\\N?w.h", "", "src\\New.h", false, true},
+        {"src\\*.h", "src\\New*.h;x.h", "src\\New.h", false, false},
+        {"a.h; src\\New.h", "", "src\\New.h", false, true},
+        {"src\\%2A.h", "", "src\\New.h", false, false},
+        {"x%3By%25.h", "", "x;y%.h", false, true},
+        {"$(ProjectDir)New.h", "", "New.h", false, true},
+        {"$(MSBuildProjectDirectory)\\New.h", "", "New.h", false, true},
+        {"$(msbuildthisfiledirectory)New.h", "", "New.h", false, true},
+        {"$(SolutionDir)New.h", "", "New.h", false, false},
+        {"$(MSBuildThisFileDirectory)New.h", "", "New.h", true, true},
+        {"$(ProjectDir)New.h", "", "New.h", true, false},
     };
     for (const auto& c : cases) {
         const std::string project = kProject + "<ItemGroup><ClInclude Include=\"" + c.include +
                                     "\" Exclude=\"" + c.exclude + "\"/></ItemGroup></Project>";
-        ProjectXmlEdit edit =
-            AddClassItems(project, ProjectFileKind::kProject, ClassItems{c.header, ""});
+        ProjectXmlEdit edit = AddClassItems(project, ProjectFileKind::kProject,
+                                            ClassItems{c.header, "", c.sharedItems});
         EXPECT_EQ(edit.headerListed, c.listed) << c.include << " for " << c.header;
     }
 }
