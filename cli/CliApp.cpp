@@ -476,6 +476,8 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             }
             return kExitWritten;
         case Status::kAlreadyThere:
+            WriteLine(m_err, "tavrin-cli: " + projectPath + " already lists " +
+                                 command.HeaderPath() + " and " + command.SourcePath());
             return kExitWritten;
         case Status::kUnreadable:
             problem = "cannot read " + result.file;

@@ -137,7 +137,14 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
     if (!Prepare(project, ProjectFileKind::kProject, items, oldProject, projectEdit, result)) {
         return result;
     }
-    if (platform::PathExists(filters) &&
+    if (projectEdit.headerListed) {
+        items.header.clear();
+    }
+    if (projectEdit.sourceListed) {
+        items.source.clear();
+    }
+    const bool anyNew = !items.header.empty() || !items.source.empty();
+    if (anyNew && platform::PathExists(filters) &&
         !Prepare(filters, ProjectFileKind::kFilters, items, oldFilters, filtersEdit, result)) {
         return result;
     }

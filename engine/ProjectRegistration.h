@@ -13,7 +13,7 @@ namespace tavrin {
 struct ProjectRegistration {
     enum class Status {
         kAdded,
-        kAlreadyThere,  // the project (and its filters) held both files already
+        kAlreadyThere,  // the project held both files already
         kUnreadable,    // `file` could not be read
         kNotXml,        // `file` is not well-formed XML (`detail` says where)
         kNotProject,    // `file` has no Project root in the build system's namespace
@@ -34,9 +34,11 @@ struct ProjectRegistration {
 std::optional<std::string> ProjectRelativePath(std::string_view projectPath, std::string_view file);
 
 // Adds the header and the source file to the project at `projectPath` (.vcxproj, or a shared-items
-// .vcxitems) and to its filters file beside it ("<project>.filters"), when that exists. Both files'
-// new contents are made before either is written, and when the second cannot be written the first
-// is put back: either both change or neither, short of the put-back failing too (kHalfWritten).
+// .vcxitems) and to its filters file beside it ("<project>.filters"), when that exists. A file the
+// project lists already is left out of the filters too: a filters file may lack an item on purpose,
+// and its spelling there must be the project's. Both files' new contents are made before either is
+// written, and when the second cannot be written the first is put back: either both change or
+// neither, short of the put-back failing too (kHalfWritten).
 ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string_view headerPath,
                                        std::string_view sourcePath, IOutputWriter& writer);
 

@@ -49,6 +49,8 @@ TEST_F(CliProject, AddsTheClassAfterWritingIt) {
     result = Generate({"--project=App.vcxproj", "--yes"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+    EXPECT_EQ(result.err,
+              "tavrin-cli: App.vcxproj already lists SettingsDlg.h and SettingsDlg.cpp\n");
     EXPECT_EQ(m_dir.Read("App.vcxproj"), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
 }
 
