@@ -493,6 +493,15 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             problem = result.file + " is neither UTF-8 nor UTF-16" +
                       (result.detail.empty() ? "" : " (" + result.detail + ")");
             break;
+        case Status::kNotUtf8:
+            problem =
+                result.file + " is not UTF-8 and declares no encoding (" + result.detail + ")";
+            break;
+        case Status::kOldFormat:
+            problem = result.file +
+                      " is a Visual Studio 2008 project (.vcproj), a format not supported: "
+                      "convert it to .vcxproj by opening it in a later Visual Studio";
+            break;
         case Status::kBadPath:
             problem = "the path " + result.file + " cannot be written into the project";
             break;

@@ -49,6 +49,10 @@ ProjectRegistration::Status StatusOf(ProjectXmlEdit::Status status) {
             return ProjectRegistration::Status::kNotProject;
         case ProjectXmlEdit::Status::kBadEncoding:
             return ProjectRegistration::Status::kBadEncoding;
+        case ProjectXmlEdit::Status::kNotUtf8:
+            return ProjectRegistration::Status::kNotUtf8;
+        case ProjectXmlEdit::Status::kOldFormat:
+            return ProjectRegistration::Status::kOldFormat;
         default:
             return ProjectRegistration::Status::kAdded;
     }

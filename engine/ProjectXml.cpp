@@ -70,6 +70,40 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// The line of `offset` in `text`, counted from 1.
+std::size_t LineOf(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
+}
+
+// Where `text` stops being UTF-8 (overlong forms and surrogates included); npos when it is.
+std::size_t InvalidUtf8At(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80                    ? 1
+                             : lead >= 0xC2 && lead <= 0xDF ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > text.size()) {
+            return i;
+        }
+        const auto second = static_cast<unsigned char>(text[i + 1 < text.size() ? i + 1 : i]);
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+            return i;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return i;
+            }
+        }
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
 constexpr std::string_view kThisFileDirectory = "$(MSBuildThisFileDirectory)";
 
 // The build system's own escapes for the characters it would otherwise read as list
@@ -628,29 +662,46 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
         (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration, pugi::encoding_utf8);
     if (!parsed) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
-        const auto at = static_cast<std::ptrdiff_t>(
-            std::min(static_cast<std::size_t>(parsed.offset), text.utf8.size()));
-        edit.detail =
-            std::string(parsed.description()) + " on line " +
-            std::to_string(1 + std::count(text.utf8.begin(), text.utf8.begin() + at, '\n'));
+        edit.detail = std::string(parsed.description()) + " on line " +
+                      std::to_string(LineOf(text.utf8, static_cast<std::size_t>(parsed.offset)));
         return edit;
     }
     int roots = 0;
+    std::string_view encoding;
     for (pugi::xml_node child : document.children()) {
         roots += child.type() == pugi::node_element ? 1 : 0;
-        if (child.type() == pugi::node_declaration &&
-            !IsUnicodeName(child.attribute("encoding").value())) {
-            edit.status = ProjectXmlEdit::Status::kBadEncoding;
-            edit.detail = std::string("encoding ") + child.attribute("encoding").value();
-            return edit;
+        if (child.type() == pugi::node_declaration) {
+            encoding = child.attribute("encoding").value();
         }
+    }
+    pugi::xml_node root = document.document_element();
+    // Before its encoding, which is that of the system it was saved on.
+    if (std::string_view(root.name()) == "VisualStudioProject") {
+        edit.status = ProjectXmlEdit::Status::kOldFormat;
+        return edit;
+    }
+    if (!IsUnicodeName(encoding)) {
+        edit.status = ProjectXmlEdit::Status::kBadEncoding;
+        edit.detail = "encoding " + std::string(encoding);
+        return edit;
+    }
+    // The parser takes the bytes as they come; a file in the system's code page, as older
+    // projects with a Japanese comment are, is not the UTF-8 that it claims or is assumed to be.
+    const bool utf16 =
+        text.encoding == TextEncoding::kUtf16Le || text.encoding == TextEncoding::kUtf16Be;
+    const std::size_t invalid = utf16 ? std::string_view::npos : InvalidUtf8At(text.utf8);
+    if (invalid != std::string_view::npos) {
+        const bool declared = !encoding.empty() || text.encoding == TextEncoding::kUtf8;
+        edit.status = declared ? ProjectXmlEdit::Status::kNotXml : ProjectXmlEdit::Status::kNotUtf8;
+        edit.detail = std::string(declared ? "bytes that are not UTF-8 on line " : "line ") +
+                      std::to_string(LineOf(text.utf8, invalid));
+        return edit;
     }
     if (roots != 1) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
         edit.detail = "more than one root element";
         return edit;
     }
-    pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != "Project" ||
         root.attribute("xmlns").value() != kBuildNamespace) {
         edit.status = ProjectXmlEdit::Status::kNotProject;

@@ -21,7 +21,9 @@ struct ProjectXmlEdit {
         kUnchanged,    // every item asked for was there already
         kNotXml,       // not well-formed XML
         kNotProject,   // no Project root in the build system's namespace
+        kOldFormat,    // a project of the IDE's 2008 format (.vcproj)
         kBadEncoding,  // neither UTF-8 nor UTF-16 behind its mark, or broken UTF-16
+        kNotUtf8,      // no mark, no encoding declared, and bytes that are not UTF-8
     };
     Status status = Status::kUnchanged;
     std::string bytes;          // the whole new file when changed

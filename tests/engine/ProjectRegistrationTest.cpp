@@ -70,11 +70,10 @@ void ReadCase(const std::string& folder, FixtureCase& c) {
 
 std::string StatusName(Status status) {
     static const std::map<Status, std::string> kNames = {
-        {Status::kAdded, "added"},
-        {Status::kAlreadyThere, "already-there"},
-        {Status::kNotXml, "not-xml"},
-        {Status::kNotProject, "not-project"},
-        {Status::kBadEncoding, "bad-encoding"},
+        {Status::kAdded, "added"},          {Status::kAlreadyThere, "already-there"},
+        {Status::kNotXml, "not-xml"},       {Status::kNotProject, "not-project"},
+        {Status::kOldFormat, "old-format"}, {Status::kBadEncoding, "bad-encoding"},
+        {Status::kNotUtf8, "not-utf8"},
     };
     auto found = kNames.find(status);
     return found == kNames.end() ? "other" : found->second;
@@ -90,7 +89,7 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         fixtures.push_back(testing::Utf8Name(entry.path().filename()));
     }
     std::sort(fixtures.begin(), fixtures.end());
-    ASSERT_GE(fixtures.size(), 23U);
+    ASSERT_GE(fixtures.size(), 25U);
     for (const std::string& fixture : fixtures) {
         SCOPED_TRACE(fixture);
         const std::string folder = "project/" + fixture + "/";
