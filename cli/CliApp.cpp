@@ -461,6 +461,25 @@ int CliApp::Generate(const GenerateOptions& options) {
     return status;
 }
 
+namespace {
+
+// Why a file could not be written, as the system told it, in parentheses.
+std::string WriteFailureReason(platform::WriteFailure failure) {
+    switch (failure) {
+        case platform::WriteFailure::kReadOnly:
+            return " (it is read-only)";
+        case platform::WriteFailure::kDenied:
+            return " (permission denied)";
+        case platform::WriteFailure::kDiskFull:
+            return " (the disk is full)";
+        case platform::WriteFailure::kOther:
+            break;
+    }
+    return "";
+}
+
+}  // namespace
+
 int CliApp::AddToProject(const std::string& projectPath, const CGenerationCommand& command,
                          IOutputWriter& writer, bool dryRun) {
     using Status = ProjectRegistration::Status;
@@ -506,10 +525,12 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             problem = "the path " + result.file + " cannot be written into the project";
             break;
         case Status::kWriteFailed:
-            problem = "cannot write " + result.file + "; neither project file was changed";
+            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
+                      "; neither project file was changed";
             break;
         case Status::kHalfWritten:
-            problem = "cannot write " + result.file + ", nor put " + projectPath +
+            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
+                      ", nor put " + projectPath +
                       " back: the project lists the class, its filters file does not";
             break;
     }

@@ -161,12 +161,14 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
         if (!writer.Write(project, projectEdit.bytes)) {
             result.status = ProjectRegistration::Status::kWriteFailed;
             result.file = project;
+            result.failure = writer.LastFailure();
             return result;
         }
         result.written.push_back(project);
     }
     if (filtersChange && !writer.Write(filters, filtersEdit.bytes)) {
         result.file = filters;
+        result.failure = writer.LastFailure();
         result.status = ProjectRegistration::Status::kHalfWritten;
         if (!projectChanges || writer.Write(project, oldProject)) {
             result.status = ProjectRegistration::Status::kWriteFailed;

@@ -28,6 +28,7 @@ struct ProjectRegistration {
     std::string file;
     std::string detail;
     std::vector<std::string> written;  // the files that changed, in the order written
+    platform::WriteFailure failure = platform::WriteFailure::kOther;  // why `file` was not written
 };
 
 // The path of `file` as the project at `projectPath` names it: relative to the project's

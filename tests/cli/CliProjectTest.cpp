@@ -94,10 +94,19 @@ TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
                                   std::string(c.project) + " " + c.problem + "\n");
         EXPECT_EQ(m_dir.Read(c.project), c.bytes);
     }
+    // One that may not be written says why.
+    const fs::perms readOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(testing::Utf8Path(m_dir.File("App.vcxproj")), readOnly);
+    ProgramRun result = Generate({"--project", "App.vcxproj", "--yes"});
+    EXPECT_EQ(result.err,
+              "tavrin-cli: the class was written but not added to the project: cannot write "
+              "App.vcxproj (it is read-only); neither project file was changed\n");
+    EXPECT_EQ(m_dir.Read("App.vcxproj"), m_project);
 
     TempDir empty;
     fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", empty.Path(), fs::copy_options::recursive);
-    ProgramRun result = testing::RunProgram(
+    result = testing::RunProgram(
         TAVRIN_CLI_PATH, {"-C", empty.Path(), "generate", "-t", "ダイアログ", "-d", "CSettingsDlg",
                           "-i", "IDD_表", "-o", "", "--project", "Missing.vcxproj"});
     EXPECT_EQ(result.status, 2);
