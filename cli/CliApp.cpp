@@ -492,6 +492,25 @@ int CliApp::Generate(const GenerateOptions& options) {
     return status;
 }
 
+namespace {
+
+// Why a file could not be written, as the system told it, in parentheses.
+std::string WriteFailureReason(platform::WriteFailure failure) {
+    switch (failure) {
+        case platform::WriteFailure::kReadOnly:
+            return " (it is read-only)";
+        case platform::WriteFailure::kDenied:
+            return " (permission denied)";
+        case platform::WriteFailure::kDiskFull:
+            return " (the disk is full)";
+        case platform::WriteFailure::kOther:
+            break;
+    }
+    return "";
+}
+
+}  // namespace
+
 int CliApp::AddToProject(const std::string& projectPath, const CGenerationCommand& command,
                          IOutputWriter& writer, bool dryRun) {
     using Status = ProjectRegistration::Status;
@@ -507,6 +526,8 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             }
             return kExitWritten;
         case Status::kAlreadyThere:
+            WriteLine(m_err, "tavrin-cli: " + projectPath + " already lists " +
+                                 command.HeaderPath() + " and " + command.SourcePath());
             return kExitWritten;
         case Status::kUnreadable:
             problem = "cannot read " + result.file;
@@ -522,14 +543,25 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             problem = result.file + " is neither UTF-8 nor UTF-16" +
                       (result.detail.empty() ? "" : " (" + result.detail + ")");
             break;
+        case Status::kNotUtf8:
+            problem =
+                result.file + " is not UTF-8 and declares no encoding (" + result.detail + ")";
+            break;
+        case Status::kOldFormat:
+            problem = result.file +
+                      " is a Visual Studio 2008 project (.vcproj), a format not supported: "
+                      "convert it to .vcxproj by opening it in a later Visual Studio";
+            break;
         case Status::kBadPath:
             problem = "the path " + result.file + " cannot be written into the project";
             break;
         case Status::kWriteFailed:
-            problem = "cannot write " + result.file + "; neither project file was changed";
+            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
+                      "; neither project file was changed";
             break;
         case Status::kHalfWritten:
-            problem = "cannot write " + result.file + ", nor put " + projectPath +
+            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
+                      ", nor put " + projectPath +
                       " back: the project lists the class, its filters file does not";
             break;
     }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace tavrin {
 
 // The last step of a generation: putting the finished bytes of an output file in place. A
@@ -15,12 +17,16 @@ public:
 
     // False when the file could not be written; an existing file then stays as it was.
     virtual bool Write(std::string_view path, std::string_view bytes) = 0;
+
+    // Why the last Write that failed did, as far as is known.
+    virtual platform::WriteFailure LastFailure() const { return platform::WriteFailure::kOther; }
 };
 
 // Writes each file safely: a replaced file changes only when its replacement is complete.
 class CFileOutputWriter : public IOutputWriter {
 public:
     bool Write(std::string_view path, std::string_view bytes) override;
+    platform::WriteFailure LastFailure() const override { return platform::LastWriteFailure(); }
 };
 
 // Writes nothing and keeps every file's path and bytes, in the order they came. It fails as a

@@ -49,21 +49,24 @@ ProjectRegistration::Status StatusOf(ProjectXmlEdit::Status status) {
             return ProjectRegistration::Status::kNotProject;
         case ProjectXmlEdit::Status::kBadEncoding:
             return ProjectRegistration::Status::kBadEncoding;
+        case ProjectXmlEdit::Status::kNotUtf8:
+            return ProjectRegistration::Status::kNotUtf8;
+        case ProjectXmlEdit::Status::kOldFormat:
+            return ProjectRegistration::Status::kOldFormat;
         default:
             return ProjectRegistration::Status::kAdded;
     }
 }
 
 // The file's new bytes in `edit`; false with the failure in `result`.
-bool Prepare(const std::string& path, ProjectFileKind kind, const std::string& header,
-             const std::string& source, std::string& old, ProjectXmlEdit& edit,
-             ProjectRegistration& result) {
+bool Prepare(const std::string& path, ProjectFileKind kind, const ClassItems& items,
+             std::string& old, ProjectXmlEdit& edit, ProjectRegistration& result) {
     if (platform::IsDirectory(path) || !platform::ReadFileBytes(path, old)) {
         result.status = ProjectRegistration::Status::kUnreadable;
         result.file = path;
         return false;
     }
-    edit = AddClassItems(old, kind, header, source);
+    edit = AddClassItems(old, kind, items);
     if (edit.status == ProjectXmlEdit::Status::kChanged ||
         edit.status == ProjectXmlEdit::Status::kUnchanged) {
         return true;
@@ -117,10 +120,9 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
     ProjectRegistration result;
     std::optional<std::string> header = ProjectRelativePath(projectPath, headerPath);
     std::optional<std::string> source = ProjectRelativePath(projectPath, sourcePath);
-    std::string headerUtf8;
-    std::string sourceUtf8;
-    if (!header || !source || !platform::Cp932ToUtf8(*header, headerUtf8) ||
-        !platform::Cp932ToUtf8(*source, sourceUtf8)) {
+    ClassItems items;
+    if (!header || !source || !platform::Cp932ToUtf8(*header, items.header) ||
+        !platform::Cp932ToUtf8(*source, items.source)) {
         result.status = ProjectRegistration::Status::kBadPath;
         result.file = std::string(header ? sourcePath : headerPath);
         return result;
@@ -128,16 +130,26 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
 
     const std::string project(projectPath);
     const std::string filters = project + ".filters";
+    constexpr std::string_view kSharedItems = ".vcxitems";
+    items.sharedItems = project.size() > kSharedItems.size() &&
+                        mbcs::EqualsIgnoringAsciiCase(
+                            project.substr(project.size() - kSharedItems.size()), kSharedItems);
     std::string oldProject;
     std::string oldFilters;
     ProjectXmlEdit projectEdit;
     ProjectXmlEdit filtersEdit;
-    if (!Prepare(project, ProjectFileKind::kProject, headerUtf8, sourceUtf8, oldProject,
-                 projectEdit, result)) {
+    if (!Prepare(project, ProjectFileKind::kProject, items, oldProject, projectEdit, result)) {
         return result;
     }
-    if (platform::PathExists(filters) && !Prepare(filters, ProjectFileKind::kFilters, headerUtf8,
-                                                  sourceUtf8, oldFilters, filtersEdit, result)) {
+    if (projectEdit.headerListed) {
+        items.header.clear();
+    }
+    if (projectEdit.sourceListed) {
+        items.source.clear();
+    }
+    const bool anyNew = !items.header.empty() || !items.source.empty();
+    if (anyNew && platform::PathExists(filters) &&
+        !Prepare(filters, ProjectFileKind::kFilters, items, oldFilters, filtersEdit, result)) {
         return result;
     }
 
@@ -149,12 +161,14 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
         if (!writer.Write(project, projectEdit.bytes)) {
             result.status = ProjectRegistration::Status::kWriteFailed;
             result.file = project;
+            result.failure = writer.LastFailure();
             return result;
         }
         result.written.push_back(project);
     }
     if (filtersChange && !writer.Write(filters, filtersEdit.bytes)) {
         result.file = filters;
+        result.failure = writer.LastFailure();
         result.status = ProjectRegistration::Status::kHalfWritten;
         if (!projectChanges || writer.Write(project, oldProject)) {
             result.status = ProjectRegistration::Status::kWriteFailed;

@@ -13,11 +13,13 @@ namespace tavrin {
 struct ProjectRegistration {
     enum class Status {
         kAdded,
-        kAlreadyThere,  // the project (and its filters) held both files already
+        kAlreadyThere,  // the project held both files already
         kUnreadable,    // `file` could not be read
         kNotXml,        // `file` is not well-formed XML (`detail` says where)
         kNotProject,    // `file` has no Project root in the build system's namespace
         kBadEncoding,   // `file` is in an encoding other than UTF-8 or UTF-16
+        kNotUtf8,       // `file` declares no encoding and is not UTF-8 (`detail`: the line)
+        kOldFormat,     // `file` is a project of the IDE's 2008 format (.vcproj)
         kBadPath,       // a file's path cannot be written into the project
         kWriteFailed,   // `file` could not be written; neither file changed
         kHalfWritten,   // the filters could not be written, nor the project put back
@@ -26,6 +28,7 @@ struct ProjectRegistration {
     std::string file;
     std::string detail;
     std::vector<std::string> written;  // the files that changed, in the order written
+    platform::WriteFailure failure = platform::WriteFailure::kOther;  // why `file` was not written
 };
 
 // The path of `file` as the project at `projectPath` names it: relative to the project's
@@ -33,10 +36,12 @@ struct ProjectRegistration {
 // and out; nothing when a path is not valid code page 932.
 std::optional<std::string> ProjectRelativePath(std::string_view projectPath, std::string_view file);
 
-// Adds the header and the source file to the project at `projectPath` and to its filters file
-// beside it ("<project>.filters"), when that exists. Both files' new contents are made before
-// either is written, and when the second cannot be written the first is put back: either both
-// change or neither, short of the put-back failing too (kHalfWritten).
+// Adds the header and the source file to the project at `projectPath` (.vcxproj, or a shared-items
+// .vcxitems) and to its filters file beside it ("<project>.filters"), when that exists. A file the
+// project lists already is left out of the filters too: a filters file may lack an item on purpose,
+// and its spelling there must be the project's. Both files' new contents are made before either is
+// written, and when the second cannot be written the first is put back: either both change or
+// neither, short of the put-back failing too (kHalfWritten).
 ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string_view headerPath,
                                        std::string_view sourcePath, IOutputWriter& writer);
 

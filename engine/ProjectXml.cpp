@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <vector>
 
+#include "engine/Mbcs.h"
 #include "engine/TextEncoding.h"
 #include "platform/CodePage.h"
 
@@ -68,21 +70,186 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// The line of `offset` in `text`, counted from 1.
+std::size_t LineOf(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
 }
 
-// The form in which two Include values are compared: the IDE finds "./Src/A.h" and "src\a.h"
-// to be the same file. Only ASCII letters fold, which leaves UTF-8 sequences alone.
-std::string ComparableInclude(std::string_view include) {
-    std::string out;
-    for (char c : include) {
-        out.push_back(c == '/' ? '\\' : FoldCase(c));
+// Where `text` stops being UTF-8 (overlong forms and surrogates included); npos when it is.
+std::size_t InvalidUtf8At(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80                    ? 1
+                             : lead >= 0xC2 && lead <= 0xDF ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > text.size()) {
+            return i;
+        }
+        const auto second = static_cast<unsigned char>(text[i + 1 < text.size() ? i + 1 : i]);
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+            return i;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return i;
+            }
+        }
+        i += length;
     }
-    while (out.size() > 2 && out[0] == '.' && out[1] == '\\') {
-        out.erase(0, 2);
+    return std::string_view::npos;
+}
+
+constexpr std::string_view kThisFileDirectory = "$(MSBuildThisFileDirectory)";
+
+// The build system's own escapes for the characters it would otherwise read as list
+// separators, item, property or metadata references, quotes or wildcards.
+std::string EscapedForBuild(std::string_view path) {
+    static constexpr std::string_view kSpecial = "%;$@'*?";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : path) {
+        if (kSpecial.find(c) == std::string_view::npos) {
+            out.push_back(c);
+        } else {
+            out += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+        }
     }
     return out;
+}
+
+// Whether Include value `a` sorts before `b` as the build system orders them when it adds an
+// item: ordinal with ASCII letters in upper case, so that "_" and "\" come after every letter.
+bool SortsBefore(std::string_view a, std::string_view b) {
+    auto upper = [](char c) {
+        return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return upper(x) < upper(y); });
+}
+
+// An Include value as the build system resolves it to files: escapes decoded, "/" as "\",
+// ASCII letters folded (the IDE finds "./Src/A.h" and "src\a.h" to be the same file),
+// wildcards kept apart from the characters they stand for.
+using PathPattern = std::vector<int>;
+constexpr int kAnyRun = -1;      // "*": any characters within one name
+constexpr int kAnyOne = -2;      // "?": one character within one name
+constexpr int kAnyFolders = -3;  // "**\": any number of whole folders, none included
+constexpr int kAnyPath = -4;     // "**" elsewhere: anything
+
+int HexValue(char c) {
+    return c >= '0' && c <= '9'   ? c - '0'
+           : c >= 'a' && c <= 'f' ? c - 'a' + 10
+           : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                  : -1;
+}
+
+// The properties that name the project's folder stand for nothing in a path relative to it.
+// In a shared-items project only $(MSBuildThisFileDirectory) names its own folder; the others
+// name the folder of the project that imports it.
+std::string_view WithoutFolderProperty(std::string_view include, bool sharedItems) {
+    static constexpr std::string_view kProperties[] = {kThisFileDirectory, "$(ProjectDir)",
+                                                       "$(MSBuildProjectDirectory)"};
+    for (std::size_t i = 0; i < (sharedItems ? 1 : std::size(kProperties)); ++i) {
+        if (mbcs::StartsWithIgnoringAsciiCase(include, kProperties[i])) {
+            include.remove_prefix(kProperties[i].size());
+            while (!include.empty() && (include[0] == '\\' || include[0] == '/')) {
+                include.remove_prefix(1);
+            }
+            break;
+        }
+    }
+    return include;
+}
+
+PathPattern ComparablePath(std::string_view include, bool sharedItems) {
+    const std::string_view path = WithoutFolderProperty(include, sharedItems);
+    PathPattern out;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        char c = path[i];
+        if (c == '*' && i + 1 < path.size() && path[i + 1] == '*') {
+            const bool folders = i + 2 < path.size() && (path[i + 2] == '\\' || path[i + 2] == '/');
+            out.push_back(folders ? kAnyFolders : kAnyPath);
+            i += folders ? 2 : 1;
+            continue;
+        }
+        if (c == '*' || c == '?') {
+            out.push_back(c == '*' ? kAnyRun : kAnyOne);
+            continue;
+        }
+        if (c == '%' && i + 2 < path.size() && HexValue(path[i + 1]) >= 0 &&
+            HexValue(path[i + 2]) >= 0) {
+            c = static_cast<char>(HexValue(path[i + 1]) * 16 + HexValue(path[i + 2]));
+            i += 2;
+        }
+        out.push_back(c == '/' ? '\\' : static_cast<unsigned char>(mbcs::ToLowerAscii(c)));
+    }
+    while (out.size() > 2 && out[0] == '.' && out[1] == '\\') {
+        out.erase(out.begin(), out.begin() + 2);
+    }
+    return out;
+}
+
+// Whether `pattern` matches all of the plain `path`; one row of the table at a time, from the
+// end of the pattern, so that no wildcard can make it slow.
+bool Matches(const PathPattern& pattern, const PathPattern& path) {
+    const std::size_t n = path.size();
+    std::vector<char> next(n + 1, 0);  // the rest of the pattern matches path from j on
+    std::vector<char> row(n + 1, 0);
+    next[n] = 1;
+    for (std::size_t i = pattern.size(); i-- > 0;) {
+        const int p = pattern[i];
+        for (std::size_t j = n + 1; j-- > 0;) {
+            const bool inName = j < n && path[j] != '\\';
+            bool match = false;
+            if (p == kAnyPath) {
+                match = next[j] != 0 || (j < n && row[j + 1] != 0);
+            } else if (p == kAnyRun) {
+                match = next[j] != 0 || (inName && row[j + 1] != 0);
+            } else if (p == kAnyOne) {
+                match = inName && next[j + 1] != 0;
+            } else if (p == kAnyFolders) {
+                match = next[j] != 0;
+                for (std::size_t k = j + 1; k <= n && !match; ++k) {
+                    match = path[k - 1] == '\\' && next[k] != 0;
+                }
+            } else {
+                match = j < n && path[j] == p && next[j + 1] != 0;
+            }
+            row[j] = match ? 1 : 0;
+        }
+        std::swap(row, next);
+    }
+    return next[0] != 0;
+}
+
+// Whether one of the ";"-separated paths of `list` names `path`.
+bool ListNames(std::string_view list, const PathPattern& path, bool sharedItems) {
+    while (!list.empty()) {
+        std::size_t semicolon = std::min(list.find(';'), list.size());
+        std::string_view part = list.substr(0, semicolon);
+        while (!part.empty() && IsSpace(part.front())) {
+            part.remove_prefix(1);
+        }
+        while (!part.empty() && IsSpace(part.back())) {
+            part.remove_suffix(1);
+        }
+        if (!part.empty() && Matches(ComparablePath(part, sharedItems), path)) {
+            return true;
+        }
+        list.remove_prefix(std::min(semicolon + 1, list.size()));
+    }
+    return false;
+}
+
+// Whether the existing item stands for the file at `path` already.
+bool ItemNames(const pugi::xml_node& item, const PathPattern& path, bool sharedItems) {
+    return ListNames(item.attribute("Include").value(), path, sharedItems) &&
+           !ListNames(item.attribute("Exclude").value(), path, sharedItems);
 }
 
 std::string Escaped(std::string_view text) {
@@ -174,21 +341,25 @@ struct Insertion {
 
 class Editor {
 public:
-    Editor(std::string_view text, const pugi::xml_node& root) : m_text(text), m_root(root) {
+    Editor(std::string_view text, const pugi::xml_node& root, bool sharedItems)
+        : m_text(text), m_root(root), m_sharedItems(sharedItems) {
         m_lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
         m_indentUnit = DetectIndentUnit();
         m_emptyTagEnd = DetectEmptyTagEnd();
     }
 
-    // Adds the item unless the file has it; in a filters file with the filter it is shown under.
-    void AddItem(const char* kind, std::string_view include, const StandardFilter& standard,
+    // Adds the item unless the file has it, in a filters file with the filter it is shown
+    // under. False when the file has it.
+    bool AddItem(const char* kind, std::string_view path, const StandardFilter& standard,
                  bool withFilter) {
-        const std::string wanted = ComparableInclude(include);
+        const std::string include =
+            std::string(m_sharedItems ? kThisFileDirectory : "") + EscapedForBuild(path);
+        const PathPattern wanted = ComparablePath(include, m_sharedItems);
         pugi::xml_node group;
         for (pugi::xml_node itemGroup : m_root.children("ItemGroup")) {
             for (pugi::xml_node item : itemGroup.children(kind)) {
-                if (ComparableInclude(item.attribute("Include").value()) == wanted) {
-                    return;
+                if (ItemNames(item, wanted, m_sharedItems)) {
+                    return false;
                 }
                 // A group under a condition would build the class in some configurations only.
                 if (!group && !itemGroup.attribute("Condition")) {
@@ -205,6 +376,7 @@ public:
         } else {
             AddGroup(kind, include, filter);
         }
+        return true;
     }
 
     bool Changed() const { return !m_insertions.empty(); }
@@ -298,31 +470,21 @@ private:
                separator + "</" + kind + ">";
     }
 
-    // Into the group that holds the items of this kind: in order where they are in order, as
-    // the IDE keeps them, and otherwise after the last.
+    // Into the group that holds the items of this kind, before the first of them that sorts
+    // after the new one, whether or not the group is in order, as the IDE adds an item.
     void AddToGroup(const pugi::xml_node& group, const char* kind, std::string_view include,
                     const std::string& filter) {
-        std::vector<pugi::xml_node> items;
+        pugi::xml_node last;
         for (pugi::xml_node item : group.children(kind)) {
-            items.push_back(item);
-        }
-        bool inOrder = true;
-        for (std::size_t i = 1; i < items.size(); ++i) {
-            inOrder = inOrder && ComparableInclude(items[i - 1].attribute("Include").value()) <=
-                                     ComparableInclude(items[i].attribute("Include").value());
-        }
-        const std::string wanted = ComparableInclude(include);
-        if (inOrder) {
-            for (const pugi::xml_node& item : items) {
-                if (wanted < ComparableInclude(item.attribute("Include").value())) {
-                    std::string separator = Separator(item);
-                    Insert(Start(item), ItemText(kind, include, filter, separator) + separator);
-                    return;
-                }
+            if (SortsBefore(include, item.attribute("Include").value())) {
+                std::string separator = Separator(item);
+                Insert(Start(item), ItemText(kind, include, filter, separator) + separator);
+                return;
             }
+            last = item;
         }
-        std::string separator = Separator(items.back());
-        Insert(End(items.back()), separator + ItemText(kind, include, filter, separator));
+        std::string separator = Separator(last);
+        Insert(End(last), separator + ItemText(kind, include, filter, separator));
     }
 
     std::string GroupText(const std::string& separator, const std::string& content) const {
@@ -467,6 +629,7 @@ private:
 
     std::string_view m_text;
     pugi::xml_node m_root;
+    bool m_sharedItems;
     std::string m_lineEnd;
     std::string m_indentUnit;
     std::string m_emptyTagEnd;
@@ -477,7 +640,7 @@ private:
 bool IsUnicodeName(std::string_view encoding) {
     std::string folded;
     for (char c : encoding) {
-        folded.push_back(FoldCase(c));
+        folded.push_back(mbcs::ToLowerAscii(c));
     }
     return folded.empty() || folded == "utf-8" || folded == "utf-16" || folded == "utf8";
 }
@@ -485,7 +648,7 @@ bool IsUnicodeName(std::string_view encoding) {
 }  // namespace
 
 ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
-                             std::string_view headerInclude, std::string_view sourceInclude) {
+                             const ClassItems& items) {
     ProjectXmlEdit edit;
     XmlText text;
     if (!Decode(fileBytes, text)) {
@@ -499,29 +662,46 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
         (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration, pugi::encoding_utf8);
     if (!parsed) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
-        const auto at = static_cast<std::ptrdiff_t>(
-            std::min(static_cast<std::size_t>(parsed.offset), text.utf8.size()));
-        edit.detail =
-            std::string(parsed.description()) + " on line " +
-            std::to_string(1 + std::count(text.utf8.begin(), text.utf8.begin() + at, '\n'));
+        edit.detail = std::string(parsed.description()) + " on line " +
+                      std::to_string(LineOf(text.utf8, static_cast<std::size_t>(parsed.offset)));
         return edit;
     }
     int roots = 0;
+    std::string_view encoding;
     for (pugi::xml_node child : document.children()) {
         roots += child.type() == pugi::node_element ? 1 : 0;
-        if (child.type() == pugi::node_declaration &&
-            !IsUnicodeName(child.attribute("encoding").value())) {
-            edit.status = ProjectXmlEdit::Status::kBadEncoding;
-            edit.detail = std::string("encoding ") + child.attribute("encoding").value();
-            return edit;
+        if (child.type() == pugi::node_declaration) {
+            encoding = child.attribute("encoding").value();
         }
+    }
+    pugi::xml_node root = document.document_element();
+    // Before its encoding, which is that of the system it was saved on.
+    if (std::string_view(root.name()) == "VisualStudioProject") {
+        edit.status = ProjectXmlEdit::Status::kOldFormat;
+        return edit;
+    }
+    if (!IsUnicodeName(encoding)) {
+        edit.status = ProjectXmlEdit::Status::kBadEncoding;
+        edit.detail = "encoding " + std::string(encoding);
+        return edit;
+    }
+    // The parser takes the bytes as they come; a file in the system's code page, as older
+    // projects with a Japanese comment are, is not the UTF-8 that it claims or is assumed to be.
+    const bool utf16 =
+        text.encoding == TextEncoding::kUtf16Le || text.encoding == TextEncoding::kUtf16Be;
+    const std::size_t invalid = utf16 ? std::string_view::npos : InvalidUtf8At(text.utf8);
+    if (invalid != std::string_view::npos) {
+        const bool declared = !encoding.empty() || text.encoding == TextEncoding::kUtf8;
+        edit.status = declared ? ProjectXmlEdit::Status::kNotXml : ProjectXmlEdit::Status::kNotUtf8;
+        edit.detail = std::string(declared ? "bytes that are not UTF-8 on line " : "line ") +
+                      std::to_string(LineOf(text.utf8, invalid));
+        return edit;
     }
     if (roots != 1) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
         edit.detail = "more than one root element";
         return edit;
     }
-    pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != "Project" ||
         root.attribute("xmlns").value() != kBuildNamespace) {
         edit.status = ProjectXmlEdit::Status::kNotProject;
@@ -535,9 +715,11 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
         return edit;
     }
     const bool withFilter = kind == ProjectFileKind::kFilters;
-    Editor editor(text.utf8, root);
-    editor.AddItem("ClInclude", headerInclude, kHeaderFilter, withFilter);
-    editor.AddItem("ClCompile", sourceInclude, kSourceFilter, withFilter);
+    Editor editor(text.utf8, root, items.sharedItems);
+    edit.headerListed = !items.header.empty() &&
+                        !editor.AddItem("ClInclude", items.header, kHeaderFilter, withFilter);
+    edit.sourceListed = !items.source.empty() &&
+                        !editor.AddItem("ClCompile", items.source, kSourceFilter, withFilter);
     if (!editor.Changed()) {
         return edit;
     }

@@ -18,22 +18,39 @@ enum class ProjectFileKind {
 struct ProjectXmlEdit {
     enum class Status {
         kChanged,
-        kUnchanged,    // both items were there already
+        kUnchanged,    // every item asked for was there already
         kNotXml,       // not well-formed XML
         kNotProject,   // no Project root in the build system's namespace
+        kOldFormat,    // a project of the IDE's 2008 format (.vcproj)
         kBadEncoding,  // neither UTF-8 nor UTF-16 behind its mark, or broken UTF-16
+        kNotUtf8,      // no mark, no encoding declared, and bytes that are not UTF-8
     };
     Status status = Status::kUnchanged;
-    std::string bytes;   // the whole new file when changed
-    std::string detail;  // what the parser found wrong, and where
+    std::string bytes;          // the whole new file when changed
+    std::string detail;         // what the parser found wrong, and where
+    bool headerListed = false;  // the file had the header already
+    bool sourceListed = false;
 };
 
-// The items `headerInclude` (ClInclude) and `sourceInclude` (ClCompile) added to the file's
-// bytes. Both are UTF-8 paths relative to the project's folder with "\" separators, as the
-// IDE writes them. An item whose path is there already, compared without regard to ASCII case,
-// to "/" against "\" and to leading ".\", is not added again.
+// The class's two files as items of a project. Both are UTF-8 paths relative to the folder of
+// the file that lists them, with "\" separators, as the IDE writes them; an empty one is not
+// added. Items of a shared-items project (.vcxitems), which other projects import, are written
+// behind $(MSBuildThisFileDirectory): a bare relative path in an imported file would resolve
+// against each importing project instead.
+struct ClassItems {
+    std::string header;  // ClInclude
+    std::string source;  // ClCompile
+    bool sharedItems = false;
+};
+
+// The items added to the file's bytes, each where the IDE would put it: in the first group
+// without a condition that holds items of its kind, before the first of them whose Include
+// sorts after it (ordinal, ignoring case, as the build system compares), else after the last.
+// An item the file has already is not added again: the same path in another letter case,
+// with "/" for "\", a leading ".\", a prefix naming the project's folder, the build
+// system's %XX escapes, or matched by a wildcard Include (and not by its Exclude).
 ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
-                             std::string_view headerInclude, std::string_view sourceInclude);
+                             const ClassItems& items);
 
 // The file's text as code page 932, for showing a change on the terminal: a project file
 // without a byte order mark is UTF-8, where other text files are code page 932.

@@ -2,6 +2,18 @@
 
 namespace tavrin::platform {
 
+namespace {
+thread_local WriteFailure t_lastWriteFailure = WriteFailure::kOther;
+}  // namespace
+
+WriteFailure LastWriteFailure() {
+    return t_lastWriteFailure;
+}
+
+void NoteWriteFailure(WriteFailure failure) {
+    t_lastWriteFailure = failure;
+}
+
 // Both directions copy whole runs between line ends at once: templates and resource scripts
 // run to megabytes, and a byte-at-a-time copy was a good part of a generation's time.
 std::string DecodeTextMode(std::string_view raw) {

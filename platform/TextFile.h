@@ -23,8 +23,23 @@ bool ReadTextFile(std::string_view path, std::string& text);
 // bytes go to a temporary file in the destination's folder, which is flushed to disk and
 // then renamed over the destination. On any failure the temporary file is removed and the
 // destination stays exactly as it was. A destination that exists but may not be written
-// (read-only) is not replaced: that is a failure too. A replaced file keeps its permissions.
+// (read-only) is not replaced: that is a failure too. A replaced file keeps its permissions
+// and, where names ignore case, the name its folder stores, whatever spelling `path` uses.
 bool WriteFileAtomically(std::string_view path, std::string_view bytes);
+
+// Why a write failed, as far as the system says, for a message that tells the user.
+enum class WriteFailure {
+    kOther,
+    kReadOnly,  // the file, or the disk, may not be written by anyone
+    kDenied,    // the user may not write the file or create one in its folder
+    kDiskFull,  // no space left, or the user's quota is used up
+};
+
+// Why this thread's last failed WriteFileAtomically or WriteTextFile failed.
+WriteFailure LastWriteFailure();
+
+// For the system-specific writers: notes why the write under way fails.
+void NoteWriteFailure(WriteFailure failure);
 
 // From now on, an interrupt (Ctrl-C) or a request to terminate removes the temporary file of
 // a WriteFileAtomically under way and ends the process with 128 plus the signal's number (130

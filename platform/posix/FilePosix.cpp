@@ -63,9 +63,25 @@ mode_t DefaultFileMode() {
 // no other counterpart, and even root (who passes every access check) must not replace it.
 bool MayReplace(const std::filesystem::path& path, const struct stat& status) {
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        NoteWriteFailure(WriteFailure::kReadOnly);
         return false;
     }
     return ::access(path.c_str(), W_OK) == 0;
+}
+
+WriteFailure FailureOf(int error) {
+    switch (error) {
+        case EROFS:
+            return WriteFailure::kReadOnly;
+        case EACCES:
+        case EPERM:
+            return WriteFailure::kDenied;
+        case ENOSPC:
+        case EDQUOT:
+            return WriteFailure::kDiskFull;
+        default:
+            return WriteFailure::kOther;
+    }
 }
 
 // The temporary file of the replacing write under way, for the interrupt handler, which may
@@ -207,6 +223,7 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
 }
 
 bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
+    NoteWriteFailure(WriteFailure::kOther);
     auto native = ToNativePath(path);
     if (!native || path.empty()) {
         return false;
@@ -228,7 +245,13 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     bool replacing = false;
     struct stat status {};
     if (::stat(destination.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode) || !MayReplace(destination, status)) {
+        if (!S_ISREG(status.st_mode)) {
+            return false;
+        }
+        if (!MayReplace(destination, status)) {
+            if (LastWriteFailure() != WriteFailure::kReadOnly) {
+                NoteWriteFailure(FailureOf(errno));
+            }
             return false;
         }
         mode = status.st_mode & 07777;
@@ -249,6 +272,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         }
     }
     if (fd < 0) {
+        NoteWriteFailure(FailureOf(errno));
         return false;
     }
     const std::string& temporary = pattern;
@@ -274,6 +298,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         ok = !ShouldFail(Call::Rename) && ::rename(temporary.c_str(), destination.c_str()) == 0;
     }
     if (!ok) {
+        NoteWriteFailure(FailureOf(errno));
         ::unlink(temporary.c_str());
     }
     // Once renamed, the temporary name is free again and may soon be another's.

@@ -41,6 +41,7 @@ private:
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         if (ShouldFail(Call::Write)) {
+            ::SetLastError(ERROR_DISK_FULL);
             return false;
         }
         DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : static_cast<DWORD>(bytes.size());
@@ -51,6 +52,33 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
         bytes.remove_prefix(written);
     }
     return true;
+}
+
+WriteFailure FailureOf(DWORD error) {
+    switch (error) {
+        case ERROR_WRITE_PROTECT:
+            return WriteFailure::kReadOnly;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return WriteFailure::kDenied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return WriteFailure::kDiskFull;
+        default:
+            return WriteFailure::kOther;
+    }
+}
+
+// `path` with its last part as the folder stores it. Replacing "APP.VCXPROJ" must leave the
+// file named "App.vcxproj": the replacement would otherwise take the spelling it was given.
+std::filesystem::path StoredName(const std::filesystem::path& path) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return path;
+    }
+    ::FindClose(search);
+    return path.parent_path() / found.cFileName;
 }
 
 // The temporary file of the replacing write under way, for the console control handler,
@@ -115,6 +143,7 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
 }
 
 bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
+    NoteWriteFailure(WriteFailure::kOther);
     auto native = path.empty() ? std::nullopt : ToNativePath(path);
     if (!native) {
         return false;
@@ -122,29 +151,38 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     // ReplaceFileW fails on relative names (and on a name without a folder), so everything
     // below works on the full path.
     std::error_code error;
-    const std::filesystem::path destination = std::filesystem::absolute(*native, error);
+    std::filesystem::path destination = std::filesystem::absolute(*native, error);
     if (error) {
         return false;
     }
     DWORD attributes = ::GetFileAttributesW(destination.c_str());
     bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
     if (replacing && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            NoteWriteFailure(WriteFailure::kReadOnly);
+        }
         return false;
+    }
+    if (replacing) {
+        destination = StoredName(destination);
     }
 
     const std::filesystem::path folder = destination.parent_path();
     wchar_t temporary[MAX_PATH + 1];
     if (ShouldFail(Call::Open) || ::GetTempFileNameW(folder.c_str(), L"tvr", 0, temporary) == 0) {
+        NoteWriteFailure(FailureOf(::GetLastError()));
         return false;
     }
     std::copy(std::begin(temporary), std::end(temporary), std::begin(g_pendingTemporary));
     g_hasPendingTemporary.store(true);
     bool ok = false;
+    DWORD failure = ERROR_SUCCESS;  // taken at once: closing and deleting may overwrite it
     {
         Handle file(::CreateFileW(temporary, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
                                   TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ok = file.Valid() && WriteAll(file.Get(), bytes);
         ok = ok && !ShouldFail(Call::Flush) && ::FlushFileBuffers(file.Get()) != 0;
+        failure = ok ? ERROR_SUCCESS : ::GetLastError();
         bool closed = !ShouldFail(Call::Close) && file.Close();
         ok = ok && closed;
     }
@@ -157,6 +195,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         ok = false;
     }
     if (!ok) {
+        NoteWriteFailure(FailureOf(failure != ERROR_SUCCESS ? failure : ::GetLastError()));
         ::DeleteFileW(temporary);
     }
     g_hasPendingTemporary.store(false);

@@ -49,6 +49,8 @@ TEST_F(CliProject, AddsTheClassAfterWritingIt) {
     result = Generate({"--project=App.vcxproj", "--yes"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+    EXPECT_EQ(result.err,
+              "tavrin-cli: App.vcxproj already lists SettingsDlg.h and SettingsDlg.cpp\n");
     EXPECT_EQ(m_dir.Read("App.vcxproj"), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
 }
 
@@ -70,15 +72,37 @@ TEST_F(CliProject, PreviewShowsTheProjectsChangeToo) {
 // A project that is no project is left alone; the class is written all the same and the
 // message says it is not in the project. A project that is not there stops everything.
 TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
-    m_dir.Write("Broken.vcxproj", "<Project>\r\n");
-    ProgramRun result = Generate({"--project", "Broken.vcxproj"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+    const struct {
+        const char* project;
+        std::string bytes;
+        const char* problem;
+    } cases[] = {
+        {"Broken.vcxproj", "<Project>\r\n",
+         "is not well-formed XML (Start-end tags mismatch on line 1)"},
+        {"Old.vcproj", "<?xml version=\"1.0\" encoding=\"shift_jis\"?>\r\n<VisualStudioProject/>",
+         "is a Visual Studio 2008 project (.vcproj), a format not supported: convert it to "
+         ".vcxproj by opening it in a later Visual Studio"},
+        {"Sjis.vcxproj", ReadFixture("project/sjis-comment/App.vcxproj"),
+         "is not UTF-8 and declares no encoding (line 2)"},
+    };
+    for (const auto& c : cases) {
+        m_dir.Write(c.project, c.bytes);
+        ProgramRun result = Generate({"--project", c.project, "--yes"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
+        EXPECT_EQ(result.err, "tavrin-cli: the class was written but not added to the project: " +
+                                  std::string(c.project) + " " + c.problem + "\n");
+        EXPECT_EQ(m_dir.Read(c.project), c.bytes);
+    }
+    // One that may not be written says why.
+    const fs::perms readOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(testing::Utf8Path(m_dir.File("App.vcxproj")), readOnly);
+    ProgramRun result = Generate({"--project", "App.vcxproj", "--yes"});
     EXPECT_EQ(result.err,
-              "tavrin-cli: the class was written but not added to the project: Broken.vcxproj "
-              "is not well-formed XML (Start-end tags mismatch on line 1)\n");
-    EXPECT_EQ(m_dir.Read("Broken.vcxproj"), "<Project>\r\n");
-    EXPECT_TRUE(m_dir.Exists("SettingsDlg.cpp"));
+              "tavrin-cli: the class was written but not added to the project: cannot write "
+              "App.vcxproj (it is read-only); neither project file was changed\n");
+    EXPECT_EQ(m_dir.Read("App.vcxproj"), m_project);
 
     TempDir empty;
     fs::copy(TAVRIN_FIXTURES_DIR "/cli/table", empty.Path(), fs::copy_options::recursive);

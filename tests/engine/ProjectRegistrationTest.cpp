@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
 
@@ -13,6 +19,7 @@ namespace {
 using testing::ReadFixture;
 using testing::TempDir;
 using Status = ProjectRegistration::Status;
+namespace fs = std::filesystem;
 
 constexpr const char* kProject = "App.vcxproj";
 constexpr const char* kFilters = "App.vcxproj.filters";
@@ -31,111 +38,104 @@ void CopyFixture(const TempDir& dir, std::string_view fixture, bool withFilters)
     }
 }
 
-// Fixture bytes in, expected bytes out: each project as the IDE of its time writes it, the
-// class added beside the project or in a sub-folder. "same" means the file must not change.
-TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
-    const struct {
-        const char* fixture;
-        bool filters;
-        std::string_view header;  // code page 932, relative to the project's folder
-        std::string_view source;
-        const char* projectExpected;  // nullptr: unchanged
-        const char* filtersExpected;
-        Status status;
-    } cases[] = {
-        {"vs2022-mfc", true, "SettingsDlg.h", "SettingsDlg.cpp", "App.vcxproj.expected",
-         "App.vcxproj.filters.expected", Status::kAdded},
-        {"vs2010-mixed", true, "src/SettingsDlg.h", "src/SettingsDlg.cpp", "App.vcxproj.expected",
-         "App.vcxproj.filters.expected", Status::kAdded},
-        // "ダイアログ\設定Dlg" in code page 932, in a UTF-16 project without filters.
-        {"utf16", false,
-         "\x83_\x83"
-         "C\x83"
-         "A\x83\x8D\x83O/\x90\xdd\x92\xe8"
-         "Dlg.h",
-         "\x83_\x83"
-         "C\x83"
-         "A\x83\x8D\x83O/\x90\xdd\x92\xe8"
-         "Dlg.cpp",
-         "App.vcxproj.expected", nullptr, Status::kAdded},
-        {"empty", true, "SettingsDlg.h", "SettingsDlg.cpp", "App.vcxproj.expected",
-         "App.vcxproj.filters.expected", Status::kAdded},
-        {"tabs-lf", true, "settings_dlg.h", "settings_dlg.cpp", "App.vcxproj.expected",
-         "App.vcxproj.filters.expected", Status::kAdded},
-        {"already-there", true, "SettingsDlg.h", "SettingsDlg.cpp", nullptr,
-         "App.vcxproj.filters.expected", Status::kAdded},
-        {"already-there", false, "SettingsDlg.h", "SettingsDlg.cpp", nullptr, nullptr,
-         Status::kAlreadyThere},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.fixture) + (c.filters ? " with filters" : ""));
-        TempDir dir;
-        CopyFixture(dir, c.fixture, c.filters);
-        CFileOutputWriter writer;
-        ProjectRegistration result = RegisterClassFiles(
-            PathIn(dir, kProject), PathIn(dir, c.header), PathIn(dir, c.source), writer);
-        EXPECT_EQ(result.status, c.status) << result.file << " " << result.detail;
-        const std::string folder = "project/" + std::string(c.fixture) + "/";
-        EXPECT_EQ(dir.Read(kProject),
-                  ReadFixture(folder + (c.projectExpected ? c.projectExpected : kProject)));
-        if (c.filters) {
-            EXPECT_EQ(dir.Read(kFilters),
-                      ReadFixture(folder + (c.filtersExpected ? c.filtersExpected : kFilters)));
-        }
-        // A second run finds both files there and changes nothing.
-        const std::string project = dir.Read(kProject);
-        EXPECT_EQ(RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, c.header),
-                                     PathIn(dir, c.source), writer)
-                      .status,
-                  Status::kAlreadyThere);
-        EXPECT_EQ(dir.Read(kProject), project);
+// One folder of fixtures/project: its "case" file names the project and the class's two files
+// (UTF-8, relative to the fixture's folder) and the outcome, as "key value" lines.
+struct FixtureCase {
+    std::string project = kProject;
+    std::string header;
+    std::string source;
+    std::string status;
+    std::string detail;  // what the result's detail must contain
+    std::string file;    // the file a refusal names, when not the project
+};
+
+void ReadCase(const std::string& folder, FixtureCase& c) {
+    std::istringstream lines(ReadFixture(folder + "case"));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t blank = line.find(' ');
+        const std::string key = line.substr(0, blank);
+        const std::string value = blank == std::string::npos ? "" : line.substr(blank + 1);
+        std::string* field = key == "project"  ? &c.project
+                             : key == "header" ? &c.header
+                             : key == "source" ? &c.source
+                             : key == "status" ? &c.status
+                             : key == "detail" ? &c.detail
+                             : key == "file"   ? &c.file
+                                               : nullptr;
+        ASSERT_NE(field, nullptr) << folder << "case: " << line;
+        *field = value;
     }
 }
 
-// What is not a project is refused and left as it was, whatever the filters file holds.
-TEST(ProjectRegistration, RefusesWhatIsNoProjectAndTouchesNothing) {
-    const std::string filters = ReadFixture("project/empty/App.vcxproj.filters");
-    const struct {
-        const char* name;
-        std::string project;
-        std::string filters;
-        Status status;
-        std::string_view failing;  // the file the result names
-    } cases[] = {
-        {"not well-formed", "<?xml version=\"1.0\"?>\r\n<Project><ItemGroup></Project>\r\n",
-         filters, Status::kNotXml, kProject},
-        {"two roots",
-         "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\"/><Project/>",
-         filters, Status::kNotXml, kProject},
-        {"no namespace", "<Project><ItemGroup><ClInclude Include=\"a.h\" /></ItemGroup></Project>",
-         filters, Status::kNotProject, kProject},
-        {"another root",
-         "<Solution xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\"></Solution>",
-         filters, Status::kNotProject, kProject},
-        {"empty file", "", filters, Status::kNotXml, kProject},
-        {"declared in another encoding",
-         "<?xml version=\"1.0\" encoding=\"shift_jis\"?>\r\n<Project "
-         "xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\r\n</Project>\r\n",
-         filters, Status::kBadEncoding, kProject},
-        {"broken UTF-16", std::string("\xFF\xFE<\0\x3D\xD8", 6), filters, Status::kBadEncoding,
-         kProject},
-        {"filters not well-formed", ReadFixture("project/empty/App.vcxproj"), "<Project",
-         Status::kNotXml, kFilters},
+std::string StatusName(Status status) {
+    static const std::map<Status, std::string> kNames = {
+        {Status::kAdded, "added"},          {Status::kAlreadyThere, "already-there"},
+        {Status::kNotXml, "not-xml"},       {Status::kNotProject, "not-project"},
+        {Status::kOldFormat, "old-format"}, {Status::kBadEncoding, "bad-encoding"},
+        {Status::kNotUtf8, "not-utf8"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        dir.Write(kProject, c.project);
-        dir.Write(kFilters, c.filters);
-        CFileOutputWriter writer;
-        ProjectRegistration result = RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "A.h"),
-                                                        PathIn(dir, "A.cpp"), writer);
-        EXPECT_EQ(result.status, c.status) << result.detail;
-        EXPECT_EQ(result.file, PathIn(dir, c.failing));
-        EXPECT_TRUE(result.written.empty());
-        EXPECT_EQ(dir.Read(kProject), c.project);
-        EXPECT_EQ(dir.Read(kFilters), c.filters);
+    auto found = kNames.find(status);
+    return found == kNames.end() ? "other" : found->second;
+}
+
+// Every project of the fixtures, each shaped like a real project of its kind: its files are
+// copied, the class is added, and each file must then equal its ".expected" twin, or be as it
+// was where it has none. A project that took the class takes nothing on a second run.
+TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
+    const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
+    std::vector<std::string> fixtures;
+    for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
+        fixtures.push_back(testing::Utf8Name(entry.path().filename()));
     }
+    std::sort(fixtures.begin(), fixtures.end());
+    ASSERT_GE(fixtures.size(), 25U);
+    for (const std::string& fixture : fixtures) {
+        SCOPED_TRACE(fixture);
+        const std::string folder = "project/" + fixture + "/";
+        FixtureCase c;
+        ASSERT_NO_FATAL_FAILURE(ReadCase(folder, c));
+        TempDir dir;
+        std::vector<std::string> files;
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / fixture)) {
+            const std::string name =
+                testing::Utf8Name(entry.path().lexically_relative(root / fixture));
+            if (entry.is_regular_file() && name != "case" && !name.ends_with(".expected")) {
+                files.push_back(name);
+                dir.Write(name, ReadFixture(folder + name));
+            }
+        }
+        CFileOutputWriter writer;
+        auto run = [&] {
+            return RegisterClassFiles(PathIn(dir, platform::Utf8ToCp932(c.project)),
+                                      PathIn(dir, platform::Utf8ToCp932(c.header)),
+                                      PathIn(dir, platform::Utf8ToCp932(c.source)), writer);
+        };
+        ProjectRegistration result = run();
+        EXPECT_EQ(StatusName(result.status), c.status) << result.file << " " << result.detail;
+        EXPECT_NE(result.detail.find(c.detail), std::string::npos) << result.detail;
+        if (result.status != Status::kAdded && result.status != Status::kAlreadyThere) {
+            EXPECT_EQ(result.file, PathIn(dir, c.file.empty() ? c.project : c.file));
+            EXPECT_TRUE(result.written.empty());
+        }
+        std::map<std::string, std::string> after;
+        for (const std::string& name : files) {
+            const bool changes = fs::exists(root / fixture / testing::Utf8Path(name + ".expected"));
+            after[name] = dir.Read(name);
+            EXPECT_EQ(after[name], ReadFixture(folder + name + (changes ? ".expected" : "")))
+                << name;
+        }
+        if (result.status == Status::kAdded || result.status == Status::kAlreadyThere) {
+            EXPECT_EQ(StatusName(run().status), "already-there");
+            for (const std::string& name : files) {
+                EXPECT_EQ(dir.Read(name), after[name]) << name << " changed on the second run";
+            }
+        }
+    }
+}
+
+// A project that is not there cannot be read.
+TEST(ProjectRegistration, SaysWhenTheProjectCannotBeRead) {
     TempDir dir;
     CFileOutputWriter writer;
     EXPECT_EQ(

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace tavrin {
@@ -10,68 +11,101 @@ namespace {
 const std::string kProject =
     "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">";
 
-// A standard filter as a filters file without it gets it: `indent` deep, `eol` line ends.
-std::string Filter(std::string_view name, std::string_view id, std::string_view extensions,
-                   const std::string& eol, const std::string& indent) {
-    return "<Filter Include=\"" + std::string(name) + "\">" + eol + indent +
-           "  <UniqueIdentifier>" + std::string(id) + "</UniqueIdentifier>" + eol + indent +
-           "  <Extensions>" + std::string(extensions) + "</Extensions>" + eol + indent +
-           "</Filter>";
+// Groups in a short notation, all on one line: "I:name" a header, "C:name" a source, "|"
+// between groups, "?" before the first item of a group under a condition.
+std::string Groups(std::string_view notation) {
+    std::string out = kProject;
+    std::istringstream words{std::string(notation)};
+    std::string word;
+    bool open = false;
+    while (words >> word) {
+        if (word == "|") {
+            out += "</ItemGroup>";
+            open = false;
+            continue;
+        }
+        if (!open) {
+            out += word[0] == '?' ? "<ItemGroup Condition=\"'$(A)'=='1'\">" : "<ItemGroup>";
+            open = true;
+        }
+        word.erase(0, word[0] == '?' ? 1 : 0);
+        out += std::string("<") + (word[0] == 'I' ? "ClInclude" : "ClCompile") + " Include=\"" +
+               word.substr(2) + "\"/>";
+    }
+    return out + (open ? "</ItemGroup>" : "") + "</Project>";
 }
 
-std::string HeaderFilter(const std::string& eol, const std::string& indent) {
-    return Filter("Header Files", "{93995380-89BD-4b04-88EB-625FBE52EBFB}",
-                  "h;hh;hpp;hxx;h++;hm;inl;inc;ipp;xsd", eol, indent);
-}
-
-std::string SourceFilter(const std::string& eol, const std::string& indent) {
-    return Filter("Source Files", "{4FC737F1-C7A5-4376-A066-2A32D752A2FF}",
-                  "cpp;c;cc;cxx;c++;cppm;ixx;def;odl;idl;hpj;bat;asm;asmx", eol, indent);
-}
-
-// Shapes the IDE does not write but a hand-edited project may have; the class is "R&D.h" and
-// "b&c.cpp", whose "&" must be written as "&amp;" and compared unescaped.
-TEST(ProjectXml, InsertsAsTextWhateverTheShapeAroundIt) {
-    const std::string tricky =
-        "\n  <ItemGroup>\n    <!-- <ClInclude Include=\"z.h\"> -->\n"
-        "    <ClInclude Include=\"R&amp;D.h\" Condition=\"'$(A)'>'1'\" />\n"
-        "    <ClCompile Include=\"a.cpp\"><![CDATA[</ClCompile>]]></ClCompile>\n";
+// The IDE's rule: into the first group without a condition that has items of the kind, before
+// the first of them whose Include sorts after the new one, in order ignoring case as the
+// build system compares (ordinal on upper case: "_" and "\" after letters, "/" before them),
+// whether or not the group is sorted; after the last of them where none sorts after.
+TEST(ProjectXml, PlacesAnItemWhereTheIdeWould) {
     const struct {
         const char* name;
-        ProjectFileKind kind;
-        std::string in;
-        std::string out;
+        const char* in;
+        const char* header;
+        const char* out;
     } cases[] = {
-        {"nothing in the project: new groups before its end tag", ProjectFileKind::kProject,
-         kProject + "\r\n</Project>\r\n",
-         kProject + "\r\n  <ItemGroup>\r\n    <ClInclude Include=\"R&amp;D.h\" />\r\n" +
-             "  </ItemGroup>\r\n  <ItemGroup>\r\n    <ClCompile Include=\"b&amp;c.cpp\" />\r\n" +
-             "  </ItemGroup>\r\n</Project>\r\n"},
-        {"nothing in the filters: both standard filters in one new group",
-         ProjectFileKind::kFilters, kProject + "\r\n</Project>\r\n",
-         kProject + "\r\n  <ItemGroup>\r\n    " + HeaderFilter("\r\n", "    ") + "\r\n    " +
-             SourceFilter("\r\n", "    ") + "\r\n  </ItemGroup>\r\n  <ItemGroup>\r\n" +
-             "    <ClInclude Include=\"R&amp;D.h\">\r\n      <Filter>Header Files</Filter>\r\n" +
-             "    </ClInclude>\r\n  </ItemGroup>\r\n  <ItemGroup>\r\n" +
-             "    <ClCompile Include=\"b&amp;c.cpp\">\r\n      <Filter>Source Files</Filter>\r\n" +
-             "    </ClCompile>\r\n  </ItemGroup>\r\n</Project>\r\n"},
-        {"everything on one line", ProjectFileKind::kProject,
-         kProject + "<ItemGroup><ClInclude Include=\"a.h\"/><ClCompile Include=\"a.cpp\"/>" +
-             "</ItemGroup></Project>",
-         kProject + "<ItemGroup><ClInclude Include=\"a.h\"/><ClInclude Include=\"R&amp;D.h\"/>" +
-             "<ClCompile Include=\"a.cpp\"/><ClCompile Include=\"b&amp;c.cpp\"/>" +
-             "</ItemGroup></Project>"},
-        {"comments, character data and \">\" in a value are stepped over; the escaped header "
-         "is there",
-         ProjectFileKind::kFilters, kProject + tricky + "  </ItemGroup>\n</Project>\n",
-         kProject + "\n  <ItemGroup>\n    " + SourceFilter("\n", "    ") + "\n  </ItemGroup>" +
-             tricky + "    <ClCompile Include=\"b&amp;c.cpp\">\n" +
-             "      <Filter>Source Files</Filter>\n    </ClCompile>\n  </ItemGroup>\n</Project>\n"},
+        {"sorted", "I:A.h I:C.h", "B.h", "I:A.h I:B.h I:C.h"},
+        {"sorts last", "I:A.h I:B.h", "Z.h", "I:A.h I:B.h I:Z.h"},
+        {"case ignored", "I:apple.h I:Cherry.h", "banana.h", "I:apple.h I:banana.h I:Cherry.h"},
+        {"unsorted", "I:Main.h I:App.h I:Zoom.h I:Doc.h", "Sub.h",
+         "I:Main.h I:App.h I:Sub.h I:Zoom.h I:Doc.h"},
+        {"unsorted, the first sorts after", "I:stdafx.h I:App.h", "Res.h",
+         "I:Res.h I:stdafx.h I:App.h"},
+        {"\"_\" after letters", "I:Clipboard.h I:ClipIds.h I:Clip_Export.h", "ClipView.h",
+         "I:Clipboard.h I:ClipIds.h I:ClipView.h I:Clip_Export.h"},
+        {"\"\\\" after letters", "I:srcA.h I:src\\x.h", "srcB.h", "I:srcA.h I:srcB.h I:src\\x.h"},
+        {"mixed separators", "I:src/b.h I:src\\d.h", "src\\c.h", "I:src/b.h I:src\\c.h I:src\\d.h"},
+        {"mixed separators, \"/\" first", "I:src\\a.h I:src/z.h", "src\\b.h",
+         "I:src\\a.h I:src/z.h I:src\\b.h"},
+        {"other kinds skipped", "C:z.cpp I:A.h C:a.cpp I:C.h", "B.h",
+         "C:z.cpp I:A.h C:a.cpp I:B.h I:C.h"},
+        {"conditioned group skipped", "?I:A.h | I:X.h", "B.h", "?I:A.h | I:B.h I:X.h"},
+        {"only conditioned groups", "?I:A.h", "B.h", "?I:A.h | I:B.h"},
+        {"the first group of the kind", "C:a.cpp | I:M.h | I:A.h", "B.h",
+         "C:a.cpp | I:B.h I:M.h | I:A.h"},
     };
     for (const auto& c : cases) {
-        ProjectXmlEdit edit = AddClassItems(c.in, c.kind, "R&D.h", "b&c.cpp");
-        EXPECT_EQ(edit.status, ProjectXmlEdit::Status::kChanged) << c.name;
-        EXPECT_EQ(edit.bytes, c.out) << c.name;
+        ProjectXmlEdit edit =
+            AddClassItems(Groups(c.in), ProjectFileKind::kProject, ClassItems{c.header, "", false});
+        EXPECT_EQ(edit.bytes, Groups(c.out)) << c.name;
+    }
+}
+
+// Whether an existing item names the new file already, as the build system resolves both.
+TEST(ProjectXml, FindsTheFileUnderEverySpellingTheBuildResolves) {
+    const struct {
+        const char* include;
+        const char* exclude;
+        const char* header;
+        bool sharedItems;
+        bool listed;
+    } cases[] = {
+        {"./NEW.H", "", "New.h", false, true},
+        {"..\\src\\*.h", "", "..\\src\\New.h", false, true},
+        {"..\\src\\*.h", "", "..\\src\\ui\\New.h", false, false},
+        {"..\\src\\**\\*.h", "", "..\\src\\New.h", false, true},
+        {"..\\src\\**\\*.h", "", "..\\src\\a\\b\\New.h", false, true},
+        {"src/**", "", "src\\a\\New.h", false, true},
+        {"src\\N?w.h", "", "src\\New.h", false, true},
+        {"src\\*.h", "src\\New*.h;x.h", "src\\New.h", false, false},
+        {"a.h; src\\New.h", "", "src\\New.h", false, true},
+        {"src\\%2A.h", "", "src\\New.h", false, false},
+        {"x%3By%25.h", "", "x;y%.h", false, true},
+        {"$(ProjectDir)New.h", "", "New.h", false, true},
+        {"$(MSBuildProjectDirectory)\\New.h", "", "New.h", false, true},
+        {"$(msbuildthisfiledirectory)New.h", "", "New.h", false, true},
+        {"$(SolutionDir)New.h", "", "New.h", false, false},
+        {"$(MSBuildThisFileDirectory)New.h", "", "New.h", true, true},
+        {"$(ProjectDir)New.h", "", "New.h", true, false},
+    };
+    for (const auto& c : cases) {
+        const std::string project = kProject + "<ItemGroup><ClInclude Include=\"" + c.include +
+                                    "\" Exclude=\"" + c.exclude + "\"/></ItemGroup></Project>";
+        ProjectXmlEdit edit = AddClassItems(project, ProjectFileKind::kProject,
+                                            ClassItems{c.header, "", c.sharedItems});
+        EXPECT_EQ(edit.headerListed, c.listed) << c.include << " for " << c.header;
     }
 }
 

@@ -26,6 +26,7 @@ const struct {
     {"pattern_matcher", FuzzPatternMatcher},
     {"expand_line", FuzzExpandLine},
     {"cli_arguments", FuzzCliArguments},
+    {"project_xml", FuzzProjectXml},
 };
 
 TEST(FuzzReplay, EveryInputThatOnceFoundAFaultPasses) {

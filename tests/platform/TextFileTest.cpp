@@ -11,6 +11,7 @@
 
 #include "platform/CurrentDirectory.h"
 #include "platform/Faults.h"
+#include "platform/NativePath.h"
 #include "support/TempDir.h"
 
 namespace tavrin::platform {
@@ -172,6 +173,9 @@ TEST(SafeWrite, AnyFailureLeavesTheOldFileIntact) {
         faults::ScopedFault fault(call);
         EXPECT_FALSE(WriteTextFile(dir.File("out.cpp"), "new\ncontent\n"))
             << static_cast<int>(call);
+        if (call == faults::Call::Write) {
+            EXPECT_EQ(LastWriteFailure(), WriteFailure::kDiskFull);  // as the fault says
+        }
         EXPECT_EQ(dir.Read("out.cpp"), "old\r\ncontent");
         faults::Arm(call);
         EXPECT_FALSE(WriteTextFile(dir.File("new.h"), "x\n"));
@@ -179,11 +183,24 @@ TEST(SafeWrite, AnyFailureLeavesTheOldFileIntact) {
     }
 }
 
+// Replaced through another spelling of its name, a file keeps the name it has.
+TEST(SafeWrite, KeepsTheStoredNameOfAReplacedFile) {
+    if (!kPathsIgnoreCase) {
+        GTEST_SKIP() << "names that differ in case name different files here";
+    }
+    TempDir dir;
+    dir.Write("App.vcxproj", "old");
+    EXPECT_TRUE(WriteTextFile(dir.File("APP.VCXPROJ"), "new"));
+    EXPECT_EQ(dir.List(), "App.vcxproj");
+    EXPECT_EQ(dir.Read("App.vcxproj"), "new");
+}
+
 TEST(SafeWrite, RefusesReadOnlyFilesFoldersAndMissingFolders) {
     TempDir dir;
     dir.Write("ro.cpp", "keep");
     ASSERT_EQ(::chmod(dir.File("ro.cpp").c_str(), 0444), 0);
     EXPECT_FALSE(WriteTextFile(dir.File("ro.cpp"), "lost?"));
+    EXPECT_EQ(LastWriteFailure(), WriteFailure::kReadOnly);
     EXPECT_EQ(dir.Read("ro.cpp"), "keep");
 
     dir.Write("sub/x", "");
