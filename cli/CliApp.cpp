@@ -3,18 +3,14 @@
 #include <ostream>
 
 #include "cli/TerminalEncoding.h"
+#include "engine/ClassGeneration.h"
 #include "engine/Mbcs.h"
-#include "engine/ProjectRegistration.h"
-#include "engine/ProjectXml.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
 #include "engine/TemplateCheck.h"
-#include "engine/TextEncoding.h"
-#include "engine/UnifiedDiff.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
-#include "platform/TextFile.h"
 
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "unknown"
@@ -458,17 +454,12 @@ int CliApp::Generate(const GenerateOptions& options) {
                               ? Overwrite::kYes
                               : options.overwrite;
     CliHost host(m_err, overwrite, m_readTerminalLine);
-    CPreviewOutputWriter preview;
-    CFileOutputWriter files;
-    IOutputWriter& writer = options.dryRun ? static_cast<IOutputWriter&>(preview) : files;
-    CGenerationCommand command(table, host, writer);
-    // Written into a current directory that code page 932 cannot name, the files have
-    // relative paths; they are shown in that folder as the system names it.
-    std::string shownFolder;
-    if (!options.outputFolder && directory.empty()) {
-        shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
-    }
-    switch (command.OnGenerate(request)) {
+    CClassGenerator generator(table, host);
+    const std::string project = options.projectPath.value_or("");
+    const GenerationReport report = options.dryRun
+                                        ? generator.Preview(request, project, options.diff)
+                                        : generator.Generate(request, project);
+    switch (report.outcome) {
         case GenerationOutcome::kWritten:
             break;
         case GenerationOutcome::kDeclined:
@@ -479,121 +470,46 @@ int CliApp::Generate(const GenerateOptions& options) {
             return kExitFailed;
     }
     if (!options.dryRun) {
-        m_out << shownFolder << ToTerminal(command.HeaderPath()) << '\n';
-        m_out << shownFolder << ToTerminal(command.SourcePath()) << '\n';
+        // Written into a current directory that code page 932 cannot name, the files have
+        // relative paths; they are shown in that folder as the system names it.
+        std::string shownFolder;
+        if (!options.outputFolder && directory.empty()) {
+            shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
+        }
+        m_out << shownFolder << ToTerminal(report.headerPath) << '\n';
+        m_out << shownFolder << ToTerminal(report.sourcePath) << '\n';
+        if (report.project && report.project->status == ProjectRegistration::Status::kAdded) {
+            for (const std::string& written : report.project->written) {
+                WriteLine(m_out, written);
+            }
+        }
     }
-    int status = kExitWritten;
-    if (options.projectPath) {
-        status = AddToProject(*options.projectPath, command, writer, options.dryRun);
+    if (report.project) {
+        if (std::optional<Message> message =
+                ProjectStepMessage(*report.project, project, options.dryRun)) {
+            WriteLine(m_err, message->Text());
+        }
     }
     if (options.dryRun) {
-        ShowPreview(preview, options.diff, 2);
+        ShowPreview(report.preview);
     }
-    return status;
+    return report.ProjectFailed() ? kExitFailed : kExitWritten;
 }
 
-namespace {
-
-// Why a file could not be written, as the system told it, in parentheses.
-std::string WriteFailureReason(platform::WriteFailure failure) {
-    switch (failure) {
-        case platform::WriteFailure::kReadOnly:
-            return " (it is read-only)";
-        case platform::WriteFailure::kDenied:
-            return " (permission denied)";
-        case platform::WriteFailure::kDiskFull:
-            return " (the disk is full)";
-        case platform::WriteFailure::kOther:
-            break;
-    }
-    return "";
-}
-
-}  // namespace
-
-int CliApp::AddToProject(const std::string& projectPath, const CGenerationCommand& command,
-                         IOutputWriter& writer, bool dryRun) {
-    using Status = ProjectRegistration::Status;
-    ProjectRegistration result =
-        RegisterClassFiles(projectPath, command.HeaderPath(), command.SourcePath(), writer);
-    std::string problem;
-    switch (result.status) {
-        case Status::kAdded:
-            if (!dryRun) {
-                for (const std::string& written : result.written) {
-                    WriteLine(m_out, written);
-                }
-            }
-            return kExitWritten;
-        case Status::kAlreadyThere:
-            WriteLine(m_err, "tavrin-cli: " + projectPath + " already lists " +
-                                 command.HeaderPath() + " and " + command.SourcePath());
-            return kExitWritten;
-        case Status::kUnreadable:
-            problem = "cannot read " + result.file;
-            break;
-        case Status::kNotXml:
-            problem = result.file + " is not well-formed XML (" + result.detail + ")";
-            break;
-        case Status::kNotProject:
-            problem = result.file + " has no Project root in the MSBuild namespace (" +
-                      result.detail + ")";
-            break;
-        case Status::kBadEncoding:
-            problem = result.file + " is neither UTF-8 nor UTF-16" +
-                      (result.detail.empty() ? "" : " (" + result.detail + ")");
-            break;
-        case Status::kNotUtf8:
-            problem =
-                result.file + " is not UTF-8 and declares no encoding (" + result.detail + ")";
-            break;
-        case Status::kOldFormat:
-            problem = result.file +
-                      " is a Visual Studio 2008 project (.vcproj), a format not supported: "
-                      "convert it to .vcxproj by opening it in a later Visual Studio";
-            break;
-        case Status::kBadPath:
-            problem = "the path " + result.file + " cannot be written into the project";
-            break;
-        case Status::kWriteFailed:
-            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
-                      "; neither project file was changed";
-            break;
-        case Status::kHalfWritten:
-            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
-                      ", nor put " + projectPath +
-                      " back: the project lists the class, its filters file does not";
-            break;
-    }
-    WriteLine(m_err, std::string(dryRun ? "tavrin-cli: the class would be written but not added "
-                                          "to the project: "
-                                        : "tavrin-cli: the class was written but not added to "
-                                          "the project: ") +
-                         problem);
-    return kExitFailed;
-}
-
-void CliApp::ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::size_t projectFrom) {
-    std::size_t index = 0;
-    for (const CPreviewOutputWriter::File& file : preview.Files()) {
-        const bool project = index++ >= projectFrom;
-        std::string existing;
-        if (!platform::PathExists(file.path) || !platform::ReadFileBytes(file.path, existing)) {
-            WriteLine(m_out, "would create " + file.path);
-            continue;
+void CliApp::ShowPreview(const std::vector<PreviewEntry>& preview) {
+    for (const PreviewEntry& entry : preview) {
+        switch (entry.change) {
+            case PreviewEntry::Change::kCreate:
+                WriteLine(m_out, "would create " + entry.path);
+                break;
+            case PreviewEntry::Change::kReplace:
+                WriteLine(m_out, "would replace " + entry.path + " (contents differ)");
+                break;
+            case PreviewEntry::Change::kSame:
+                WriteLine(m_out, "would replace " + entry.path + " (same contents)");
+                break;
         }
-        const bool differs = existing != file.bytes;
-        WriteLine(m_out, "would replace " + file.path +
-                             (differs ? " (contents differ)" : " (same contents)"));
-        if (diff && differs) {
-            // Both sides in code page 932 for the terminal, line ends left as they are.
-            auto text = [project](std::string_view bytes) {
-                return project ? ProjectTextForDisplay(bytes) : DecodeText(bytes).cp932;
-            };
-            m_out << ToTerminal(UnifiedDiff(text(existing), text(file.bytes),
-                                            file.path + "\t(existing)",
-                                            file.path + "\t(would be written)"));
-        }
+        m_out << ToTerminal(entry.diff);
     }
 }
 

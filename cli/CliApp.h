@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/ClassFileNames.h"
+#include "engine/ClassGeneration.h"
 #include "engine/GenerationCommand.h"
 #include "engine/TemplateLocation.h"
 #include "engine/TemplateTable.h"
@@ -91,12 +92,8 @@ private:
     int Check();
     int Where();
     int Init(std::string_view folder);
-    // What a dry run would have written, file by file, with the diffs asked for. The files
-    // from `projectFrom` on are project files, whose text is UTF-8 without a mark.
-    void ShowPreview(const CPreviewOutputWriter& preview, bool diff, std::size_t projectFrom);
-    // Adds the class just written (or previewed) to the project; reports a failure.
-    int AddToProject(const std::string& projectPath, const CGenerationCommand& command,
-                     IOutputWriter& writer, bool dryRun);
+    // What a dry run would have written, file by file, with the diffs asked for.
+    void ShowPreview(const std::vector<PreviewEntry>& preview);
 
     // Where the templates are: the start folder's, else the user's, which is made when
     // missing; tells what it made and why it could not. Nothing when there is no table to use.

@@ -1,8 +1,8 @@
 #include "shell/StartFolder.h"
 
-#include "engine/Mbcs.h"
 #include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
+#include "platform/FolderListing.h"
 #include "platform/NativePath.h"
 
 namespace tavrin::shell {
@@ -22,23 +22,9 @@ std::optional<std::string> EnterStartFolder(const std::vector<std::filesystem::p
 }
 
 std::optional<std::string> SoleResourceScript() {
-    std::optional<std::filesystem::path> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(platform::NativeCurrentDirectory(), error), end;
-         !error && it != end; it.increment(error)) {
-        const std::string extension = platform::FromNativePath(it->path().extension());
-        if (!mbcs::EqualsIgnoringAsciiCase(extension, ".rc") || !it->is_regular_file(error)) {
-            continue;
-        }
-        if (found) {
-            return std::nullopt;  // which one is meant is for the user to say
-        }
-        found = it->path();
-    }
-    if (error || !found) {
-        return std::nullopt;
-    }
-    std::string path = platform::ExactCp932Path(*found);
+    std::optional<std::filesystem::path> found =
+        platform::SoleFileWithExtension(platform::NativeCurrentDirectory(), ".rc");
+    std::string path = found ? platform::ExactCp932Path(*found) : std::string();
     return path.empty() ? std::nullopt : std::optional<std::string>(std::move(path));
 }
 

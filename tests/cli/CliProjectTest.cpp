@@ -49,8 +49,7 @@ TEST_F(CliProject, AddsTheClassAfterWritingIt) {
     result = Generate({"--project=App.vcxproj", "--yes"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
-    EXPECT_EQ(result.err,
-              "tavrin-cli: App.vcxproj already lists SettingsDlg.h and SettingsDlg.cpp\n");
+    EXPECT_EQ(result.err, "クラスのファイルはプロジェクトに登録済みです。[App.vcxproj]\n");
     EXPECT_EQ(m_dir.Read("App.vcxproj"), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
 }
 
@@ -78,20 +77,21 @@ TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
         const char* problem;
     } cases[] = {
         {"Broken.vcxproj", "<Project>\r\n",
-         "is not well-formed XML (Start-end tags mismatch on line 1)"},
+         "XML として正しくありません（Start-end tags mismatch on line 1）。"},
         {"Old.vcproj", "<?xml version=\"1.0\" encoding=\"shift_jis\"?>\r\n<VisualStudioProject/>",
-         "is a Visual Studio 2008 project (.vcproj), a format not supported: convert it to "
-         ".vcxproj by opening it in a later Visual Studio"},
+         "Visual Studio 2008 のプロジェクト (.vcproj) には対応していません。新しい Visual Studio "
+         "で開いて .vcxproj に変換してください。"},
         {"Sjis.vcxproj", ReadFixture("project/sjis-comment/App.vcxproj"),
-         "is not UTF-8 and declares no encoding (line 2)"},
+         "UTF-8 ではなく、エンコーディングの宣言もありません（line 2）。"},
     };
+    const std::string notAdded =
+        "クラスのファイルは書き込みましたが、プロジェクトには追加できませんでした。\n";
     for (const auto& c : cases) {
         m_dir.Write(c.project, c.bytes);
         ProgramRun result = Generate({"--project", c.project, "--yes"});
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
-        EXPECT_EQ(result.err, "tavrin-cli: the class was written but not added to the project: " +
-                                  std::string(c.project) + " " + c.problem + "\n");
+        EXPECT_EQ(result.err, notAdded + c.problem + "[" + c.project + "]\n");
         EXPECT_EQ(m_dir.Read(c.project), c.bytes);
     }
     // One that may not be written says why.
@@ -99,9 +99,9 @@ TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(testing::Utf8Path(m_dir.File("App.vcxproj")), readOnly);
     ProgramRun result = Generate({"--project", "App.vcxproj", "--yes"});
-    EXPECT_EQ(result.err,
-              "tavrin-cli: the class was written but not added to the project: cannot write "
-              "App.vcxproj (it is read-only); neither project file was changed\n");
+    EXPECT_EQ(result.err, notAdded +
+                              "書き込めません（読み取り専用です）。プロジェクトのファイルはどちらも"
+                              "変更していません。[App.vcxproj]\n");
     EXPECT_EQ(m_dir.Read("App.vcxproj"), m_project);
 
     TempDir empty;

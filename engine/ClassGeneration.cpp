@@ -1,0 +1,191 @@
+#include "engine/ClassGeneration.h"
+
+#include "engine/ProjectXml.h"
+#include "engine/TextEncoding.h"
+#include "engine/UnifiedDiff.h"
+#include "platform/FileStatus.h"
+#include "platform/FolderListing.h"
+#include "platform/NativePath.h"
+#include "platform/TextFile.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::string_view kProjectExtension = ".vcxproj";
+
+std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, bool withDiffs) {
+    std::vector<PreviewEntry> entries;
+    for (const CPreviewOutputWriter::File& file : preview.Files()) {
+        PreviewEntry entry;
+        entry.path = file.path;
+        // The class files come first; what follows them is the project and its filters.
+        entry.projectFile = entries.size() >= 2;
+        std::string existing;
+        if (platform::PathExists(file.path) && platform::ReadFileBytes(file.path, existing)) {
+            entry.change = existing == file.bytes ? PreviewEntry::Change::kSame
+                                                  : PreviewEntry::Change::kReplace;
+        }
+        if (withDiffs && entry.change == PreviewEntry::Change::kReplace) {
+            // Both sides in code page 932, line ends left as they are; the project files are
+            // UTF-8 without a mark.
+            auto text = [&entry](std::string_view bytes) {
+                return entry.projectFile ? ProjectTextForDisplay(bytes) : DecodeText(bytes).cp932;
+            };
+            entry.diff = UnifiedDiff(text(existing), text(file.bytes), file.path + "\t(existing)",
+                                     file.path + "\t(would be written)");
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+int WriteFailureReason(platform::WriteFailure failure) {
+    switch (failure) {
+        case platform::WriteFailure::kReadOnly:
+            return IDS_REASON_READ_ONLY;
+        case platform::WriteFailure::kDenied:
+            return IDS_REASON_DENIED;
+        case platform::WriteFailure::kDiskFull:
+            return IDS_REASON_DISK_FULL;
+        case platform::WriteFailure::kOther:
+            break;
+    }
+    return 0;
+}
+
+// The folder above `folder`, or nothing at the drive's root.
+std::optional<std::filesystem::path> Parent(const std::filesystem::path& folder) {
+    std::filesystem::path parent = folder.parent_path();
+    if (parent.empty() || parent == folder) {
+        return std::nullopt;
+    }
+    return parent;
+}
+
+std::optional<std::string> ProjectIn(const std::filesystem::path& folder) {
+    std::optional<std::filesystem::path> project =
+        platform::SoleFileWithExtension(folder, kProjectExtension);
+    std::string path = project ? platform::ExactCp932Path(*project) : std::string();
+    return path.empty() ? std::nullopt : std::optional<std::string>(std::move(path));
+}
+
+}  // namespace
+
+bool GenerationReport::ProjectFailed() const {
+    using Status = ProjectRegistration::Status;
+    return project && project->status != Status::kAdded && project->status != Status::kAlreadyThere;
+}
+
+GenerationReport CClassGenerator::Generate(const GenerationRequest& request,
+                                           std::string_view projectPath) {
+    CFileOutputWriter files;
+    return Run(request, projectPath, files);
+}
+
+GenerationReport CClassGenerator::Preview(const GenerationRequest& request,
+                                          std::string_view projectPath, bool withDiffs) {
+    CPreviewOutputWriter preview;
+    GenerationReport report = Run(request, projectPath, preview);
+    if (report.Written()) {
+        report.preview = DescribePreview(preview, withDiffs);
+    }
+    return report;
+}
+
+GenerationReport CClassGenerator::Run(const GenerationRequest& request,
+                                      std::string_view projectPath, IOutputWriter& writer) {
+    CGenerationCommand command(m_table, m_host, writer);
+    GenerationReport report;
+    report.outcome = command.OnGenerate(request);
+    report.headerPath = command.HeaderPath();
+    report.sourcePath = command.SourcePath();
+    if (report.Written() && !projectPath.empty()) {
+        report.project =
+            RegisterClassFiles(projectPath, report.headerPath, report.sourcePath, writer);
+    }
+    return report;
+}
+
+std::optional<Message> ProjectStepMessage(const ProjectRegistration& result,
+                                          std::string_view projectPath, bool preview) {
+    using Status = ProjectRegistration::Status;
+    const std::string project(projectPath);
+    Message problem;
+    switch (result.status) {
+        case Status::kAdded:
+            return std::nullopt;
+        case Status::kAlreadyThere:
+            return Message{IDS_PROJECT_ALREADY_LISTS, {project}};
+        case Status::kUnreadable:
+            problem = {IDS_PROJECT_UNREADABLE, {result.file}};
+            break;
+        case Status::kNotXml:
+            problem = {IDS_PROJECT_NOT_XML, {result.detail, result.file}};
+            break;
+        case Status::kNotProject:
+            problem = {IDS_PROJECT_NOT_PROJECT, {result.detail, result.file}};
+            break;
+        case Status::kBadEncoding:
+            problem = {IDS_PROJECT_BAD_ENCODING, {result.file}};
+            break;
+        case Status::kNotUtf8:
+            problem = {IDS_PROJECT_NOT_UTF8, {result.detail, result.file}};
+            break;
+        case Status::kOldFormat:
+            problem = {IDS_PROJECT_OLD_FORMAT, {result.file}};
+            break;
+        case Status::kBadPath:
+            problem = {IDS_PROJECT_BAD_PATH, {result.file}};
+            break;
+        case Status::kWriteFailed:
+        case Status::kHalfWritten: {
+            const int reason = WriteFailureReason(result.failure);
+            problem = {result.status == Status::kWriteFailed ? IDS_PROJECT_WRITE_FAILED
+                                                             : IDS_PROJECT_HALF_WRITTEN,
+                       {reason != 0 ? LoadText(reason) : std::string(), result.file, project}};
+            break;
+        }
+    }
+    return Message{preview ? IDS_PROJECT_WOULD_NOT_BE_ADDED : IDS_PROJECT_NOT_ADDED,
+                   {problem.Text()}};
+}
+
+std::optional<std::string> FindProject(std::string_view outputFolder,
+                                       std::string_view resourceScript) {
+    std::error_code error;
+    std::optional<std::filesystem::path> output = platform::ToNativePath(outputFolder);
+    if (output) {
+        *output = std::filesystem::absolute(*output, error).lexically_normal();
+        if (!output->has_filename()) {
+            *output = output->parent_path();  // a folder written with a separator at its end
+        }
+        if (std::optional<std::string> project = ProjectIn(*output)) {
+            return project;
+        }
+    }
+    if (std::optional<std::filesystem::path> script = platform::ToNativePath(resourceScript);
+        script && !resourceScript.empty()) {
+        if (std::optional<std::string> project =
+                ProjectIn(std::filesystem::absolute(*script, error).parent_path())) {
+            return project;
+        }
+    }
+    if (!output) {
+        return std::nullopt;
+    }
+    // Upwards, but never above the home folder: a project there or higher is someone else's.
+    const std::filesystem::path home = platform::HomeFolder();
+    for (std::optional<std::filesystem::path> folder = Parent(*output); folder;
+         folder = Parent(*folder)) {
+        if (std::optional<std::string> project = ProjectIn(*folder)) {
+            return project;
+        }
+        if (!home.empty() && std::filesystem::equivalent(*folder, home, error)) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tavrin
