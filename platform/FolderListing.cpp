@@ -14,7 +14,7 @@ Char LowerAscii(Char c) {
 
 // Compared on the system's own characters, so that no conversion can fail on the way.
 bool HasExtension(const std::filesystem::path& file, std::string_view extension) {
-    const auto& name = file.extension().native();
+    const auto name = file.extension().native();  // a copy: extension() is a temporary
     if (name.size() != extension.size()) {
         return false;
     }

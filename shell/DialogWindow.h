@@ -22,6 +22,15 @@ public:
 
     virtual void EnableControl(int controlId, bool enable) = 0;
 
+    // The check box's state.
+    virtual bool GetCheck(int controlId) = 0;
+    virtual void SetCheck(int controlId, bool checked) = 0;
+    // The text shown while the pointer rests on a control.
+    virtual void SetToolTip(int controlId, std::string_view text) = 0;
+    // The window's title: the program's name, and what the dialog has to say without stopping
+    // the user.
+    virtual void SetTitle(std::string_view text) = 0;
+
     // The template list (unsorted): items in the order they are added.
     virtual void ListReset(int controlId) = 0;
     virtual void ListAdd(int controlId, std::string_view text) = 0;
@@ -55,6 +64,9 @@ public:
 
     // Shows the About box (modal).
     virtual void ShowAboutBox() = 0;
+
+    // Shows a report (modal) in a read-only box the user can scroll and copy from.
+    virtual void ShowReport(std::string_view title, std::string_view text) = 0;
 };
 
 }  // namespace tavrin::shell

@@ -1,5 +1,6 @@
 #include "shell/GeneratorDlg.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "engine/Mbcs.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
+#include "engine/TemplateCheck.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
 #include "shell/FolderPicker.h"
@@ -18,6 +20,7 @@ namespace tavrin::shell {
 namespace {
 
 constexpr std::string_view kSettingsSection = "TavrinDlg";
+constexpr std::string_view kAddToProjectKey = "AddToProject";
 
 // The controls that only matter for a template with a dialog resource ID, enabled and
 // disabled together.
@@ -51,6 +54,37 @@ constexpr std::array<KeyedField, 4> kSettings = {{
     {"ResourceFile", &CGeneratorDlg::m_strResourceFile},
     {"DialogResourceId", &CGeneratorDlg::m_strDialogResourceId},
 }};
+
+// A menu command's text as a window's title: without its access key and its dots.
+std::string MenuTitle(StringId id) {
+    std::string text = LoadText(id);
+    if (std::size_t key = text.find("(&"); key != std::string::npos) {
+        text.erase(key, 4);
+    }
+    if (text.size() >= 3 && text.compare(text.size() - 3, 3, "...") == 0) {
+        text.resize(text.size() - 3);
+    }
+    return text;
+}
+
+// The check of the table in use, the table named as the user knows it.
+std::vector<CheckFinding> CheckTable(const TemplateLocation& location) {
+    return CheckTemplateSet(location.tablePath, location.userTemplateSet
+                                                    ? location.tablePath
+                                                    : std::string(kTemplateTableName));
+}
+
+// A preview asks nothing: it shows what replacing the files would do.
+class PreviewHost : public IGenerationHost {
+public:
+    explicit PreviewHost(IGenerationHost& dialog) : m_dialog(dialog) {}
+    bool FileExists(std::string_view path) override { return m_dialog.FileExists(path); }
+    void ShowMessage(const Message& message) override { m_dialog.ShowMessage(message); }
+    bool AskOverwrite(const Message&) override { return true; }
+
+private:
+    IGenerationHost& m_dialog;
+};
 
 }  // namespace
 
@@ -92,6 +126,17 @@ void CGeneratorDlg::OnInitDialog() {
         FillDialogResourceIds();
     }
     EnableResourceControls();
+    UpdateProject();
+    // A table with problems says so once, where it does not stop the user; the report is
+    // one menu command away.
+    if (m_templateTable.GetCount() > 0) {
+        const std::vector<CheckFinding> findings = CheckTable(location);
+        if (std::any_of(findings.begin(), findings.end(), [](const CheckFinding& finding) {
+                return finding.kind == CheckFinding::Kind::kProblem;
+            })) {
+            SetTitleNote(LoadText(IDS_TEMPLATE_PROBLEMS));
+        }
+    }
 }
 
 void CGeneratorDlg::OnSelchangeTemplateList() {
@@ -134,6 +179,7 @@ void CGeneratorDlg::OnBrowseOutputFolder() {
     UpdateData(true);
     m_strOutputFolder = picker.m_szFolder;
     UpdateData(false);
+    UpdateProject();
 }
 
 void CGeneratorDlg::OnBrowseResourceFile() {
@@ -146,6 +192,7 @@ void CGeneratorDlg::OnBrowseResourceFile() {
     FillDialogResourceIds();
     // Selects the first listed ID that begins with the dialog ID, if any.
     UpdateData(false);
+    UpdateProject();
 }
 
 void CGeneratorDlg::FillDialogResourceIds() {
@@ -176,14 +223,98 @@ void CGeneratorDlg::OnChangeDerivedClassName() {
 
 void CGeneratorDlg::OnGenerate() {
     UpdateData(true);
-    CGenerationCommand command(m_templateTable, *this);
-    command.OnGenerate(Request());
+    UpdateProject();
+    CClassGenerator generator(m_templateTable, *this);
+    ShowWritten(generator.Generate(Request(), ProjectToAddTo()));
+}
+
+void CGeneratorDlg::UpdateProject() {
+    m_strProjectFile = FindProject(m_strOutputFolder, m_strResourceFile).value_or("");
+    m_window->EnableControl(kIdcAddToProject, !m_strProjectFile.empty());
+    m_window->SetToolTip(kIdcAddToProject,
+                         m_strProjectFile.empty()
+                             ? LoadText(IDS_NO_PROJECT_TIP)
+                             : FormatString(IDS_ADD_TO_PROJECT_TIP, {m_strProjectFile}));
+}
+
+std::string CGeneratorDlg::ProjectToAddTo() const {
+    return m_bAddToProject ? m_strProjectFile : std::string();
+}
+
+void CGeneratorDlg::SetTitleNote(std::string_view note) {
+    std::string title = LoadText(IDS_APP_TITLE);
+    if (!note.empty()) {
+        title += " - ";
+        title += note;
+    }
+    m_window->SetTitle(title);
+}
+
+void CGeneratorDlg::ShowWritten(const GenerationReport& report) {
+    if (!report.Written()) {
+        return;  // the command has said why
+    }
+    // Said where the user looks next, without a box to close: the files' full paths, so that
+    // a class written to an unexpected folder is noticed at once.
+    const bool added =
+        report.project && report.project->status == ProjectRegistration::Status::kAdded;
+    SetTitleNote(added ? FormatString(IDS_WRITTEN_AND_ADDED,
+                                      {report.headerPath, report.sourcePath, m_strProjectFile})
+                       : FormatString(IDS_WRITTEN, {report.headerPath, report.sourcePath}));
+    if (report.ProjectFailed()) {
+        if (std::optional<Message> message =
+                ProjectStepMessage(*report.project, m_strProjectFile, false)) {
+            ShowMessage(*message);
+        }
+    }
+}
+
+void CGeneratorDlg::ShowTemplateCheck() {
+    std::string report;
+    bool problems = false;
+    for (const CheckFinding& finding : CheckTable(m_templateLocation)) {
+        report += FormatFinding(finding) + "\n";
+        problems = problems || finding.kind == CheckFinding::Kind::kProblem;
+    }
+    if (!problems) {
+        report = LoadText(IDS_NO_PROBLEMS) + "\n" + report;
+    }
+    m_window->ShowReport(MenuTitle(IDS_CHECK_TEMPLATES), report);
+}
+
+void CGeneratorDlg::ShowPreview() {
+    UpdateData(true);
+    UpdateProject();
+    PreviewHost host(*this);
+    CClassGenerator generator(m_templateTable, host);
+    const GenerationReport result = generator.Preview(Request(), ProjectToAddTo(), true);
+    if (!result.Written()) {
+        return;  // the command has said why
+    }
+    std::string report;
+    if (result.project) {
+        if (std::optional<Message> message =
+                ProjectStepMessage(*result.project, m_strProjectFile, true)) {
+            report += message->Text() + "\n\n";
+        }
+    }
+    for (const PreviewEntry& entry : result.preview) {
+        const StringId line = entry.change == PreviewEntry::Change::kCreate    ? IDS_PREVIEW_CREATE
+                              : entry.change == PreviewEntry::Change::kReplace ? IDS_PREVIEW_REPLACE
+                                                                               : IDS_PREVIEW_SAME;
+        report += FormatString(line, {entry.path}) + "\n" + entry.diff;
+    }
+    m_window->ShowReport(MenuTitle(IDS_PREVIEW), report);
 }
 
 void CGeneratorDlg::OnSysCommand(int commandId) {
     // The low four bits of a system command are the system's own.
     if ((commandId & 0xFFF0) == kIdmAboutBox) {
         m_window->ShowAboutBox();
+    } else if ((commandId & 0xFFF0) == kIdmCheckTemplates) {
+        ShowTemplateCheck();
+    } else if ((commandId & 0xFFF0) == kIdmPreview) {
+        ShowPreview();
     } else if ((commandId & 0xFFF0) == kIdmOpenTemplateFolder) {
         const std::string& folder = m_templateLocation.folder;
         if (folder.empty() || m_opener->OpenWithDefaultHandler(folder) <= platform::kOpenedAbove) {
@@ -209,6 +340,7 @@ void CGeneratorDlg::UpdateData(bool saveAndValidate) {
             this->*edit.field = m_window->GetText(edit.controlId);
         }
         m_strDialogResourceId = m_window->GetText(kIdcDialogResourceId);
+        m_bAddToProject = m_window->GetCheck(kIdcAddToProject);
         return;
     }
 
@@ -216,6 +348,7 @@ void CGeneratorDlg::UpdateData(bool saveAndValidate) {
     for (const EditField& edit : kEditFields) {
         m_window->SetText(edit.controlId, this->*edit.field);
     }
+    m_window->SetCheck(kIdcAddToProject, m_bAddToProject);
     // The first listed ID that the field's text begins shows in full; an ID that begins none
     // is shown as it stands. An empty ID begins every entry and so selects the first one, as
     // the Windows combo box does: once a script is chosen, the box offers its first dialog.
@@ -240,6 +373,7 @@ void CGeneratorDlg::LoadSettings(std::string_view path) {
     for (const KeyedField& setting : kSettings) {
         this->*setting.field = ReadIniString(path, kSettingsSection, setting.key, "");
     }
+    m_bAddToProject = ReadIniString(path, kSettingsSection, kAddToProjectKey, "0") == "1";
 }
 
 void CGeneratorDlg::SaveSettings(std::string_view path) {
@@ -248,6 +382,7 @@ void CGeneratorDlg::SaveSettings(std::string_view path) {
     for (const KeyedField& setting : kSettings) {
         WriteIniString(path, kSettingsSection, setting.key, this->*setting.field);
     }
+    WriteIniString(path, kSettingsSection, kAddToProjectKey, m_bAddToProject ? "1" : "0");
 }
 
 bool CGeneratorDlg::FileExists(std::string_view path) {

@@ -4,13 +4,29 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ClassGeneration.h"
 #include "engine/GenerationCommand.h"
+#include "engine/StringTable.h"
 #include "engine/TemplateLocation.h"
 #include "engine/TemplateTable.h"
 #include "platform/UrlOpener.h"
 #include "shell/DialogWindow.h"
+#include "shell/ResourceIds.h"
 
 namespace tavrin::shell {
+
+// The commands of the window's menu (the system menu, or the context menu where there is
+// none), in their order, with their texts.
+struct MenuCommand {
+    int id;
+    StringId text;
+};
+inline constexpr MenuCommand kMenuCommands[] = {
+    {kIdmOpenTemplateFolder, IDS_OPEN_TEMPLATE_FOLDER},
+    {kIdmCheckTemplates, IDS_CHECK_TEMPLATES},
+    {kIdmPreview, IDS_PREVIEW},
+    {kIdmAboutBox, IDS_ABOUTBOX},
+};
 
 // The main dialog's behaviour: the fields of one generation request, filled for the user
 // from the selected template and the derived class name, and handed to the generation
@@ -34,7 +50,8 @@ public:
     void OnBrowseOutputFolder();
     void OnBrowseResourceFile();
     void OnGenerate();
-    // kIdmAboutBox opens the About box, kIdmOpenTemplateFolder the folder of the table.
+    // The commands of kMenuCommands: the template folder opened, the table's check report
+    // shown, the preview of a generation shown, the About box opened.
     void OnSysCommand(int commandId);
     void OnOK();      // the close button: reads the controls into the fields
     void OnCancel();  // Escape or the window's close box: reads nothing
@@ -48,7 +65,8 @@ public:
     // the combo's edit part.
     void UpdateData(bool saveAndValidate);
 
-    // The four persisted fields, section "TavrinDlg" of the settings file at `path`.
+    // The persisted fields, section "TavrinDlg" of the settings file at `path`: the four
+    // boxes, and whether the class is added to the project.
     void LoadSettings(std::string_view path);
     void SaveSettings(std::string_view path);
 
@@ -67,6 +85,9 @@ public:
     std::string m_strOutputFolder;
     std::string m_strResourceFile;
     std::string m_strDialogResourceId;
+    bool m_bAddToProject = false;
+    // The project a class generated now would be added to; empty when there is none.
+    std::string m_strProjectFile;
 
     CTemplateTable m_templateTable;
     TemplateLocation m_templateLocation;
@@ -74,6 +95,16 @@ public:
     platform::IUrlOpener* m_opener = &platform::SystemUrlOpener();
 
 private:
+    // Finds the project for the output folder and script, and offers it (or says there is none).
+    void UpdateProject();
+    // The project to add the class to, when the user asked for it and there is one.
+    std::string ProjectToAddTo() const;
+    // Shows what a generation wrote, in the title, and a failed project step in a message box.
+    void ShowWritten(const GenerationReport& report);
+    void ShowTemplateCheck();
+    void ShowPreview();
+    void SetTitleNote(std::string_view note);
+
     // The selected template's name, or nothing.
     std::optional<std::string> SelectedTemplate();
     // The fields as a request for the selected template.

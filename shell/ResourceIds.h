@@ -7,10 +7,13 @@
 namespace tavrin::shell {
 
 inline constexpr int kIddMainDialog = 301;
+inline constexpr int kIddReport = 310;
 inline constexpr int kIdiMain = 302;
 inline constexpr int kIdmAboutBox = 1200;
 // System commands keep their low four bits clear.
 inline constexpr int kIdmOpenTemplateFolder = 1216;
+inline constexpr int kIdmCheckTemplates = 1232;
+inline constexpr int kIdmPreview = 1248;
 
 // The close button carries the standard OK command.
 inline constexpr int kIdOk = 1;
@@ -29,6 +32,10 @@ inline constexpr int kIdcResourceFile = 2009;
 inline constexpr int kIdcTemplateList = 2010;
 inline constexpr int kIdcDialogResourceIdLabel = 2011;
 inline constexpr int kIdcResourceFileLabel = 2012;
+inline constexpr int kIdcAddToProject = 2013;
+
+// The read-only text of the report window (the template check, the preview).
+inline constexpr int kIdcReportText = 1001;
 
 // The About box, its picture and its controls.
 inline constexpr int kIddAboutBox = 8000;

@@ -10,6 +10,7 @@
 #include "shell/ResourceIds.h"
 #include "shell/win32/AboutBox.h"
 #include "shell/win32/FolderBrowser.h"
+#include "shell/win32/ReportWindow.h"
 #include "shell/win32/Win32Text.h"
 #include "shell/win32/WindowPlacement.h"
 
@@ -96,10 +97,11 @@ INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == static_cast<WPARAM>(kIdmAboutBox) ||
-                (wParam & 0xFFF0) == static_cast<WPARAM>(kIdmOpenTemplateFolder)) {
-                m_dialog.OnSysCommand(static_cast<int>(wParam));
-                return TRUE;
+            for (const MenuCommand& command : kMenuCommands) {
+                if ((wParam & 0xFFF0) == static_cast<WPARAM>(command.id)) {
+                    m_dialog.OnSysCommand(static_cast<int>(wParam));
+                    return TRUE;
+                }
             }
             return FALSE;
         case WM_QUERYDRAGICON:
@@ -112,12 +114,12 @@ INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMainWindow::OnInitDialog() {
     HMENU systemMenu = GetSystemMenu(m_hwnd, FALSE);
-    const std::string aboutItem = LoadText(500);
-    if (systemMenu != nullptr && !aboutItem.empty()) {
+    if (systemMenu != nullptr && !LoadText(IDS_ABOUTBOX).empty()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, kIdmOpenTemplateFolder,
-                    Wide(LoadText(IDS_OPEN_TEMPLATE_FOLDER)).c_str());
-        AppendMenuW(systemMenu, MF_STRING, kIdmAboutBox, Wide(aboutItem).c_str());
+        for (const MenuCommand& command : kMenuCommands) {
+            AppendMenuW(systemMenu, MF_STRING, static_cast<UINT_PTR>(command.id),
+                        Wide(LoadText(command.text)).c_str());
+        }
     }
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
@@ -210,6 +212,26 @@ void CMainWindow::SetText(int controlId, std::string_view text) {
 
 void CMainWindow::EnableControl(int controlId, bool enable) {
     EnableWindow(Item(controlId), enable ? TRUE : FALSE);
+}
+
+bool CMainWindow::GetCheck(int controlId) {
+    return SendMessageW(Item(controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CMainWindow::SetCheck(int controlId, bool checked) {
+    SendMessageW(Item(controlId), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CMainWindow::SetToolTip(int controlId, std::string_view text) {
+    SetControlToolTip(Item(controlId), text);
+}
+
+void CMainWindow::SetTitle(std::string_view text) {
+    SetWindowTextW(m_hwnd, Wide(text).c_str());
+}
+
+void CMainWindow::ShowReport(std::string_view title, std::string_view text) {
+    RunReportWindow(m_hwnd, title, text);
 }
 
 void CMainWindow::ListReset(int controlId) {

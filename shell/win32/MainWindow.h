@@ -34,6 +34,10 @@ public:
     std::string GetText(int controlId) override;
     void SetText(int controlId, std::string_view text) override;
     void EnableControl(int controlId, bool enable) override;
+    bool GetCheck(int controlId) override;
+    void SetCheck(int controlId, bool checked) override;
+    void SetToolTip(int controlId, std::string_view text) override;
+    void SetTitle(std::string_view text) override;
     void ListReset(int controlId) override;
     void ListAdd(int controlId, std::string_view text) override;
     int ListGetSelection(int controlId) override;
@@ -49,6 +53,7 @@ public:
     bool RunFileOpenDialog(std::string_view description, std::string_view wildcard,
                            std::string_view defaultExtension, std::string& chosenPath) override;
     void ShowAboutBox() override;
+    void ShowReport(std::string_view title, std::string_view text) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #include "shell/wx/LayoutResources.h"
 
 #include <wx/xrc/xh_bttn.h>
+#include <wx/xrc/xh_chckb.h>
 #include <wx/xrc/xh_combo.h>
 #include <wx/xrc/xh_dlg.h>
 #include <wx/xrc/xh_listb.h>
@@ -31,6 +32,7 @@ void LoadLayoutResources() {
     resources.AddHandler(new wxListBoxXmlHandler);
     resources.AddHandler(new wxTextCtrlXmlHandler);
     resources.AddHandler(new wxButtonXmlHandler);
+    resources.AddHandler(new wxCheckBoxXmlHandler);
     resources.AddHandler(new wxComboBoxXmlHandler);
     resources.AddHandler(new wxPanelXmlHandler);
     resources.AddHandler(new wxStaticBitmapXmlHandler);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/clntdata.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
@@ -25,6 +26,7 @@
 #include "shell/wx/ListAccessKey.h"
 #include "shell/wx/ListCursor.h"
 #include "shell/wx/MessageBox.h"
+#include "shell/wx/ReportDialog.h"
 #include "shell/wx/ThemeBackground.h"
 #include "shell/wx/WxText.h"
 
@@ -154,6 +156,32 @@ void CMainDialog::EnableControl(int controlId, bool enable) {
     }
 }
 
+bool CMainDialog::GetCheck(int controlId) {
+    auto* box = ControlOf<wxCheckBox>(controlId);
+    return box != nullptr && box->GetValue();
+}
+
+void CMainDialog::SetCheck(int controlId, bool checked) {
+    if (auto* box = ControlOf<wxCheckBox>(controlId)) {
+        box->SetValue(checked);
+    }
+}
+
+void CMainDialog::SetToolTip(int controlId, std::string_view text) {
+    if (wxWindow* control = FindWindow(controlId)) {
+        control->SetToolTip(ToWx(text));
+    }
+}
+
+void CMainDialog::SetTitle(std::string_view text) {
+    wxDialog::SetTitle(ToWx(text));
+}
+
+void CMainDialog::ShowReport(std::string_view title, std::string_view text) {
+    CReportDialog report(this, ToWx(title), ToWx(text));
+    report.ShowModal();
+}
+
 void CMainDialog::ListReset(int controlId) {
     if (auto* list = ControlOf<wxListBox>(controlId)) {
         list->Clear();
@@ -272,35 +300,35 @@ void CMainDialog::ShowAboutBox() {
 }
 
 std::unique_ptr<wxMenu> CMainDialog::CreateAboutMenu() const {
-    const wxString text = ToWx(LoadText(IDS_ABOUTBOX));
-    if (text.empty()) {
+    if (LoadText(IDS_ABOUTBOX).empty()) {
         return nullptr;
     }
     auto menu = std::make_unique<wxMenu>();
-    menu->Append(kIdmOpenTemplateFolder, ToWx(LoadText(IDS_OPEN_TEMPLATE_FOLDER)));
-    menu->Append(kIdmAboutBox, text);
+    for (const MenuCommand& command : kMenuCommands) {
+        menu->Append(command.id, ToWx(LoadText(command.text)));
+    }
     return menu;
 }
 
 void CMainDialog::AddAboutCommand() {
-    const wxString text = ToWx(LoadText(IDS_ABOUTBOX));
-    if (text.empty()) {
+    if (LoadText(IDS_ABOUTBOX).empty()) {
         return;
     }
 #ifdef __WXMSW__
     if (wxMenu* systemMenu = MSWGetSystemMenu()) {
         systemMenu->AppendSeparator();
-        systemMenu->Append(kIdmOpenTemplateFolder, ToWx(LoadText(IDS_OPEN_TEMPLATE_FOLDER)));
-        systemMenu->Append(kIdmAboutBox, text);
+        for (const MenuCommand& command : kMenuCommands) {
+            systemMenu->Append(command.id, ToWx(LoadText(command.text)));
+        }
     }
 #else
-    // No system menu here: the command goes into the dialog's context menu instead.
+    // No system menu here: the commands go into the dialog's context menu instead.
     Bind(wxEVT_CONTEXT_MENU, &CMainDialog::OnContextMenu, this);
 #endif
-    for (int command : {kIdmOpenTemplateFolder, kIdmAboutBox}) {
+    for (const MenuCommand& command : kMenuCommands) {
         Bind(
-            wxEVT_MENU, [this, command](wxCommandEvent&) { m_dialog.OnSysCommand(command); },
-            command);
+            wxEVT_MENU, [this, id = command.id](wxCommandEvent&) { m_dialog.OnSysCommand(id); },
+            command.id);
     }
 }
 

@@ -34,6 +34,10 @@ public:
     std::string GetText(int controlId) override;
     void SetText(int controlId, std::string_view text) override;
     void EnableControl(int controlId, bool enable) override;
+    bool GetCheck(int controlId) override;
+    void SetCheck(int controlId, bool checked) override;
+    void SetToolTip(int controlId, std::string_view text) override;
+    void SetTitle(std::string_view text) override;
     void ListReset(int controlId) override;
     void ListAdd(int controlId, std::string_view text) override;
     int ListGetSelection(int controlId) override;
@@ -49,8 +53,9 @@ public:
     bool RunFileOpenDialog(std::string_view description, std::string_view wildcard,
                            std::string_view defaultExtension, std::string& chosenPath) override;
     void ShowAboutBox() override;
+    void ShowReport(std::string_view title, std::string_view text) override;
 
-    // Where the platform has no system menu (GTK), the About command sits in this menu, which
+    // Where the platform has no system menu (GTK), the menu's commands sit in this menu, which
     // the dialog pops up on a right click or the menu key. Null when string 500 is empty.
     std::unique_ptr<wxMenu> CreateAboutMenu() const;
 

@@ -14,7 +14,7 @@ namespace tavrin::testing {
 // A window open over the dialog: a message box or the About box.
 struct OpenBox {
     std::string caption;
-    std::string text;  // a message box's message; empty for other windows
+    std::string text;  // a message box's message, a report's text; empty for the About box
 };
 
 struct ScreenRect {
@@ -33,9 +33,9 @@ public:
     // Puts text on the clipboard, from where ctrl+v pastes it (the way a person enters text
     // that the keyboard at hand cannot type).
     virtual void CopyToClipboard(std::string_view text) = 0;
-    // Opens the About command's menu (the system menu, or the context menu where there is
-    // none) and picks the command, with keys.
-    virtual void ChooseAboutCommand() = 0;
+    // Opens the window's menu (the system menu, or the context menu where there is none) and
+    // picks the command whose access key is `key`, with keys.
+    virtual void ChooseMenuCommand(std::string_view key) = 0;
 
     virtual std::string Text(int controlId) = 0;
     // Characters before the caret in an edit box or the combo box's edit part.
@@ -44,6 +44,8 @@ public:
     virtual int Focus() = 0;
     virtual int ListSelection(int controlId) = 0;
     virtual bool Enabled(int controlId) = 0;
+    virtual bool Checked(int controlId) = 0;
+    virtual std::string Title() = 0;
     // The window open over the dialog, if any.
     virtual std::optional<OpenBox> Box() = 0;
     virtual bool DialogOpen() = 0;

@@ -261,13 +261,62 @@ TEST_F(UserScenario, OpensCentredWithTheAboutBoxInItsMenu) {
         EXPECT_NEAR(dialog.left + dialog.right, area.left + area.right, 40);
         EXPECT_NEAR(dialog.top + dialog.bottom, area.top + area.bottom, 80);
 
-        user.ChooseAboutCommand();
+        user.ChooseMenuCommand("a");
         const std::optional<OpenBox> about = WaitForBox(user);
         ASSERT_TRUE(about.has_value());
         EXPECT_EQ(about->caption, "ﾊﾞｰｼﾞｮﾝ情報");
         user.Press("Escape");
         ExpectBoxClosed(user, "Escape");
         EXPECT_TRUE(user.DialogOpen());
+    });
+}
+
+// The class goes into the project its folder belongs to when the box says so, and the box
+// keeps its state for the next start; the preview and the template check are a menu command
+// away.
+TEST_F(UserScenario, AddsTheClassToTheProjectAndShowsWhatItWrote) {
+    Run([](IUser& user) { EXPECT_FALSE(user.Enabled(kIdcAddToProject)); });
+    for (const char* name : {"App.vcxproj", "App.vcxproj.filters"}) {
+        m_dir.Write(name, ReadFixture(std::string("project/vs2022-mfc/") + name));
+    }
+    Run([this](IUser& user) {
+        EXPECT_TRUE(user.Enabled(kIdcAddToProject));
+        ChooseDialogTemplate(user);
+        Retype(user, "alt+d", kIdcDerivedClassName, "CSettingsDlg");
+        Retype(user, "alt+r", kIdcDialogResourceId, "IDD_INPUT_DIALOG");
+        user.Press("alt+p");
+        EXPECT_TRUE(Eventually([&] { return user.Checked(kIdcAddToProject); }));
+        user.Press("alt+r");
+        user.Press("Tab");
+        user.Press("space");
+        EXPECT_TRUE(Eventually([&] {
+            return user.Title().find("を書き込み、プロジェクトに追加しました。") !=
+                   std::string::npos;
+        })) << user.Title();
+        EXPECT_NE(user.Title().find("SettingsDlg.cpp"), std::string::npos) << user.Title();
+        for (const char* name : {"App.vcxproj", "App.vcxproj.filters"}) {
+            EXPECT_NE(m_dir.Read(name).find("SettingsDlg.h"), std::string::npos) << name;
+        }
+
+        user.ChooseMenuCommand("v");
+        std::optional<OpenBox> preview = WaitForBox(user);
+        ASSERT_TRUE(preview.has_value());
+        EXPECT_EQ(preview->caption, "プレビュー");
+        EXPECT_NE(preview->text.find("置き換えます（内容は同じです）: "), std::string::npos)
+            << preview->text;
+        EXPECT_NE(preview->text.find("プロジェクトに登録済みです"), std::string::npos);
+        user.Press("Escape");
+        ExpectBoxClosed(user, "Escape");
+    });
+    Run([](IUser& user) {
+        EXPECT_TRUE(user.Checked(kIdcAddToProject));
+        user.ChooseMenuCommand("k");
+        std::optional<OpenBox> report = WaitForBox(user);
+        ASSERT_TRUE(report.has_value());
+        EXPECT_EQ(report->caption, "テンプレートの検査");
+        EXPECT_NE(report->text.find("問題は見つかりませんでした。"), std::string::npos);
+        user.Press("Escape");
+        ExpectBoxClosed(user, "Escape");
     });
 }
 

@@ -40,6 +40,12 @@ public:
         }
     }
     void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
+    bool GetCheck(int controlId) override { return checked[controlId]; }
+    void SetCheck(int controlId, bool check) override { checked[controlId] = check; }
+    void SetToolTip(int controlId, std::string_view text) override {
+        tips[controlId] = std::string(text);
+    }
+    void SetTitle(std::string_view text) override { title = text; }
     void ListReset(int) override {
         listItems.clear();
         listSelection = -1;
@@ -80,6 +86,10 @@ public:
         return fileAnswer.has_value();
     }
     void ShowAboutBox() override {}
+    void ShowReport(std::string_view caption, std::string_view text) override {
+        reports.push_back({std::string(text), 0});
+        reportTitle = caption;
+    }
 
     struct Shown {
         std::string text;
@@ -87,6 +97,11 @@ public:
     };
     std::map<int, std::string> texts;
     std::map<int, bool> enabled;
+    std::map<int, bool> checked;
+    std::map<int, std::string> tips;
+    std::string title;
+    std::string reportTitle;
+    std::vector<Shown> reports;
     std::vector<std::string> listItems;
     int listSelection = -1;
     std::vector<std::string> comboItems;

@@ -181,6 +181,7 @@ const ExpectedItem kMainDialog[] = {
     {2011, L"Static", kLabelMask, kRightLabel, "ダイアログリソースID(&R) :", 3, 216, 76, 12},
     {2003, L"ComboBox", kComboMask, kCombo, "", 81, 216, 103, 63},
     {2000, L"Button", kButtonMask, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_CHILD | WS_VISIBLE, "ジェネレート", 3, 234, 50, 20},
+    {2013, L"Button", kButtonMask, BS_AUTOCHECKBOX | WS_TABSTOP | WS_CHILD | WS_VISIBLE, "プロジェクトに追加(&P)", 57, 238, 76, 12},
     {1, L"Button", kButtonMask, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_CHILD | WS_VISIBLE, "閉じる", 134, 234, 50, 20},
     {-1, L"Static", kLabelMask, kRightLabel, "基本クラス名(&B) :", 3, 136, 76, 12},
     {2004, L"Edit", kEditMask, kEdit, "", 81, 136, 103, 12},

@@ -15,6 +15,7 @@
 
 #include "scenarios/UserDriver.h"
 #include "shell/GeneratorApp.h"
+#include "shell/ResourceIds.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/Win32Text.h"
 #include "support/CurrentDirectoryScope.h"
@@ -111,12 +112,20 @@ public:
         }
         CloseClipboard();
     }
-    void ChooseAboutCommand() override {
-        // The command is the system menu's last entry. Its access key "A" is not pressed:
-        // Wine puts an entry of its own with the same key before it.
+    void ChooseMenuCommand(std::string_view key) override {
         Press("alt+space");
-        Press("Up");
-        Press("Return");
+        // The keys that follow go to the menu only once it is open.
+        for (int i = 0; i < 250 && !InMenu(); ++i) {
+            Sleep(20);
+        }
+        if (key == "a") {
+            // The About command is the system menu's last entry; its access key is not
+            // pressed, as Wine puts an entry of its own with the same key before it.
+            Press("Up");
+            Press("Return");
+        } else {
+            Press(key);
+        }
     }
 
     std::string Text(int id) override { return Utf8(TextOf(GetDlgItem(m_dialog, id))); }
@@ -148,6 +157,10 @@ public:
         return index == LB_ERR ? -1 : static_cast<int>(index);
     }
     bool Enabled(int id) override { return IsWindowEnabled(GetDlgItem(m_dialog, id)) != FALSE; }
+    bool Checked(int id) override {
+        return SendMessageW(GetDlgItem(m_dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    std::string Title() override { return Utf8(TextOf(m_dialog)); }
     std::optional<OpenBox> Box() override {
         HWND box = OpenDialog();
         if (box == nullptr) {
@@ -156,6 +169,8 @@ public:
         OpenBox seen{Utf8(TextOf(box)), {}};
         if (HWND message = GetDlgItem(box, 0xFFFF)) {
             seen.text = Utf8(TextOf(message));
+        } else if (HWND report = GetDlgItem(box, shell::kIdcReportText)) {
+            seen.text = Utf8(TextOf(report));
         }
         return seen;
     }
@@ -203,6 +218,12 @@ public:
     }
 
 private:
+    bool InMenu() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(m_thread, &info) && (info.flags & GUI_POPUPMENUMODE) != 0;
+    }
+
     // Presses the keys in order and lets them go in reverse, then waits until the dialog's
     // thread has dealt with them.
     void Send(const std::vector<WORD>& keys) {

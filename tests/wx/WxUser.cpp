@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/checkbox.h>
 #include <wx/clipbrd.h>
 #include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/textctrl.h>
 #include <wx/textentry.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -51,12 +53,12 @@ public:
             return 0;
         });
     }
-    void ChooseAboutCommand() override {
-        // GTK has no system menu: the command is in the context menu of the dialog's
+    void ChooseMenuCommand(std::string_view key) override {
+        // GTK has no system menu: the commands are in the context menu of the dialog's
         // background and its list, which the menu key opens.
         Press("alt+t");
         Press("Menu");
-        Press("a");
+        Press(key);
     }
 
     std::string Text(int id) override {
@@ -89,6 +91,15 @@ public:
     bool Enabled(int id) override {
         return OnUi([this, id] { return m_window.FindWindow(id)->IsEnabled(); });
     }
+    bool Checked(int id) override {
+        return OnUi([this, id] {
+            auto* box = dynamic_cast<wxCheckBox*>(m_window.FindWindow(id));
+            return box != nullptr && box->GetValue();
+        });
+    }
+    std::string Title() override {
+        return OnUi([this] { return Utf8(m_window.GetTitle()); });
+    }
     std::optional<OpenBox> Box() override {
         return OnUi([this]() -> std::optional<OpenBox> {
             wxDialog* box = OpenDialog();
@@ -98,6 +109,9 @@ public:
             OpenBox seen{Utf8(box->GetTitle()), {}};
             if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
                 seen.text = Utf8(message->GetMessage());
+            } else if (auto* report =
+                           dynamic_cast<wxTextCtrl*>(box->FindWindow(shell::kIdcReportText))) {
+                seen.text = Utf8(report->GetValue());
             }
             return seen;
         });
