@@ -254,13 +254,16 @@ void CGeneratorDlg::ShowWritten(const GenerationReport& report) {
     if (!report.Written()) {
         return;  // the command has said why
     }
-    // Said where the user looks next, without a box to close: the files' full paths, so that
-    // a class written to an unexpected folder is noticed at once.
+    // Said where the user looks next, without a box to close: the file names first, as a
+    // narrow title shows its start, then the folder (or the project that now lists them), so
+    // that a class written to an unexpected folder is noticed at once.
     const bool added =
         report.project && report.project->status == ProjectRegistration::Status::kAdded;
-    SetTitleNote(added ? FormatString(IDS_WRITTEN_AND_ADDED,
-                                      {report.headerPath, report.sourcePath, m_strProjectFile})
-                       : FormatString(IDS_WRITTEN, {report.headerPath, report.sourcePath}));
+    SetTitleNote(FormatString(added ? IDS_WRITTEN_AND_ADDED : IDS_WRITTEN,
+                              {m_strHeaderFileName, m_strSourceFileName,
+                               added                       ? m_strProjectFile
+                               : m_strOutputFolder.empty() ? platform::CurrentDirectoryForDisplay()
+                                                           : m_strOutputFolder}));
     if (report.ProjectFailed()) {
         if (std::optional<Message> message =
                 ProjectStepMessage(*report.project, m_strProjectFile, false)) {

@@ -123,10 +123,11 @@ void CMainWindow::OnInitDialog() {
     }
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    // The template gives no position: the dialog would open in the screen's corner. Placed
+    // before the dialog's opening, which may show a message box over it.
+    CentreDialog(m_hwnd);
     m_dialog.AttachWindow(*this);
     m_dialog.OnInitDialog();
-    // The template gives no position: the dialog would open in the screen's corner.
-    CentreDialog(m_hwnd);
 }
 
 void CMainWindow::OnCommand(int id, int code) {
