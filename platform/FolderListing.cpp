@@ -1,5 +1,6 @@
 #include "platform/FolderListing.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -7,9 +8,16 @@ namespace tavrin::platform {
 
 namespace {
 
-template <class Char>
-Char LowerAscii(Char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<Char>(c - 'A' + 'a') : c;
+// A character of a name as a code point: a byte of a POSIX name, a UTF-16 unit on Windows.
+std::uint32_t CodeOf(char c) {
+    return static_cast<unsigned char>(c);
+}
+[[maybe_unused]] std::uint32_t CodeOf(wchar_t c) {
+    return static_cast<std::uint32_t>(c);
+}
+
+std::uint32_t LowerAscii(std::uint32_t c) {
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
 }
 
 // Compared on the system's own characters, so that no conversion can fail on the way.
@@ -19,7 +27,7 @@ bool HasExtension(const std::filesystem::path& file, std::string_view extension)
         return false;
     }
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (LowerAscii(name[i]) != static_cast<unsigned char>(LowerAscii(extension[i]))) {
+        if (LowerAscii(CodeOf(name[i])) != LowerAscii(CodeOf(extension[i]))) {
             return false;
         }
     }

@@ -37,6 +37,7 @@ public:
     bool GetCheck(int controlId) override;
     void SetCheck(int controlId, bool checked) override;
     void SetToolTip(int controlId, std::string_view text) override;
+    using wxDialog::SetTitle;  // the toolkit's own, for wxString
     void SetTitle(std::string_view text) override;
     void ListReset(int controlId) override;
     void ListAdd(int controlId, std::string_view text) override;
