@@ -407,14 +407,22 @@ private:
 
     std::size_t End(const pugi::xml_node& node) const { return ElementEnd(m_text, Start(node)); }
 
-    // The white space between the node and what comes before it: its line end and indentation.
+    // What puts a new node where the node stands: the line end before it and the indentation
+    // of its line, or the white space before it where it shares its line. Blank lines above it
+    // are not copied: they belong where they are, and copying them doubled them with each item.
     std::string Separator(const pugi::xml_node& node) const {
         std::size_t start = Start(node);
         std::size_t from = start;
         while (from > 0 && IsSpace(m_text[from - 1])) {
             --from;
         }
-        return std::string(m_text.substr(from, start - from));
+        std::string_view space = m_text.substr(from, start - from);
+        const std::size_t lf = space.rfind('\n');
+        if (lf == std::string_view::npos) {
+            return std::string(space);
+        }
+        const bool crlf = lf > 0 && space[lf - 1] == '\r';
+        return (crlf ? "\r\n" : "\n") + std::string(space.substr(lf + 1));
     }
 
     static std::string Indentation(const std::string& separator) {
