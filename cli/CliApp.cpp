@@ -227,6 +227,8 @@ private:
     const std::function<std::optional<std::string>()>& m_readTerminalLine;
 };
 
+std::string ProjectProblem(const ProjectRegistration& result, const std::string& projectPath);
+
 }  // namespace
 
 std::string_view UsageText() {
@@ -452,6 +454,13 @@ int CliApp::Generate(const GenerateOptions& options) {
                                 platform::IsDirectory(*options.projectPath))) {
         return UsageError("no project file " + Quoted(*options.projectPath));
     }
+    if (options.projectPath) {
+        if (std::optional<ProjectRegistration> problem = CheckProjectFiles(*options.projectPath)) {
+            WriteLine(m_err, "tavrin-cli: nothing was written: " +
+                                 ProjectProblem(*problem, *options.projectPath));
+            return kExitFailed;
+        }
+    }
     GenerationRequest request = BuildRequest(table, options, directory);
     // A dry run asks nothing: it shows what an overwrite would do. Only --no still declines.
     Overwrite overwrite = options.dryRun && options.overwrite == Overwrite::kAsk
@@ -480,11 +489,14 @@ int CliApp::Generate(const GenerateOptions& options) {
     }
     if (!options.dryRun) {
         m_out << shownFolder << ToTerminal(command.HeaderPath()) << '\n';
-        m_out << shownFolder << ToTerminal(command.SourcePath()) << '\n';
+        m_out << shownFolder << ToTerminal(command.SourcePath()) << std::endl;
     }
     int status = kExitWritten;
     if (options.projectPath) {
+        // An interrupt waits until the project step is done and has said what it wrote.
+        platform::DeferredInterrupts deferred;
         status = AddToProject(*options.projectPath, command, writer, options.dryRun);
+        m_out.flush();
     }
     if (options.dryRun) {
         ShowPreview(preview, options.diff, 2);
@@ -509,6 +521,48 @@ std::string WriteFailureReason(platform::WriteFailure failure) {
     return "";
 }
 
+// What keeps the class out of the project at `projectPath`, for a message.
+std::string ProjectProblem(const ProjectRegistration& result, const std::string& projectPath) {
+    using Status = ProjectRegistration::Status;
+    switch (result.status) {
+        case Status::kAdded:
+        case Status::kAlreadyThere:
+            break;
+        case Status::kUnreadable:
+            return "cannot read " + result.file;
+        case Status::kNotXml:
+            return result.file + " is not well-formed XML (" + result.detail + ")";
+        case Status::kNotProject:
+            return result.file + " has no Project root in the MSBuild namespace (" + result.detail +
+                   ")";
+        case Status::kBadEncoding:
+            return result.file + " is neither UTF-8 nor UTF-16" +
+                   (result.detail.empty() ? "" : " (" + result.detail + ")");
+        case Status::kNotUtf8:
+            return result.file + " is not UTF-8 and declares no encoding (" + result.detail + ")";
+        case Status::kOldFormat:
+            return result.file +
+                   " is a Visual Studio 2008 project (.vcproj), a format not supported: "
+                   "convert it to .vcxproj by opening it in a later Visual Studio";
+        case Status::kBadPath:
+            return "the path " + result.file + " cannot be written into the project";
+        case Status::kWriteFailed:
+            return "cannot write " + result.file + WriteFailureReason(result.failure) +
+                   "; neither project file was changed";
+        case Status::kHalfWritten:
+            return "cannot write " + result.file + WriteFailureReason(result.failure) +
+                   ", nor put " + projectPath +
+                   " back: the project lists the class, its filters file does not";
+        case Status::kSameFile:
+            return result.file + " is the project file itself under another name";
+        case Status::kChangedMeanwhile:
+            return "another program kept saving " + result.file +
+                   " while it was being edited; its saves were kept and neither project file "
+                   "was changed";
+    }
+    return {};
+}
+
 }  // namespace
 
 int CliApp::AddToProject(const std::string& projectPath, const CGenerationCommand& command,
@@ -516,7 +570,6 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
     using Status = ProjectRegistration::Status;
     ProjectRegistration result =
         RegisterClassFiles(projectPath, command.HeaderPath(), command.SourcePath(), writer);
-    std::string problem;
     switch (result.status) {
         case Status::kAdded:
             if (!dryRun) {
@@ -529,47 +582,14 @@ int CliApp::AddToProject(const std::string& projectPath, const CGenerationComman
             WriteLine(m_err, "tavrin-cli: " + projectPath + " already lists " +
                                  command.HeaderPath() + " and " + command.SourcePath());
             return kExitWritten;
-        case Status::kUnreadable:
-            problem = "cannot read " + result.file;
-            break;
-        case Status::kNotXml:
-            problem = result.file + " is not well-formed XML (" + result.detail + ")";
-            break;
-        case Status::kNotProject:
-            problem = result.file + " has no Project root in the MSBuild namespace (" +
-                      result.detail + ")";
-            break;
-        case Status::kBadEncoding:
-            problem = result.file + " is neither UTF-8 nor UTF-16" +
-                      (result.detail.empty() ? "" : " (" + result.detail + ")");
-            break;
-        case Status::kNotUtf8:
-            problem =
-                result.file + " is not UTF-8 and declares no encoding (" + result.detail + ")";
-            break;
-        case Status::kOldFormat:
-            problem = result.file +
-                      " is a Visual Studio 2008 project (.vcproj), a format not supported: "
-                      "convert it to .vcxproj by opening it in a later Visual Studio";
-            break;
-        case Status::kBadPath:
-            problem = "the path " + result.file + " cannot be written into the project";
-            break;
-        case Status::kWriteFailed:
-            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
-                      "; neither project file was changed";
-            break;
-        case Status::kHalfWritten:
-            problem = "cannot write " + result.file + WriteFailureReason(result.failure) +
-                      ", nor put " + projectPath +
-                      " back: the project lists the class, its filters file does not";
+        default:
             break;
     }
     WriteLine(m_err, std::string(dryRun ? "tavrin-cli: the class would be written but not added "
                                           "to the project: "
                                         : "tavrin-cli: the class was written but not added to "
                                           "the project: ") +
-                         problem);
+                         ProjectProblem(result, projectPath));
     return kExitFailed;
 }
 

@@ -18,6 +18,15 @@ public:
     // False when the file could not be written; an existing file then stays as it was.
     virtual bool Write(std::string_view path, std::string_view bytes) = 0;
 
+    // Write of a file that was read as `expected`: false with `changed` set, and nothing
+    // written, when another program has saved it since.
+    virtual bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
+                         bool& changed) {
+        (void)expected;
+        changed = false;
+        return Write(path, bytes);
+    }
+
     // Why the last Write that failed did, as far as is known.
     virtual platform::WriteFailure LastFailure() const { return platform::WriteFailure::kOther; }
 };
@@ -26,6 +35,10 @@ public:
 class CFileOutputWriter : public IOutputWriter {
 public:
     bool Write(std::string_view path, std::string_view bytes) override;
+    bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
+                 bool& changed) override {
+        return platform::ReplaceFileIfUnchanged(path, expected, bytes, changed);
+    }
     platform::WriteFailure LastFailure() const override { return platform::LastWriteFailure(); }
 };
 
