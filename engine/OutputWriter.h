@@ -43,8 +43,9 @@ public:
 };
 
 // Writes nothing and keeps every file's path and bytes, in the order they came. It fails as a
-// write would where the destination's folder is missing or the destination is a folder; what
-// only the write itself can find out (a full disk, a read-only file) it cannot foresee.
+// write would where the system tells beforehand: a missing folder, a destination that is a
+// folder, device or pipe, or read-only; what only the write itself can find out (a full disk)
+// it cannot foresee.
 class CPreviewOutputWriter : public IOutputWriter {
 public:
     struct File {
@@ -53,11 +54,13 @@ public:
     };
 
     bool Write(std::string_view path, std::string_view bytes) override;
+    platform::WriteFailure LastFailure() const override { return m_failure; }
 
     const std::vector<File>& Files() const { return m_files; }
 
 private:
     std::vector<File> m_files;
+    platform::WriteFailure m_failure = platform::WriteFailure::kOther;
 };
 
 }  // namespace tavrin

@@ -67,6 +67,12 @@ enum class WriteFailure {
     kDiskFull,  // no space left, or the user's quota is used up
 };
 
+// Whether WriteFileAtomically could put a file at `path`, as far as can be told without
+// writing: its folder is there and may be written, and a file already there is a regular file
+// that may be replaced (not read-only, and no folder, device or pipe, nor a link to one).
+// What only the write can find out, a full disk, it cannot foresee. `failure` says why not.
+bool MayWriteFile(std::string_view path, WriteFailure& failure);
+
 // Why this thread's last failed WriteFileAtomically or WriteTextFile failed.
 WriteFailure LastWriteFailure();
 

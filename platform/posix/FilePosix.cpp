@@ -377,6 +377,35 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     return Replace(path, bytes, nullptr, changed);
 }
 
+bool MayWriteFile(std::string_view path, WriteFailure& failure) {
+    failure = WriteFailure::kOther;
+    auto native = ToNativePath(path);
+    if (!native || path.empty()) {
+        return false;
+    }
+    struct stat status {};
+    if (::stat(native->c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            return false;
+        }
+        NoteWriteFailure(WriteFailure::kOther);
+        const bool may = MayReplace(*native, status);
+        failure = LastWriteFailure() == WriteFailure::kReadOnly ? WriteFailure::kReadOnly
+                                                                : FailureOf(errno);
+        return may;
+    }
+    const std::filesystem::path folder =
+        native->parent_path().empty() ? "." : native->parent_path();
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        failure = FailureOf(errno);
+        return false;
+    }
+    return true;
+}
+
 bool ReplaceFileIfUnchanged(std::string_view path, std::string_view expected,
                             std::string_view bytes, bool& changed) {
     return Replace(path, bytes, &expected, changed);

@@ -315,6 +315,25 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     return Replace(path, bytes, nullptr, changed);
 }
 
+bool MayWriteFile(std::string_view path, WriteFailure& failure) {
+    failure = WriteFailure::kOther;
+    auto native = path.empty() ? std::nullopt : ToNativePath(path);
+    if (!native) {
+        return false;
+    }
+    const std::filesystem::path destination = windows::LongPath(*native);
+    const DWORD attributes = ::GetFileAttributesW(destination.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            failure = WriteFailure::kReadOnly;
+        }
+        return (attributes &
+                (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY)) == 0;
+    }
+    const DWORD folder = ::GetFileAttributesW(destination.parent_path().c_str());
+    return folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool ReplaceFileIfUnchanged(std::string_view path, std::string_view expected,
                             std::string_view bytes, bool& changed) {
     return Replace(path, bytes, &expected, changed);
