@@ -544,6 +544,8 @@ std::string ProjectProblem(const ProjectRegistration& result, const std::string&
             return result.file +
                    " is a Visual Studio 2008 project (.vcproj), a format not supported: "
                    "convert it to .vcxproj by opening it in a later Visual Studio";
+        case Status::kTooLarge:
+            return result.file + " is too large to edit in the memory available";
         case Status::kBadPath:
             return "the path " + result.file + " cannot be written into the project";
         case Status::kWriteFailed:

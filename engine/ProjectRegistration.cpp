@@ -53,6 +53,8 @@ ProjectRegistration::Status StatusOf(ProjectXmlEdit::Status status) {
             return ProjectRegistration::Status::kNotUtf8;
         case ProjectXmlEdit::Status::kOldFormat:
             return ProjectRegistration::Status::kOldFormat;
+        case ProjectXmlEdit::Status::kTooLarge:
+            return ProjectRegistration::Status::kTooLarge;
         default:
             return ProjectRegistration::Status::kAdded;
     }

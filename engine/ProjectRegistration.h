@@ -20,6 +20,7 @@ struct ProjectRegistration {
         kBadEncoding,       // `file` is in an encoding other than UTF-8 or UTF-16
         kNotUtf8,           // `file` declares no encoding and is not UTF-8 (`detail`: the line)
         kOldFormat,         // `file` is a project of the IDE's 2008 format (.vcproj)
+        kTooLarge,          // `file` does not fit in the memory there is to edit it
         kBadPath,           // a file's path cannot be written into the project
         kWriteFailed,       // `file` could not be written; neither file changed
         kHalfWritten,       // the filters could not be written, nor the project put back

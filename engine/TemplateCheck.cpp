@@ -117,6 +117,14 @@ void Checker::CheckEncoding(std::string_view file, std::string_view bytes) {
     if (!m_encodingChecked.insert(std::string(file)).second) {
         return;
     }
+    // A UTF-32 mark starts like UTF-16's; read as UTF-16, no keyword in it is ever found.
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+        bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
+        Report(file, 1,
+               "saved in UTF-32, which is not read as such: its keywords are copied as they "
+               "are; save it in UTF-8 or UTF-16");
+        return;
+    }
     const std::vector<int> lines = LinesOutsideCp932(bytes);
     if (lines.empty()) {
         return;
