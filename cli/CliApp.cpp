@@ -456,9 +456,37 @@ int CliApp::Generate(const GenerateOptions& options) {
     CliHost host(m_err, overwrite, m_readTerminalLine);
     CClassGenerator generator(table, host);
     const std::string project = options.projectPath.value_or("");
+    // Written into a current directory that code page 932 cannot name, the files have
+    // relative paths; they are shown in that folder as the system names it.
+    std::string shownFolder;
+    if (!options.outputFolder && directory.empty()) {
+        shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
+    }
+    // The class files are named as soon as they are written. An interrupt from then on waits
+    // until the project step is done and has said what it wrote.
+    std::optional<platform::DeferredInterrupts> deferred;
+    auto written = [&](const GenerationReport& report) {
+        m_out << shownFolder << ToTerminal(report.headerPath) << '\n';
+        m_out << shownFolder << ToTerminal(report.sourcePath) << std::endl;
+        deferred.emplace();
+    };
     const GenerationReport report = options.dryRun
                                         ? generator.Preview(request, project, options.diff)
-                                        : generator.Generate(request, project);
+                                        : generator.Generate(request, project, written);
+    if (report.project && report.project->status == ProjectRegistration::Status::kAdded &&
+        !options.dryRun) {
+        for (const std::string& file : report.project->written) {
+            WriteLine(m_out, file);
+        }
+    }
+    if (std::optional<Message> message = ProjectStepMessage(report, project, options.dryRun)) {
+        WriteLine(m_err, message->Text());
+    }
+    m_out.flush();
+    deferred.reset();
+    if (report.projectRefused) {
+        return kExitFailed;
+    }
     switch (report.outcome) {
         case GenerationOutcome::kWritten:
             break;
@@ -468,27 +496,6 @@ int CliApp::Generate(const GenerateOptions& options) {
             return kExitUsage;  // ruled out above
         default:
             return kExitFailed;
-    }
-    if (!options.dryRun) {
-        // Written into a current directory that code page 932 cannot name, the files have
-        // relative paths; they are shown in that folder as the system names it.
-        std::string shownFolder;
-        if (!options.outputFolder && directory.empty()) {
-            shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
-        }
-        m_out << shownFolder << ToTerminal(report.headerPath) << '\n';
-        m_out << shownFolder << ToTerminal(report.sourcePath) << '\n';
-        if (report.project && report.project->status == ProjectRegistration::Status::kAdded) {
-            for (const std::string& written : report.project->written) {
-                WriteLine(m_out, written);
-            }
-        }
-    }
-    if (report.project) {
-        if (std::optional<Message> message =
-                ProjectStepMessage(*report.project, project, options.dryRun)) {
-            WriteLine(m_err, message->Text());
-        }
     }
     if (options.dryRun) {
         ShowPreview(report.preview);

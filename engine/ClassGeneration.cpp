@@ -74,19 +74,21 @@ std::optional<std::string> ProjectIn(const std::filesystem::path& folder) {
 
 bool GenerationReport::ProjectFailed() const {
     using Status = ProjectRegistration::Status;
-    return project && project->status != Status::kAdded && project->status != Status::kAlreadyThere;
+    return !projectRefused && project && project->status != Status::kAdded &&
+           project->status != Status::kAlreadyThere;
 }
 
 GenerationReport CClassGenerator::Generate(const GenerationRequest& request,
-                                           std::string_view projectPath) {
+                                           std::string_view projectPath,
+                                           const WrittenCallback& written) {
     CFileOutputWriter files;
-    return Run(request, projectPath, files);
+    return Run(request, projectPath, files, written);
 }
 
 GenerationReport CClassGenerator::Preview(const GenerationRequest& request,
                                           std::string_view projectPath, bool withDiffs) {
     CPreviewOutputWriter preview;
-    GenerationReport report = Run(request, projectPath, preview);
+    GenerationReport report = Run(request, projectPath, preview, {});
     if (report.Written()) {
         report.preview = DescribePreview(preview, withDiffs);
     }
@@ -94,12 +96,24 @@ GenerationReport CClassGenerator::Preview(const GenerationRequest& request,
 }
 
 GenerationReport CClassGenerator::Run(const GenerationRequest& request,
-                                      std::string_view projectPath, IOutputWriter& writer) {
-    CGenerationCommand command(m_table, m_host, writer);
+                                      std::string_view projectPath, IOutputWriter& writer,
+                                      const WrittenCallback& written) {
     GenerationReport report;
+    if (!projectPath.empty()) {
+        // A project that cannot take the class stops everything before the first write.
+        if (std::optional<ProjectRegistration> refusal = CheckProjectFiles(projectPath)) {
+            report.projectRefused = true;
+            report.project = std::move(refusal);
+            return report;
+        }
+    }
+    CGenerationCommand command(m_table, m_host, writer);
     report.outcome = command.OnGenerate(request);
     report.headerPath = command.HeaderPath();
     report.sourcePath = command.SourcePath();
+    if (report.Written() && written) {
+        written(report);
+    }
     if (report.Written() && !projectPath.empty()) {
         report.project =
             RegisterClassFiles(projectPath, report.headerPath, report.sourcePath, writer);
@@ -107,9 +121,13 @@ GenerationReport CClassGenerator::Run(const GenerationRequest& request,
     return report;
 }
 
-std::optional<Message> ProjectStepMessage(const ProjectRegistration& result,
+std::optional<Message> ProjectStepMessage(const GenerationReport& report,
                                           std::string_view projectPath, bool preview) {
     using Status = ProjectRegistration::Status;
+    if (!report.project) {
+        return std::nullopt;
+    }
+    const ProjectRegistration& result = *report.project;
     const std::string project(projectPath);
     Message problem;
     switch (result.status) {
@@ -138,6 +156,15 @@ std::optional<Message> ProjectStepMessage(const ProjectRegistration& result,
         case Status::kBadPath:
             problem = {IDS_PROJECT_BAD_PATH, {result.file}};
             break;
+        case Status::kTooLarge:
+            problem = {IDS_PROJECT_TOO_LARGE, {result.file}};
+            break;
+        case Status::kSameFile:
+            problem = {IDS_PROJECT_SAME_FILE, {result.file}};
+            break;
+        case Status::kChangedMeanwhile:
+            problem = {IDS_PROJECT_CHANGED_MEANWHILE, {result.file}};
+            break;
         case Status::kWriteFailed:
         case Status::kHalfWritten: {
             const int reason = WriteFailureReason(result.failure);
@@ -147,8 +174,10 @@ std::optional<Message> ProjectStepMessage(const ProjectRegistration& result,
             break;
         }
     }
-    return Message{preview ? IDS_PROJECT_WOULD_NOT_BE_ADDED : IDS_PROJECT_NOT_ADDED,
-                   {problem.Text()}};
+    const StringId lead = report.projectRefused ? IDS_PROJECT_NOTHING_WRITTEN
+                          : preview             ? IDS_PROJECT_WOULD_NOT_BE_ADDED
+                                                : IDS_PROJECT_NOT_ADDED;
+    return Message{lead, {problem.Text()}};
 }
 
 std::optional<std::string> FindProject(std::string_view outputFolder,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ struct PreviewEntry {
 
 struct GenerationReport {
     GenerationOutcome outcome = GenerationOutcome::kInvalidRequest;
+    // True when the named project cannot take the class: then nothing was written, and
+    // `project` says why.
+    bool projectRefused = false;
     std::string headerPath;
     std::string sourcePath;
     // Present when a project was named and the class files were written (or would be).
@@ -43,8 +47,13 @@ public:
     CClassGenerator(const CTemplateTable& table, IGenerationHost& host)
         : m_table(table), m_host(host) {}
 
-    // Writes the class; adds it to the project at `projectPath` unless that is empty.
-    GenerationReport Generate(const GenerationRequest& request, std::string_view projectPath);
+    // Called once the class files are written, before the project step begins.
+    using WrittenCallback = std::function<void(const GenerationReport& report)>;
+
+    // Writes the class; adds it to the project at `projectPath` unless that is empty. A project
+    // that would be refused is refused before anything is written.
+    GenerationReport Generate(const GenerationRequest& request, std::string_view projectPath,
+                              const WrittenCallback& written = {});
 
     // Runs the same steps and writes nothing: the report's preview says, file by file, what a
     // real run would do, with the diffs of the files it would change when `withDiffs`.
@@ -53,15 +62,16 @@ public:
 
 private:
     GenerationReport Run(const GenerationRequest& request, std::string_view projectPath,
-                         IOutputWriter& writer);
+                         IOutputWriter& writer, const WrittenCallback& written);
 
     const CTemplateTable& m_table;
     IGenerationHost& m_host;
 };
 
 // What the user is told of the project step: nothing after a plain success; that the project
-// lists the class already; or why the class was (or would be) written but not added.
-std::optional<Message> ProjectStepMessage(const ProjectRegistration& result,
+// lists the class already; why nothing was written (a project refused before); or why the class
+// was (or would be) written but not added.
+std::optional<Message> ProjectStepMessage(const GenerationReport& report,
                                           std::string_view projectPath, bool preview);
 
 // The project a class written to `outputFolder` belongs to: the one project file (.vcxproj) in

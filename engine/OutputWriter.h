@@ -18,6 +18,15 @@ public:
     // False when the file could not be written; an existing file then stays as it was.
     virtual bool Write(std::string_view path, std::string_view bytes) = 0;
 
+    // Write of a file that was read as `expected`: false with `changed` set, and nothing
+    // written, when another program has saved it since.
+    virtual bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
+                         bool& changed) {
+        (void)expected;
+        changed = false;
+        return Write(path, bytes);
+    }
+
     // Why the last Write that failed did, as far as is known.
     virtual platform::WriteFailure LastFailure() const { return platform::WriteFailure::kOther; }
 };
@@ -26,12 +35,17 @@ public:
 class CFileOutputWriter : public IOutputWriter {
 public:
     bool Write(std::string_view path, std::string_view bytes) override;
+    bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
+                 bool& changed) override {
+        return platform::ReplaceFileIfUnchanged(path, expected, bytes, changed);
+    }
     platform::WriteFailure LastFailure() const override { return platform::LastWriteFailure(); }
 };
 
 // Writes nothing and keeps every file's path and bytes, in the order they came. It fails as a
-// write would where the destination's folder is missing or the destination is a folder; what
-// only the write itself can find out (a full disk, a read-only file) it cannot foresee.
+// write would where the system tells beforehand: a missing folder, a destination that is a
+// folder, device or pipe, or read-only; what only the write itself can find out (a full disk)
+// it cannot foresee.
 class CPreviewOutputWriter : public IOutputWriter {
 public:
     struct File {
@@ -40,11 +54,13 @@ public:
     };
 
     bool Write(std::string_view path, std::string_view bytes) override;
+    platform::WriteFailure LastFailure() const override { return m_failure; }
 
     const std::vector<File>& Files() const { return m_files; }
 
 private:
     std::vector<File> m_files;
+    platform::WriteFailure m_failure = platform::WriteFailure::kOther;
 };
 
 }  // namespace tavrin

@@ -53,6 +53,8 @@ ProjectRegistration::Status StatusOf(ProjectXmlEdit::Status status) {
             return ProjectRegistration::Status::kNotUtf8;
         case ProjectXmlEdit::Status::kOldFormat:
             return ProjectRegistration::Status::kOldFormat;
+        case ProjectXmlEdit::Status::kTooLarge:
+            return ProjectRegistration::Status::kTooLarge;
         default:
             return ProjectRegistration::Status::kAdded;
     }
@@ -115,6 +117,106 @@ std::optional<std::string> ProjectRelativePath(std::string_view projectPath,
     return out;
 }
 
+namespace {
+
+bool IsSharedItems(const std::string& project) {
+    constexpr std::string_view kSharedItems = ".vcxitems";
+    return project.size() > kSharedItems.size() &&
+           mbcs::EqualsIgnoringAsciiCase(project.substr(project.size() - kSharedItems.size()),
+                                         kSharedItems);
+}
+
+// Both files' new contents from what they hold now: false with the refusal in `result`.
+struct Edits {
+    std::string oldProject;
+    std::string oldFilters;
+    ProjectXmlEdit project;
+    ProjectXmlEdit filters;
+};
+
+bool PrepareBoth(const std::string& project, const std::string& filters, ClassItems items,
+                 Edits& edits, ProjectRegistration& result, bool checkOnly = false) {
+    if (!Prepare(project, ProjectFileKind::kProject, items, edits.oldProject, edits.project,
+                 result)) {
+        return false;
+    }
+    if (edits.project.headerListed) {
+        items.header.clear();
+    }
+    if (edits.project.sourceListed) {
+        items.source.clear();
+    }
+    if (!platform::PathExists(filters)) {
+        return true;
+    }
+    // One file under both names would take the filters' edit over the project's.
+    if (platform::SameFile(project, filters)) {
+        result.status = ProjectRegistration::Status::kSameFile;
+        result.file = filters;
+        return false;
+    }
+    const bool anyNew = !items.header.empty() || !items.source.empty();
+    return (!anyNew && !checkOnly) || Prepare(filters, ProjectFileKind::kFilters, items,
+                                              edits.oldFilters, edits.filters, result);
+}
+
+enum class Commit { kDone, kChanged, kFailed };
+
+// Writes both files, each only where no other program saved it since it was read. Interrupts
+// wait until both are in place (or the project is back as it was).
+Commit WriteBoth(const std::string& project, const std::string& filters, const Edits& edits,
+                 IOutputWriter& writer, ProjectRegistration& result) {
+    platform::DeferredInterrupts deferred;
+    const bool projectChanges = edits.project.status == ProjectXmlEdit::Status::kChanged;
+    const bool filtersChange = edits.filters.status == ProjectXmlEdit::Status::kChanged;
+    bool changed = false;
+    // The project first: should the process die between the two writes, the class is built
+    // and merely shown outside its filter, which the IDE copes with.
+    if (projectChanges) {
+        if (!writer.Replace(project, edits.oldProject, edits.project.bytes, changed)) {
+            if (changed) {
+                return Commit::kChanged;
+            }
+            result.status = ProjectRegistration::Status::kWriteFailed;
+            result.file = project;
+            result.failure = writer.LastFailure();
+            return Commit::kFailed;
+        }
+        result.written.push_back(project);
+    }
+    if (filtersChange && !writer.Replace(filters, edits.oldFilters, edits.filters.bytes, changed)) {
+        result.file = filters;
+        result.failure = writer.LastFailure();
+        result.status = ProjectRegistration::Status::kHalfWritten;
+        bool putBackChanged = false;
+        if (!projectChanges ||
+            writer.Replace(project, edits.project.bytes, edits.oldProject, putBackChanged)) {
+            result.status = ProjectRegistration::Status::kWriteFailed;
+            result.written.clear();
+            return changed ? Commit::kChanged : Commit::kFailed;
+        }
+        return Commit::kFailed;
+    }
+    if (filtersChange) {
+        result.written.push_back(filters);
+    }
+    return Commit::kDone;
+}
+
+}  // namespace
+
+std::optional<ProjectRegistration> CheckProjectFiles(std::string_view projectPath) {
+    const std::string project(projectPath);
+    ClassItems nothing;
+    nothing.sharedItems = IsSharedItems(project);
+    Edits edits;
+    ProjectRegistration result;
+    if (!PrepareBoth(project, project + ".filters", nothing, edits, result, true)) {
+        return result;
+    }
+    return std::nullopt;
+}
+
 ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string_view headerPath,
                                        std::string_view sourcePath, IOutputWriter& writer) {
     ProjectRegistration result;
@@ -127,60 +229,32 @@ ProjectRegistration RegisterClassFiles(std::string_view projectPath, std::string
         result.file = std::string(header ? sourcePath : headerPath);
         return result;
     }
-
     const std::string project(projectPath);
     const std::string filters = project + ".filters";
-    constexpr std::string_view kSharedItems = ".vcxitems";
-    items.sharedItems = project.size() > kSharedItems.size() &&
-                        mbcs::EqualsIgnoringAsciiCase(
-                            project.substr(project.size() - kSharedItems.size()), kSharedItems);
-    std::string oldProject;
-    std::string oldFilters;
-    ProjectXmlEdit projectEdit;
-    ProjectXmlEdit filtersEdit;
-    if (!Prepare(project, ProjectFileKind::kProject, items, oldProject, projectEdit, result)) {
-        return result;
-    }
-    if (projectEdit.headerListed) {
-        items.header.clear();
-    }
-    if (projectEdit.sourceListed) {
-        items.source.clear();
-    }
-    const bool anyNew = !items.header.empty() || !items.source.empty();
-    if (anyNew && platform::PathExists(filters) &&
-        !Prepare(filters, ProjectFileKind::kFilters, items, oldFilters, filtersEdit, result)) {
-        return result;
-    }
-
-    // The project first: should the process die between the two writes, the class is built and
-    // merely shown outside its filter, which the IDE copes with.
-    const bool projectChanges = projectEdit.status == ProjectXmlEdit::Status::kChanged;
-    const bool filtersChange = filtersEdit.status == ProjectXmlEdit::Status::kChanged;
-    if (projectChanges) {
-        if (!writer.Write(project, projectEdit.bytes)) {
-            result.status = ProjectRegistration::Status::kWriteFailed;
-            result.file = project;
-            result.failure = writer.LastFailure();
+    items.sharedItems = IsSharedItems(project);
+    // Another program saving a file between our reading and our writing keeps its save: the
+    // edit is made again on what it saved, a few times before giving up.
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        result = ProjectRegistration{};
+        Edits edits;
+        if (!PrepareBoth(project, filters, items, edits, result)) {
             return result;
         }
-        result.written.push_back(project);
-    }
-    if (filtersChange && !writer.Write(filters, filtersEdit.bytes)) {
-        result.file = filters;
-        result.failure = writer.LastFailure();
-        result.status = ProjectRegistration::Status::kHalfWritten;
-        if (!projectChanges || writer.Write(project, oldProject)) {
-            result.status = ProjectRegistration::Status::kWriteFailed;
-            result.written.clear();
+        switch (WriteBoth(project, filters, edits, writer, result)) {
+            case Commit::kDone:
+                result.status = result.written.empty() ? ProjectRegistration::Status::kAlreadyThere
+                                                       : ProjectRegistration::Status::kAdded;
+                return result;
+            case Commit::kFailed:
+                return result;
+            case Commit::kChanged:
+                break;
         }
-        return result;
     }
-    if (filtersChange) {
-        result.written.push_back(filters);
-    }
-    result.status = result.written.empty() ? ProjectRegistration::Status::kAlreadyThere
-                                           : ProjectRegistration::Status::kAdded;
+    result = ProjectRegistration{};
+    result.status = ProjectRegistration::Status::kChangedMeanwhile;
+    result.file = project;
     return result;
 }
 

@@ -407,14 +407,22 @@ private:
 
     std::size_t End(const pugi::xml_node& node) const { return ElementEnd(m_text, Start(node)); }
 
-    // The white space between the node and what comes before it: its line end and indentation.
+    // What puts a new node where the node stands: the line end before it and the indentation
+    // of its line, or the white space before it where it shares its line. Blank lines above it
+    // are not copied: they belong where they are, and copying them doubled them with each item.
     std::string Separator(const pugi::xml_node& node) const {
         std::size_t start = Start(node);
         std::size_t from = start;
         while (from > 0 && IsSpace(m_text[from - 1])) {
             --from;
         }
-        return std::string(m_text.substr(from, start - from));
+        std::string_view space = m_text.substr(from, start - from);
+        const std::size_t lf = space.rfind('\n');
+        if (lf == std::string_view::npos) {
+            return std::string(space);
+        }
+        const bool crlf = lf > 0 && space[lf - 1] == '\r';
+        return (crlf ? "\r\n" : "\n") + std::string(space.substr(lf + 1));
     }
 
     static std::string Indentation(const std::string& separator) {
@@ -642,13 +650,17 @@ bool IsUnicodeName(std::string_view encoding) {
     for (char c : encoding) {
         folded.push_back(mbcs::ToLowerAscii(c));
     }
-    return folded.empty() || folded == "utf-8" || folded == "utf-16" || folded == "utf8";
+    // The names XML and the IDE use; UTF-16 may name its byte order too.
+    return folded.empty() || folded == "utf-8" || folded == "utf8" || folded == "utf-16" ||
+           folded == "utf-16le" || folded == "utf-16be" || folded == "utf16";
 }
 
 }  // namespace
 
-ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
-                             const ClassItems& items) {
+namespace {
+
+ProjectXmlEdit EditItems(std::string_view fileBytes, ProjectFileKind kind,
+                         const ClassItems& items) {
     ProjectXmlEdit edit;
     XmlText text;
     if (!Decode(fileBytes, text)) {
@@ -660,6 +672,10 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
     pugi::xml_parse_result parsed = document.load_buffer(
         text.utf8.data(), text.utf8.size(),
         (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration, pugi::encoding_utf8);
+    if (parsed.status == pugi::status_out_of_memory) {
+        edit.status = ProjectXmlEdit::Status::kTooLarge;
+        return edit;
+    }
     if (!parsed) {
         edit.status = ProjectXmlEdit::Status::kNotXml;
         edit.detail = std::string(parsed.description()) + " on line " +
@@ -727,6 +743,19 @@ ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
     edit.status = ProjectXmlEdit::Status::kChanged;
     edit.bytes = Encode(text);
     return edit;
+}
+
+}  // namespace
+
+ProjectXmlEdit AddClassItems(std::string_view fileBytes, ProjectFileKind kind,
+                             const ClassItems& items) {
+    try {
+        return EditItems(fileBytes, kind, items);
+    } catch (const std::bad_alloc&) {
+        ProjectXmlEdit edit;  // the parser says so itself; copies of the text throw
+        edit.status = ProjectXmlEdit::Status::kTooLarge;
+        return edit;
+    }
 }
 
 std::string ProjectTextForDisplay(std::string_view fileBytes) {

@@ -24,6 +24,7 @@ struct ProjectXmlEdit {
         kOldFormat,    // a project of the IDE's 2008 format (.vcproj)
         kBadEncoding,  // neither UTF-8 nor UTF-16 behind its mark, or broken UTF-16
         kNotUtf8,      // no mark, no encoding declared, and bytes that are not UTF-8
+        kTooLarge,     // the file does not fit in the memory there is to edit it
     };
     Status status = Status::kUnchanged;
     std::string bytes;          // the whole new file when changed

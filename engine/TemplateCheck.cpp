@@ -117,41 +117,27 @@ void Checker::CheckEncoding(std::string_view file, std::string_view bytes) {
     if (!m_encodingChecked.insert(std::string(file)).second) {
         return;
     }
-    DecodedText decoded = DecodeText(bytes);
-    std::string utf8;
-    std::string_view content = bytes;
-    if (decoded.encoding == TextEncoding::kUtf8) {
-        content.remove_prefix(3);
-    } else if (decoded.encoding != TextEncoding::kCp932) {
-        bool lossless = true;
-        utf8 = Utf16ToUtf8(bytes.substr(2), decoded.encoding == TextEncoding::kUtf16Be, lossless);
-        content = utf8;
-    }
-    int first = 0;
-    int count = 0;
-    int number = 0;
-    for (std::string_view line : Lines(content)) {
-        ++number;
-        std::string converted;
-        bool good = decoded.encoding == TextEncoding::kCp932
-                        ? platform::Cp932ToUtf8(line, converted)
-                        : platform::Cp932ToUtf8(platform::Utf8ToCp932(line), converted) &&
-                              converted == line;
-        if (!good) {
-            first = first == 0 ? number : first;
-            ++count;
-        }
-    }
-    if (count == 0) {
+    // A UTF-32 mark starts like UTF-16's; read as UTF-16, no keyword in it is ever found.
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+        bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
+        Report(file, 1,
+               "saved in UTF-32, which is not read as such: its keywords are copied as they "
+               "are; save it in UTF-8 or UTF-16");
         return;
     }
-    std::string text = decoded.encoding == TextEncoding::kCp932
-                           ? "bytes that are not code page 932"
-                           : "a character that code page 932 cannot hold";
+    const std::vector<int> lines = LinesOutsideCp932(bytes);
+    if (lines.empty()) {
+        return;
+    }
+    const bool cp932 = EncodingOfMark(bytes) == TextEncoding::kCp932;
+    const int first = lines.front();
+    const std::size_t count = lines.size();
+    std::string text =
+        cp932 ? "bytes that are not code page 932" : "a character that code page 932 cannot hold";
     if (count > 1) {
         text += " (" + std::to_string(count) + " lines in all)";
     }
-    if (decoded.encoding == TextEncoding::kCp932 && IsValidUtf8(bytes)) {
+    if (cp932 && IsValidUtf8(bytes)) {
         text += "; the file looks like UTF-8 saved without a byte order mark";
     }
     Report(file, first, text);
@@ -296,7 +282,7 @@ std::vector<CheckFinding> Checker::Run() {
     CheckEncoding(m_tableName, bytes);
     CTemplateTable table;
     table.SetFileName(m_tablePath);
-    if (!table.Load() && table.Dropped().empty()) {
+    if (!table.Load() && table.Dropped().empty() && table.LineOutsideCp932() == 0) {
         Report(m_tableName, 1, "no template: there is no section [Template] with a template line");
     }
     CheckTable(table);

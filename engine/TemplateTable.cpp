@@ -108,11 +108,31 @@ bool CTemplateTable::Load() {
 bool CTemplateTable::LoadBytes(std::string_view bytes) {
     entries.clear();
     dropped.clear();
+    lineOutsideCp932 = 0;
     // A table saved in UTF-8 or UTF-16 behind a byte order mark is read as code page 932.
-    const IniDocument table(platform::DecodeTextMode(DecodeText(bytes).cp932));
+    const DecodedText decoded = DecodeText(bytes);
+    const IniDocument table(platform::DecodeTextMode(decoded.cp932));
     for (const KeyValue& line : ReadSection(table, "Template", nullptr)) {
         CTemplateEntry entry = ParseTemplateLine(table, line);
         (entry.keywords.empty() ? dropped : entries).push_back(std::move(entry));
+    }
+    if (!decoded.lossless) {
+        const std::vector<int> lost = LinesOutsideCp932(bytes);
+        auto isLost = [&lost](int number) {
+            return std::binary_search(lost.begin(), lost.end(), number);
+        };
+        for (const CTemplateEntry& entry : entries) {
+            int first = isLost(entry.line) ? entry.line : 0;
+            for (const CTemplateKeyword& keyword : entry.keywords) {
+                first = first == 0 && isLost(keyword.line) ? keyword.line : first;
+            }
+            if (first != 0 && (lineOutsideCp932 == 0 || first < lineOutsideCp932)) {
+                lineOutsideCp932 = first;
+            }
+        }
+        if (lineOutsideCp932 != 0) {
+            entries.clear();
+        }
     }
     return !entries.empty();
 }

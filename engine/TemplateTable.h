@@ -53,6 +53,12 @@ public:
     // `index` from 0 to GetCount() - 1.
     const CTemplateEntry& GetAt(int index) const;
 
+    // The first line of a loaded template (its "Template" line or a keyword line) with a
+    // character code page 932 cannot hold, in a table saved in Unicode; 0 when there is none.
+    // Such a table is refused as a whole, as a template file with one is: its value would be
+    // written as "?" or a look-alike.
+    int LineOutsideCp932() const { return lineOutsideCp932; }
+
     // The templates the last Load left out because their sections gave no keyword.
     const std::vector<CTemplateEntry>& Dropped() const { return dropped; }
 
@@ -66,6 +72,7 @@ private:
     std::vector<CTemplateEntry> entries;
     std::vector<CTemplateEntry> dropped;
     std::string fileName;
+    int lineOutsideCp932 = 0;
 };
 
 // Where the template file that the table at `tablePath` names as `written` is. A relative

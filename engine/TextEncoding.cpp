@@ -186,6 +186,36 @@ bool ReadEncodedTextFile(std::string_view path, DecodedText& text) {
     return true;
 }
 
+std::vector<int> LinesOutsideCp932(std::string_view bytes) {
+    const TextEncoding encoding = EncodingOfMark(bytes);
+    std::string utf8;
+    std::string_view content = bytes;
+    if (encoding == TextEncoding::kUtf8) {
+        content.remove_prefix(3);
+    } else if (encoding != TextEncoding::kCp932) {
+        bool lossless = true;
+        utf8 = Utf16ToUtf8(bytes.substr(2), encoding == TextEncoding::kUtf16Be, lossless);
+        content = utf8;
+    }
+    std::vector<int> lines;
+    int number = 0;
+    while (!content.empty()) {
+        ++number;
+        const std::size_t end = content.find('\n');
+        const std::string_view line = content.substr(0, end);
+        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+        std::string converted;
+        const bool exact = encoding == TextEncoding::kCp932
+                               ? platform::Cp932ToUtf8(line, converted)
+                               : platform::Cp932ToUtf8(platform::Utf8ToCp932(line), converted) &&
+                                     converted == line;
+        if (!exact) {
+            lines.push_back(number);
+        }
+    }
+    return lines;
+}
+
 std::string EncodeTextFile(std::string_view cp932Text, TextEncoding encoding) {
     return EncodeText(platform::EncodeTextMode(cp932Text), encoding);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Files in the encodings today's editors save: code page 932 without a mark, as always, or
 // UTF-8 or UTF-16 behind a byte order mark. Inside Tavrin every text is code page 932; a file
@@ -48,6 +49,11 @@ std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian);
 // A whole file read in text mode (CR LF to LF) after its encoding is recognised. False when
 // the file cannot be read.
 bool ReadEncodedTextFile(std::string_view path, DecodedText& text);
+
+// The numbers (from 1) of the lines of a file that have no exact code page 932 form: lines
+// with bytes that are not code page 932 in a file without a byte order mark, lines with a
+// character code page 932 cannot hold in a UTF-8 or UTF-16 file.
+std::vector<int> LinesOutsideCp932(std::string_view bytes);
 
 // Text-mode code page 932 text (LF to CR LF) in `encoding`, ready to be written.
 std::string EncodeTextFile(std::string_view cp932Text, TextEncoding encoding);

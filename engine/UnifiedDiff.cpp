@@ -24,15 +24,23 @@ Lines SplitKeepingLineEnds(std::string_view text) {
 
 // Myers' O(ND) difference in linear space: marks every line of either side that is not part
 // of a longest common subsequence. Linear space keeps a large file with many changes cheap.
+// Where the differences are many (lines moved about, a file reversed), the search for the
+// middle of a range stops at a cost bound and splits the range where the search got furthest:
+// the result is then a correct difference, if not always the shortest, and the time stays
+// near linear in the files' length. The bound shrinks as the files grow; up to some thousands
+// of lines it never comes into play.
 class LineMatcher {
 public:
     using Ids = std::vector<std::size_t>;
 
     LineMatcher(const Ids& a, const Ids& b)
         : m_a(a), m_b(b), m_aChanged(a.size(), true), m_bChanged(b.size(), true) {
-        std::size_t size = 2 * (a.size() + b.size()) + 3;
+        const std::size_t size = 2 * (a.size() + b.size()) + 3;
         m_forward.resize(size);
         m_backward.resize(size);
+        constexpr std::size_t kBudget = std::size_t{1} << 25;  // steps of the search, roughly
+        m_costLimit = static_cast<std::ptrdiff_t>(
+            std::clamp<std::size_t>(kBudget / (a.size() + b.size() + 1), 32, 4096));
         Compare(0, a.size(), 0, b.size());
     }
 
@@ -130,6 +138,27 @@ private:
                     return snake;
                 }
             }
+            if (d >= m_costLimit) {
+                // Too costly: split where either search got furthest from its corner. Both
+                // parts are smaller, as the searches have not met.
+                std::ptrdiff_t bestForward = -1, forwardX = 0, bestBackward = -1, backwardX = 0;
+                std::ptrdiff_t forwardK = 0, backwardK = 0;
+                for (std::ptrdiff_t k = -d; k <= d; k += 2) {
+                    const std::ptrdiff_t fx = f(k), bx = r(k);
+                    if (fx <= n && fx - k >= 0 && fx - k <= m && 2 * fx - k > bestForward) {
+                        bestForward = 2 * fx - k, forwardX = fx, forwardK = k;
+                    }
+                    if (bx <= n && bx - k >= 0 && bx - k <= m && 2 * bx - k > bestBackward) {
+                        bestBackward = 2 * bx - k, backwardX = bx, backwardK = k;
+                    }
+                }
+                Snake snake = bestForward >= bestBackward
+                                  ? at(forwardX, forwardX - forwardK)
+                                  : at(n - backwardX, m - (backwardX - backwardK));
+                snake.x1 = snake.x0;
+                snake.y1 = snake.y0;
+                return snake;
+            }
         }
         return at(0, 0);  // not reached: the searches always meet by maxD
     }
@@ -140,6 +169,7 @@ private:
     std::vector<bool> m_bChanged;
     std::vector<std::ptrdiff_t> m_forward;
     std::vector<std::ptrdiff_t> m_backward;
+    std::ptrdiff_t m_costLimit = 0;
 };
 
 struct Edit {
@@ -155,12 +185,16 @@ struct Edit {
 void MarkChanges(const Lines& a, const Lines& b, std::vector<bool>& aChanged,
                  std::vector<bool>& bChanged) {
     std::unordered_map<std::string_view, std::size_t> ids;
+    ids.reserve(a.size() + b.size());
     std::vector<int> sides;  // by id: bit 1 when in a, bit 2 when in b
     auto number = [&](const Lines& lines, int side) {
         LineMatcher::Ids numbers;
+        numbers.reserve(lines.size());
         for (std::string_view line : lines) {
-            std::size_t id = ids.emplace(line, ids.size()).first->second;
-            sides.resize(ids.size());
+            const std::size_t id = ids.try_emplace(line, ids.size()).first->second;
+            if (id == sides.size()) {
+                sides.push_back(0);
+            }
             sides[id] |= side;
             numbers.push_back(id);
         }

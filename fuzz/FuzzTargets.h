@@ -18,6 +18,7 @@ int FuzzPatternMatcher(const std::uint8_t* data, std::size_t size);
 int FuzzExpandLine(const std::uint8_t* data, std::size_t size);
 int FuzzCliArguments(const std::uint8_t* data, std::size_t size);
 int FuzzProjectXml(const std::uint8_t* data, std::size_t size);
+int FuzzUnifiedDiff(const std::uint8_t* data, std::size_t size);
 
 // The input cut at NUL bytes into at most `count` fields; the last one takes the rest,
 // NUL bytes and all. Missing fields are empty.

@@ -252,7 +252,12 @@ void CGeneratorDlg::SetTitleNote(std::string_view note) {
 
 void CGeneratorDlg::ShowWritten(const GenerationReport& report) {
     if (!report.Written()) {
-        return;  // the command has said why
+        // The command has said why, except for a project that refused the class before
+        // anything was written.
+        if (std::optional<Message> message = ProjectStepMessage(report, m_strProjectFile, false)) {
+            ShowMessage(*message);
+        }
+        return;
     }
     // Said where the user looks next, without a box to close: the file names first, as a
     // narrow title shows its start, then the folder (or the project that now lists them), so
@@ -265,8 +270,7 @@ void CGeneratorDlg::ShowWritten(const GenerationReport& report) {
                                : m_strOutputFolder.empty() ? platform::CurrentDirectoryForDisplay()
                                                            : m_strOutputFolder}));
     if (report.ProjectFailed()) {
-        if (std::optional<Message> message =
-                ProjectStepMessage(*report.project, m_strProjectFile, false)) {
+        if (std::optional<Message> message = ProjectStepMessage(report, m_strProjectFile, false)) {
             ShowMessage(*message);
         }
     }
@@ -291,15 +295,12 @@ void CGeneratorDlg::ShowPreview() {
     PreviewHost host(*this);
     CClassGenerator generator(m_templateTable, host);
     const GenerationReport result = generator.Preview(Request(), ProjectToAddTo(), true);
-    if (!result.Written()) {
+    if (!result.Written() && !result.projectRefused) {
         return;  // the command has said why
     }
     std::string report;
-    if (result.project) {
-        if (std::optional<Message> message =
-                ProjectStepMessage(*result.project, m_strProjectFile, true)) {
-            report += message->Text() + "\n\n";
-        }
+    if (std::optional<Message> message = ProjectStepMessage(result, m_strProjectFile, true)) {
+        report += message->Text() + "\n\n";
     }
     for (const PreviewEntry& entry : result.preview) {
         const StringId line = entry.change == PreviewEntry::Change::kCreate    ? IDS_PREVIEW_CREATE

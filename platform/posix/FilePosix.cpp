@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
+#include <ctime>
+#include <filesystem>
 #include <new>
+#include <string>
 
 #include "platform/Faults.h"
 #include "platform/NativePath.h"
@@ -84,14 +86,24 @@ WriteFailure FailureOf(int error) {
     }
 }
 
-// The temporary file of the replacing write under way, for the interrupt handler, which may
-// use nothing but this fixed buffer and async-signal-safe calls.
-char g_pendingTemporary[4096];
+// The temporary file of the replacing write under way, for the interrupt handler. It changes
+// only while the handler is kept away (BlockedInterrupts), so the handler never sees it half
+// made; the handler itself uses nothing but async-signal-safe calls.
+std::string g_pendingTemporary;
 volatile std::sig_atomic_t g_hasPendingTemporary = 0;
 
+// How many DeferredInterrupts are alive, and the signal that came meanwhile (0: none). The
+// handler, on whatever thread it runs, only notes a signal while a deferral lasts.
+volatile std::sig_atomic_t g_deferrals = 0;
+volatile std::sig_atomic_t g_deferredSignal = 0;
+
 extern "C" void RemovePendingAndExit(int signal) {
+    if (g_deferrals > 0) {
+        g_deferredSignal = signal;
+        return;
+    }
     if (g_hasPendingTemporary != 0) {
-        ::unlink(g_pendingTemporary);
+        ::unlink(g_pendingTemporary.c_str());
     }
     ::_exit(128 + signal);
 }
@@ -100,16 +112,21 @@ constexpr int kCleanedUpSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Keeps the interrupt handler away while the pending temporary file changes, so that it never
 // sees a half-noted name, and never misses a file that exists.
+void BlockInterrupts(sigset_t& previous) {
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (int signal : kCleanedUpSignals) {
+        sigaddset(&blocked, signal);
+    }
+    ::sigprocmask(SIG_BLOCK, &blocked, &previous);
+}
+
+// The mask before the outermost DeferInterrupts.
+sigset_t g_deferredMask;
+
 class BlockedInterrupts {
 public:
-    BlockedInterrupts() {
-        sigset_t blocked;
-        sigemptyset(&blocked);
-        for (int signal : kCleanedUpSignals) {
-            sigaddset(&blocked, signal);
-        }
-        ::sigprocmask(SIG_BLOCK, &blocked, &m_previous);
-    }
+    BlockedInterrupts() { BlockInterrupts(m_previous); }
     ~BlockedInterrupts() { ::sigprocmask(SIG_SETMASK, &m_previous, nullptr); }
     BlockedInterrupts(const BlockedInterrupts&) = delete;
     BlockedInterrupts& operator=(const BlockedInterrupts&) = delete;
@@ -118,12 +135,11 @@ private:
     sigset_t m_previous;
 };
 
+// Both with the interrupts blocked.
 void NotePendingTemporary(const std::string& path) {
-    if (path.size() < sizeof g_pendingTemporary) {
-        std::memcpy(g_pendingTemporary, path.c_str(), path.size() + 1);
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        g_hasPendingTemporary = 1;
-    }
+    g_pendingTemporary = path;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    g_hasPendingTemporary = 1;
 }
 
 void ForgetPendingTemporary() {
@@ -162,6 +178,7 @@ std::string TemporaryPattern(const std::filesystem::path& destination) {
 void RemoveTemporaryFilesOnInterrupt() {
     struct sigaction action {};
     action.sa_handler = RemovePendingAndExit;
+    action.sa_flags = SA_RESTART;  // a signal deferred must not break the calls under way
     sigemptyset(&action.sa_mask);
     for (int signal : kCleanedUpSignals) {
         sigaddset(&action.sa_mask, signal);
@@ -222,7 +239,32 @@ bool ReadFileBytes(std::string_view path, std::string& bytes) {
     return ok;
 }
 
-bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
+namespace {
+
+// When this process started, near enough: no temporary file of a run still going is older.
+const std::time_t g_started = std::time(nullptr);
+
+// Removes what killed runs left in `folder`: files named as WriteFileAtomically names its
+// temporary files, last written before this process started. A run going on at the same
+// time writes its temporary file after that, and keeps it.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::filesystem::path& path = entries->path();
+        struct stat status {};
+        if (IsTemporaryFileName(std::string_view(path.filename().native())) &&
+            ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_mtime < g_started) {
+            ::unlink(path.c_str());
+        }
+    }
+}
+
+// WriteFileAtomically; with `expected`, only while the destination still holds those bytes.
+bool Replace(std::string_view path, std::string_view bytes, const std::string_view* expected,
+             bool& changed) {
+    changed = false;
     NoteWriteFailure(WriteFailure::kOther);
     auto native = ToNativePath(path);
     if (!native || path.empty()) {
@@ -295,7 +337,17 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
     }
     ok = ok && closed;
     if (ok) {
-        ok = !ShouldFail(Call::Rename) && ::rename(temporary.c_str(), destination.c_str()) == 0;
+        ok = !ShouldFail(Call::Rename);
+    }
+    if (ok && expected != nullptr) {
+        // As late as can be: another program that saved the file since it was read keeps its
+        // save, and the caller learns of it.
+        std::string current;
+        changed = !ReadFileBytes(path, current) || current != *expected;
+        ok = !changed;
+    }
+    if (ok) {
+        ok = ::rename(temporary.c_str(), destination.c_str()) == 0;
     }
     if (!ok) {
         NoteWriteFailure(FailureOf(errno));
@@ -314,7 +366,72 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
         ::fsync(folderFd);
         ::close(folderFd);
     }
+    RemoveStaleTemporaryFiles(folder);
     return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(std::string_view path, std::string_view bytes) {
+    bool changed = false;
+    return Replace(path, bytes, nullptr, changed);
+}
+
+bool MayWriteFile(std::string_view path, WriteFailure& failure) {
+    failure = WriteFailure::kOther;
+    auto native = ToNativePath(path);
+    if (!native || path.empty()) {
+        return false;
+    }
+    struct stat status {};
+    if (::stat(native->c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            return false;
+        }
+        NoteWriteFailure(WriteFailure::kOther);
+        const bool may = MayReplace(*native, status);
+        failure = LastWriteFailure() == WriteFailure::kReadOnly ? WriteFailure::kReadOnly
+                                                                : FailureOf(errno);
+        return may;
+    }
+    const std::filesystem::path folder =
+        native->parent_path().empty() ? "." : native->parent_path();
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        failure = FailureOf(errno);
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceFileIfUnchanged(std::string_view path, std::string_view expected,
+                            std::string_view bytes, bool& changed) {
+    return Replace(path, bytes, &expected, changed);
+}
+
+void DeferInterrupts() {
+    const int depth = g_deferrals;
+    if (depth == 0) {
+        BlockInterrupts(g_deferredMask);
+    }
+    g_deferrals = depth + 1;
+}
+
+void ResumeInterrupts() {
+    const int depth = g_deferrals - 1;
+    g_deferrals = depth;
+    if (depth > 0) {
+        return;
+    }
+    // A signal blocked meanwhile arrives as the mask goes back; one that another thread's
+    // handler noted is acted on here.
+    ::sigprocmask(SIG_SETMASK, &g_deferredMask, nullptr);
+    if (const int signal = g_deferredSignal; signal != 0) {
+        g_deferredSignal = 0;
+        RemovePendingAndExit(signal);
+    }
 }
 
 }  // namespace tavrin::platform

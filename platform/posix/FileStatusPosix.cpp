@@ -32,4 +32,11 @@ bool IsRegularFile(std::string_view path) {
     return Stat(path, status) && S_ISREG(status.st_mode);
 }
 
+bool SameFile(std::string_view a, std::string_view b) {
+    struct stat first {};
+    struct stat second {};
+    return Stat(a, first) && Stat(b, second) && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 }  // namespace tavrin::platform

@@ -18,6 +18,11 @@
 // would otherwise be an unused function of this file.
 namespace tavrin::shell {
 
+// The arguments as the system gave them. wx converts them through the locale's encoding and
+// makes one it cannot convert (a Japanese folder name under LANG=C) empty, which would start
+// the program in the caller's folder instead; a path takes the bytes as they are.
+std::vector<std::filesystem::path> g_arguments;
+
 class CTavrinApp : public wxApp {
 public:
     bool OnInit() override {
@@ -28,10 +33,12 @@ public:
     }
 
     int OnRun() override {
-        std::vector<std::filesystem::path> arguments;
+#ifdef __WXMSW__
         for (int i = 1; i < argc; ++i) {
-            arguments.emplace_back(std::string(argv[i].fn_str()));
+            g_arguments.emplace_back(argv[i].ToStdWstring());  // UTF-16 holds every name
         }
+#endif
+        const std::vector<std::filesystem::path>& arguments = g_arguments;
         if (std::optional<std::string> message = EnterStartFolder(arguments)) {
             CMessageBox box(nullptr, ToWx(*message), ToWx(LoadText(IDS_APP_TITLE)),
                             wxOK | wxICON_EXCLAMATION);
@@ -51,4 +58,15 @@ public:
 
 }  // namespace tavrin::shell
 
+#ifdef __WXMSW__
 wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
+#else
+wxIMPLEMENT_APP_NO_MAIN(tavrin::shell::CTavrinApp);
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        tavrin::shell::g_arguments.emplace_back(argv[i]);
+    }
+    return wxEntry(argc, argv);
+}
+#endif

@@ -1,6 +1,7 @@
 // tavrin-cli check, generate --dry-run / --diff, and templates saved in Unicode, run as the
 // real program on copies of the fixtures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -91,6 +92,44 @@ TEST_F(CliPreview, DryRunWritesNothingAndSaysWhatWouldBeWritten) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "派成クラスのヘッダファイルの生成に失敗しました。[MyDlg.h]\n");
     EXPECT_EQ(result.out, "");
+}
+
+// Where the real run cannot write a file (read-only, a pipe, a link to a device), the preview
+// fails as the real run does, and says so the same way.
+TEST_F(CliPreview, DryRunFailsWhereTheRealRunWould) {
+    const struct {
+        const char* name;
+        bool posixOnly;
+    } cases[] = {{"read-only", false}, {"fifo", true}, {"device link", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path header = testing::Utf8Path(m_dir.File("MyDlg.h"));
+        if (c.posixOnly && !fs::exists("/dev/null")) {
+            continue;  // no pipes or devices to stand in for a file here
+        }
+#ifndef _WIN32
+        fs::remove(header);
+        if (std::string_view(c.name) == "fifo") {
+            ASSERT_EQ(::mkfifo(header.c_str(), 0644), 0);
+        } else if (std::string_view(c.name) == "device link") {
+            fs::create_symlink("/dev/null", header);
+        } else {
+            m_dir.Write("MyDlg.h", m_oldHeader);
+        }
+#endif
+        if (std::string_view(c.name) == "read-only") {
+            fs::permissions(
+                header, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                fs::perm_options::remove);
+        }
+        ProgramRun preview = Generate({"--dry-run"});
+        ProgramRun real = Generate({"--yes"});
+        EXPECT_EQ(real.status, 1);
+        EXPECT_EQ(preview.status, real.status);
+        EXPECT_EQ(preview.err, real.err);
+        EXPECT_EQ(preview.out, "");
+        fs::permissions(header, fs::perms::owner_write, fs::perm_options::add);
+    }
 }
 
 // The diff a dry run shows, applied to the existing file, gives the file a real run writes.

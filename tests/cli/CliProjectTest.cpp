@@ -1,6 +1,8 @@
 // tavrin-cli generate --project, run as the real program on copies of the fixtures.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/Process.h"
@@ -68,40 +70,67 @@ TEST_F(CliProject, PreviewShowsTheProjectsChangeToo) {
     EXPECT_EQ(m_dir.Read("App.vcxproj.filters"), m_filters);
 }
 
-// A project that is no project is left alone; the class is written all the same and the
-// message says it is not in the project. A project that is not there stops everything.
-TEST_F(CliProject, SaysWhenTheClassWasWrittenButNotAdded) {
+// A project (or filters file) the project step would refuse stops everything before any file
+// is written: what it cannot read (a FIFO, a folder), what it cannot edit, and a filters file
+// that is the project itself. One that may not be written is found only when writing it, and
+// the message says the class was written; a project that is not there is a usage error.
+TEST_F(CliProject, RefusesAProjectItCannotEditBeforeWritingAnything) {
     const struct {
         const char* project;
         std::string bytes;
         const char* problem;
+        const char* filters;  // "fifo", "folder", "link" to the project; null: none
     } cases[] = {
         {"Broken.vcxproj", "<Project>\r\n",
-         "XML として正しくありません（Start-end tags mismatch on line 1）。"},
+         "XML として正しくありません（Start-end tags mismatch on line 1）。[Broken.vcxproj]",
+         nullptr},
         {"Old.vcproj", "<?xml version=\"1.0\" encoding=\"shift_jis\"?>\r\n<VisualStudioProject/>",
          "Visual Studio 2008 のプロジェクト (.vcproj) には対応していません。新しい Visual Studio "
-         "で開いて .vcxproj に変換してください。"},
+         "で開いて .vcxproj に変換してください。[Old.vcproj]",
+         nullptr},
         {"Sjis.vcxproj", ReadFixture("project/sjis-comment/App.vcxproj"),
-         "UTF-8 ではなく、エンコーディングの宣言もありません（line 2）。"},
+         "UTF-8 ではなく、エンコーディングの宣言もありません（line 2）。[Sjis.vcxproj]", nullptr},
+        {"Dir.vcxproj", m_project, "ファイルを読み込めません。[Dir.vcxproj.filters]", "folder"},
+#ifndef _WIN32
+        {"Fifo.vcxproj", m_project, "ファイルを読み込めません。[Fifo.vcxproj.filters]", "fifo"},
+        {"Link.vcxproj", m_project,
+         "フィルタファイルがプロジェクトファイルそのものです。[Link.vcxproj.filters]", "link"},
+#endif
     };
-    const std::string notAdded =
-        "クラスのファイルは書き込みましたが、プロジェクトには追加できませんでした。\n";
+    const std::string nothingWritten =
+        "プロジェクトに追加できないため、何も書き込みませんでした。\n";
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.project);
         m_dir.Write(c.project, c.bytes);
+        const fs::path filters = testing::Utf8Path(m_dir.File(std::string(c.project) + ".filters"));
+        const std::string_view kind = c.filters ? c.filters : "";
+        if (kind == "folder") {
+            fs::create_directory(filters);
+        }
+#ifndef _WIN32
+        if (kind == "fifo") {
+            ASSERT_EQ(::mkfifo(filters.c_str(), 0644), 0);
+        }
+        if (kind == "link") {
+            fs::create_symlink(c.project, filters);
+        }
+#endif
         ProgramRun result = Generate({"--project", c.project, "--yes"});
         EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.out, "SettingsDlg.h\nSettingsDlg.cpp\n");
-        EXPECT_EQ(result.err, notAdded + c.problem + "[" + c.project + "]\n");
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, nothingWritten + c.problem + "\n");
         EXPECT_EQ(m_dir.Read(c.project), c.bytes);
+        EXPECT_FALSE(m_dir.Exists("SettingsDlg.h"));
     }
     // One that may not be written says why.
     const fs::perms readOnly =
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(testing::Utf8Path(m_dir.File("App.vcxproj")), readOnly);
     ProgramRun result = Generate({"--project", "App.vcxproj", "--yes"});
-    EXPECT_EQ(result.err, notAdded +
-                              "書き込めません（読み取り専用です）。プロジェクトのファイルはどちらも"
-                              "変更していません。[App.vcxproj]\n");
+    EXPECT_EQ(result.err,
+              "クラスのファイルは書き込みましたが、プロジェクトには追加できませんでした。\n"
+              "書き込めません（読み取り専用です）。プロジェクトのファイルはどちらも"
+              "変更していません。[App.vcxproj]\n");
     EXPECT_EQ(m_dir.Read("App.vcxproj"), m_project);
 
     TempDir empty;

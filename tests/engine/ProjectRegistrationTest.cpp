@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/Faults.h"
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
 
@@ -186,6 +189,84 @@ TEST(ProjectRegistration, PutsTheProjectBackWhenTheFiltersCannotBeWritten) {
             EXPECT_EQ(dir.Read(kProject), ReadFixture("project/vs2022-mfc/App.vcxproj"));
         }
     }
+}
+
+// What another program saves into the project while it is being edited: set by a test, written
+// from the hook that runs right before each file is put in place.
+std::string g_otherPath;
+std::string g_otherSave;
+int g_otherSaves = 0;  // how many renames still see another save first
+
+void SaveAsAnotherProgram() {
+    if (g_otherSaves > 0) {
+        --g_otherSaves;
+        std::ofstream(testing::Utf8Path(g_otherPath), std::ios::binary) << g_otherSave;
+        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- again -->");
+    }
+}
+
+// A save by another program between our reading and our replacing is never overwritten: the
+// class is added to what it saved; when it keeps saving, nothing of ours is written.
+TEST(ProjectRegistration, KeepsWhatAnotherProgramSavedMeanwhile) {
+    for (int saves : {1, 3}) {
+        SCOPED_TRACE(saves);
+        TempDir dir;
+        CopyFixture(dir, "vs2022-mfc", true);
+        g_otherPath = dir.File(kProject);
+        g_otherSave = ReadFixture("project/vs2022-mfc/App.vcxproj");
+        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- saved -->");
+        g_otherSaves = saves;
+        platform::faults::SetHook(platform::faults::Call::Rename, SaveAsAnotherProgram);
+        CFileOutputWriter writer;
+        ProjectRegistration result =
+            RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "SettingsDlg.h"),
+                               PathIn(dir, "SettingsDlg.cpp"), writer);
+        platform::faults::Clear();
+        const std::string project = dir.Read(kProject);
+        EXPECT_NE(project.find("<!-- saved -->"), std::string::npos);
+        EXPECT_EQ(dir.Read(kFilters),
+                  ReadFixture(saves == 1 ? "project/vs2022-mfc/App.vcxproj.filters.expected"
+                                         : "project/vs2022-mfc/App.vcxproj.filters"));
+        if (saves == 1) {
+            EXPECT_EQ(result.status, Status::kAdded);
+            EXPECT_NE(project.find("SettingsDlg.h"), std::string::npos);
+        } else {
+            EXPECT_EQ(result.status, Status::kChangedMeanwhile);
+            EXPECT_EQ(project.find("SettingsDlg.h"), std::string::npos);
+        }
+    }
+}
+
+#ifndef _WIN32
+int g_renames = 0;
+void TerminateAtTheSecondRename() {
+    if (++g_renames == 2) {
+        std::raise(SIGTERM);
+    }
+}
+#endif
+
+// A request to terminate between the two writes waits until both files are in place.
+TEST(ProjectRegistration, InterruptWaitsForBothFiles) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX signals; the console's events take their place on Windows";
+#else
+    GTEST_FLAG_SET(death_test_style, "fast");
+    TempDir dir;
+    CopyFixture(dir, "vs2022-mfc", true);
+    EXPECT_EXIT(
+        {
+            platform::RemoveTemporaryFilesOnInterrupt();
+            platform::faults::SetHook(platform::faults::Call::Rename, TerminateAtTheSecondRename);
+            CFileOutputWriter writer;
+            RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "SettingsDlg.h"),
+                               PathIn(dir, "SettingsDlg.cpp"), writer);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(143), "");
+    EXPECT_EQ(dir.Read(kProject), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
+    EXPECT_EQ(dir.Read(kFilters), ReadFixture("project/vs2022-mfc/App.vcxproj.filters.expected"));
+#endif
 }
 
 TEST(ProjectRegistration, NamesFilesRelativeToTheProjectsFolder) {

@@ -66,6 +66,17 @@ TEST(TemplateTableTest, LoadFailsAndEmptiesWithoutUsableTemplate) {
     dir.Write("empty.tbl", "[Template]\r\n\r\n[Other]\r\nA = b, c\r\n");
     table.SetFileName(dir.File("empty.tbl"));
     EXPECT_FALSE(table.Load());
+
+    // A table saved in Unicode with a value code page 932 cannot hold ("é") is refused, as a
+    // template file with one is, and says where; in a comment such a character does no harm.
+    const std::string lost =
+        "\xEF\xBB\xBF; caf\xC3\xA9\r\n[Template]\r\nT = a.h, a.cpp\r\n[T]\r\n"
+        "$$A$$ = x, caf\xC3\xA9\r\n";
+    EXPECT_FALSE(table.LoadBytes(lost));
+    EXPECT_EQ(table.GetCount(), 0);
+    EXPECT_EQ(table.LineOutsideCp932(), 5);
+    EXPECT_TRUE(table.LoadBytes(lost.substr(0, lost.rfind("caf")) + "cafe\r\n"));
+    EXPECT_EQ(table.LineOutsideCp932(), 0);
 }
 
 // Reading the whole file again for every template made a table of 6,000 templates take 13 s.

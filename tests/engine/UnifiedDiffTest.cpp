@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 #include <vector>
 
@@ -32,12 +33,43 @@ TEST(UnifiedDiff, WritesHunksAsDiffDoes) {
          "--- o\n+++ n\n@@ -1,2 +1,2 @@\n a\r\n-b\r\n+b\n"},
         {"a last line without its line feed", "a\nb", "a\nb\n",
          "--- o\n+++ n\n@@ -1,2 +1,2 @@\n a\n-b\n\\ No newline at end of file\n+b\n"},
+        {"lines that look like the header", "--- a\n+++ b\nc\n", "-- a\n++ b\nc\n",
+         "--- o\n+++ n\n@@ -1,3 +1,3 @@\n---- a\n-+++ b\n+-- a\n+++ b\n c\n"},
         {"insertion after the last line names the line before", "a\nb\nc\nd\n", "a\nb\nc\nd\ne\n",
          "--- o\n+++ n\n@@ -2,3 +2,4 @@\n b\n c\n d\n+e\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(UnifiedDiff(c.oldText, c.newText, "o", "n"), c.expected) << c.name;
+        EXPECT_EQ(testing::ApplyUnifiedDiff(c.oldText, c.expected), std::string(c.newText))
+            << c.name;
     }
+}
+
+// Files whose lines moved about in bulk are compared in near linear time (the shortest
+// difference would take quadratic time), and the difference still turns one into the other.
+TEST(UnifiedDiff, StaysFastWhenManyLinesMove) {
+    std::vector<std::string> lines(100000);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i] = "line " + std::to_string(i) + "\n";
+    }
+    auto join = [](auto begin, auto end) {
+        std::string text;
+        for (auto line = begin; line != end; ++line) {
+            text += *line;
+        }
+        return text;
+    };
+    const std::string first = join(lines.begin(), lines.begin() + 40000);
+    const std::string reversed = join(lines.rend() - 40000, lines.rend());
+    const std::string all = join(lines.begin(), lines.end());
+    std::shuffle(lines.begin(), lines.end(), std::mt19937(25));
+    const std::string shuffled = join(lines.begin(), lines.end());
+    const auto start = std::chrono::steady_clock::now();
+    for (const auto& [from, to] : {std::pair(&first, &reversed), std::pair(&all, &shuffled)}) {
+        const std::string diff = UnifiedDiff(*from, *to, "o", "n");
+        EXPECT_EQ(testing::ApplyUnifiedDiff(*from, diff), *to);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 // Length of a longest common subsequence of lines, the slow and obvious way.

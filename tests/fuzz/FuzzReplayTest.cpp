@@ -27,6 +27,7 @@ const struct {
     {"expand_line", FuzzExpandLine},
     {"cli_arguments", FuzzCliArguments},
     {"project_xml", FuzzProjectXml},
+    {"unified_diff", FuzzUnifiedDiff},
 };
 
 TEST(FuzzReplay, EveryInputThatOnceFoundAFaultPasses) {

@@ -23,14 +23,17 @@ inline std::optional<std::string> ApplyUnifiedDiff(std::string_view oldText,
     std::size_t next = 0;  // the first old line not yet copied
     std::string pending;   // the line just written, which "\ No newline" may shorten
     auto flush = [&] { out += pending, pending.clear(); };
+    bool inHunks = false;
     for (std::string_view rest = diff; !rest.empty();) {
         std::size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end + 1);
         rest.remove_prefix(line.size());
-        if (line.starts_with("---") || line.starts_with("+++")) {
+        // The header comes before the first hunk; within hunks, "---" removes a line "--".
+        if (!inHunks && (line.starts_with("---") || line.starts_with("+++"))) {
             continue;
         }
         if (line.starts_with("@@ -")) {
+            inHunks = true;
             flush();
             std::size_t start = std::strtoul(std::string(line.substr(4)).c_str(), nullptr, 10);
             bool empty = line.find(",0 ") == line.find(' ', 4) - 2;
