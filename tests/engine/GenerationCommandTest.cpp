@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "engine/BuiltInKeywords.h"
 #include "platform/FileStatus.h"
+#include "platform/LocalDate.h"
 #include "platform/NativePath.h"
+#include "platform/UserName.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -154,6 +157,26 @@ TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
     }
     EXPECT_EQ(dir.Read("out/AboutDlg.h"), expected);
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// CAboutDlg\r\n");
+}
+
+// The built-in keywords apply after the template's own, so a value may hold them; a template
+// that declares one has only its own value.
+TEST_F(GenerationCommandTest, BuiltInKeywordsFollowTheTemplatesOwn) {
+    EXPECT_EQ(BuiltInKeywordValues({2026, 1, 5}, "u")[0].second, "2026/01/05");
+    const std::string b = dir.File("b.txt");
+    dir.Write("b.txt", "$$DATE$$ $$YEAR$$ $$USER$$ $$C$$\r\n");
+    dir.Write("b.tbl", "[Template]\r\nB = " + b + ", " + b + "\r\nOwn = " + b + ", " + b +
+                           "\r\n[B]\r\n$$C$$ = c, $$YEAR$$ $$USER$$\r\n[Own]\r\n$$C$$ = c, "
+                           "$$USER$$\r\n$$USER$$ = u, me\r\n");
+    table.SetFileName(dir.File("b.tbl"));
+    ASSERT_TRUE(table.Load());
+    const auto v = BuiltInKeywordValues(platform::Today(), platform::AccountUserName());
+    const std::string dateAndYear = v[0].second + " " + v[1].second + " ";
+    ASSERT_EQ(Run("B"), GenerationOutcome::kWritten);
+    EXPECT_EQ(dir.Read("out/AboutDlg.h"),
+              dateAndYear + v[2].second + " " + v[1].second + " " + v[2].second + "\r\n");
+    ASSERT_EQ(Run("Own"), GenerationOutcome::kWritten);
+    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), dateAndYear + "me me\r\n");
 }
 
 TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
