@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 
 #include "platform/NativePath.h"
 #include "support/Process.h"
@@ -139,28 +138,6 @@ TEST_F(CliEndToEnd, WorksInTheDirectoryGivenWithC) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, dir + kSep + "MyView.h\n" + dir + kSep + "MyView.cpp\n");
     EXPECT_EQ(RunCli({"list"}, dir).out, "ビュー\nダイアログ\n汎用\n");  // no -C
-}
-
-TEST(CliExamples, EveryTemplateExpandsCompletely) {
-    TempDir dir;
-    fs::copy(TAVRIN_EXAMPLES_DIR, dir.Path(), fs::copy_options::recursive);
-    fs::create_directory(dir.File("out"));
-    ProgramRun list = RunCli({"-C", dir.Path(), "list"});
-    ASSERT_EQ(list.status, 0);
-    std::istringstream names(list.out);
-    int count = 0;
-    for (std::string name; std::getline(names, name); ++count) {
-        ProgramRun result =
-            RunCli({"-C", dir.Path(), "generate", "-t", name, "-i", "IDD_X", "-o", "out"});
-        ASSERT_EQ(result.status, 0) << name << ": " << result.err;
-        std::istringstream paths(result.out);
-        for (std::string path; std::getline(paths, path);) {
-            std::string text = dir.Read(path);
-            EXPECT_FALSE(text.empty()) << path;
-            EXPECT_EQ(text.find("$$"), std::string::npos) << path;
-        }
-    }
-    EXPECT_EQ(count, 5);
 }
 
 // Outside a template set, the user's own is used: made from the examples beside the program

@@ -115,7 +115,8 @@ std::string ReadFixture(std::string_view relativePath) {
 
 std::string MaskGuids(const std::string& text) {
     static const std::regex guid("[0-9A-F]{8}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{12}");
-    return std::regex_replace(text, guid, "<GUID>");
+    static const std::regex date("[0-9]{4}/[0-9]{2}/[0-9]{2}");
+    return std::regex_replace(std::regex_replace(text, guid, "<GUID>"), date, "<DATE>");
 }
 
 }  // namespace tavrin::testing

@@ -35,7 +35,8 @@ std::string Utf8Name(const std::filesystem::path& path);
 // The bytes of a file under the tests' fixture folder.
 std::string ReadFixture(std::string_view relativePath);
 
-// `text` with every GUID in the generated shape written as <GUID>.
+// `text` with every GUID in the generated shape written as <GUID>, and every date in the shape
+// of $$DATE$$ as <DATE>: what differs from one generation to the next.
 std::string MaskGuids(const std::string& text);
 
 }  // namespace tavrin::testing
