@@ -19,7 +19,6 @@ typedef unsigned int UINT;
 typedef unsigned long DWORD;
 typedef long LONG;
 typedef DWORD COLORREF;
-typedef std::uintptr_t UINT_PTR;
 #ifdef UNICODE
 typedef const wchar_t* LPCTSTR;
 #else
@@ -44,14 +43,12 @@ typedef struct tagCREATESTRUCT {
 #define CS_HREDRAW 0x0002
 #define CS_DBLCLKS 0x0008
 #define COLOR_WINDOW 5
-#define IDC_ARROW reinterpret_cast<LPCTSTR>(static_cast<UINT_PTR>(32512))
+#define IDC_ARROW reinterpret_cast<LPCTSTR>(static_cast<std::uintptr_t>(32512))
 #define WM_CREATE 0x0001
 #define WM_SIZE 0x0005
 #define WM_PAINT 0x000F
 #define WM_ERASEBKGND 0x0014
 #define WM_COMMAND 0x0111
-#define BN_CLICKED 0
-#define EN_CHANGE 0x0300
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 DWORD GetSysColor(int nIndex);
 #endif
@@ -60,14 +57,13 @@ DWORD GetSysColor(int nIndex);
 #define DEBUG_NEW new
 
 class CObject;
-class CWnd;
-class CDC;
 
 struct CRuntimeClass {
     const char* m_lpszClassName;
     const CRuntimeClass* m_pBaseClass;
 };
 
+// clang-format off: it cannot lay out function bodies and braces inside macros.
 #define RUNTIME_CLASS(class_name) (const_cast<CRuntimeClass*>(&class_name::class##class_name))
 #define DECLARE_DYNAMIC(class_name)               \
 public:                                           \
@@ -96,40 +92,35 @@ struct AFX_MSGMAP_ENTRY {
     UINT nMessage, nCode, nID;
     AFX_PMSG pfn;
 };
-struct AFX_MSGMAP {
-    const AFX_MSGMAP* (*pfnGetBaseMap)();
-    const AFX_MSGMAP_ENTRY* lpEntries;
-};
 
 // Members declared after it are protected unless another access specifier follows.
-#define DECLARE_MESSAGE_MAP()                     \
-protected:                                        \
-    static const AFX_MSGMAP* GetThisMessageMap(); \
-    virtual const AFX_MSGMAP* GetMessageMap() const;
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)          \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { \
-        return GetThisMessageMap();                     \
-    }                                                   \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
-        typedef theClass ThisClass;                     \
-        typedef baseClass TheBaseClass;                 \
+#define DECLARE_MESSAGE_MAP()                           \
+protected:                                              \
+    static const AFX_MSGMAP_ENTRY* GetThisMessageMap(); \
+    virtual const AFX_MSGMAP_ENTRY* GetMessageMap() const;
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                \
+    const AFX_MSGMAP_ENTRY* theClass::GetMessageMap() const { \
+        return GetThisMessageMap();                           \
+    }                                                         \
+    const AFX_MSGMAP_ENTRY* theClass::GetThisMessageMap() {   \
+        typedef theClass ThisClass;                           \
+        static_cast<void>(&baseClass::GetThisMessageMap);     \
         static const AFX_MSGMAP_ENTRY entries[] = {
-#define END_MESSAGE_MAP()                                                      \
-    { 0, 0, 0, nullptr }                                                       \
-    }                                                                          \
-    ;                                                                          \
-    static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                                               \
+#define END_MESSAGE_MAP() \
+    { 0, 0, 0, nullptr }  \
+    }                     \
+    ;                     \
+    return entries;       \
     }
 // An entry takes only a handler with the signature the reference gives for its message.
-#define AFX_ENTRY(message, code, id, signature, handler) \
-    {message, code, id, reinterpret_cast<AFX_PMSG>(static_cast<signature>(&ThisClass::handler))},
-#define ON_WM_CREATE() AFX_ENTRY(WM_CREATE, 0, 0, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
-#define ON_WM_SIZE() AFX_ENTRY(WM_SIZE, 0, 0, void (CWnd::*)(UINT, int, int), OnSize)
-#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, 0, void (CWnd::*)(), OnPaint)
-#define ON_WM_ERASEBKGND() AFX_ENTRY(WM_ERASEBKGND, 0, 0, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
-#define ON_BN_CLICKED(id, fn) AFX_ENTRY(WM_COMMAND, BN_CLICKED, id, void (CCmdTarget::*)(), fn)
-#define ON_EN_CHANGE(id, fn) AFX_ENTRY(WM_COMMAND, EN_CHANGE, id, void (CCmdTarget::*)(), fn)
+#define AFX_ENTRY(message, id, signature, handler) \
+    {message, 0, id, reinterpret_cast<AFX_PMSG>(static_cast<signature>(&ThisClass::handler))},
+#define ON_WM_CREATE() AFX_ENTRY(WM_CREATE, 0, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
+#define ON_WM_SIZE() AFX_ENTRY(WM_SIZE, 0, void (CWnd::*)(UINT, int, int), OnSize)
+#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, void (CWnd::*)(), OnPaint)
+#define ON_WM_ERASEBKGND() AFX_ENTRY(WM_ERASEBKGND, 0, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
+#define ON_COMMAND(id, fn) AFX_ENTRY(WM_COMMAND, id, void (CCmdTarget::*)(), fn)
+// clang-format on
 
 class CDumpContext {};
 
@@ -156,13 +147,14 @@ public:
     operator LPCTSTR() const;
 };
 
-class CRect : public RECT {
-public:
-    operator LPRECT();
-    operator LPCRECT() const;
-};
+class CRect : public RECT {};
 
 class CDataExchange;
+
+class CDC : public CObject {
+public:
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
+};
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
@@ -171,7 +163,6 @@ public:
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                         const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     void GetClientRect(LPRECT lpRect) const;
     class CFrameWnd* GetParentFrame() const;
 
@@ -186,11 +177,6 @@ protected:
 class CFrameWnd : public CWnd {
 public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
-};
-
-class CDC : public CObject {
-public:
-    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
 };
 
 class CPaintDC : public CDC {
