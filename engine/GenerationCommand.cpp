@@ -1,5 +1,6 @@
 #include "engine/GenerationCommand.h"
 
+#include "engine/BuiltInKeywords.h"
 #include "engine/Keywords.h"
 #include "engine/Mbcs.h"
 #include "engine/SubstitutionSet.h"
@@ -124,6 +125,7 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
     set.SetKeywordValue(keywords::kHeaderFileName, request.headerFileName);
     set.SetKeywordValue(keywords::kSourceFileName, request.sourceFileName);
     set.SetKeywordValue(keywords::kDialogResourceId, request.dialogResourceId);
+    AddBuiltInKeywords(set);
 
     // The messages name the files as the table does.
     auto exists = [this](std::string_view path) { return m_host.FileExists(path); };

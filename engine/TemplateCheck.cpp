@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "engine/Keywords.h"
 #include "engine/Mbcs.h"
 #include "engine/TemplateTable.h"
 #include "engine/TextEncoding.h"
@@ -23,8 +24,9 @@ constexpr std::string_view kLargeClose = ")$$";
 
 // Keywords that fill the dialog's boxes and name the output files: declaring one has an
 // effect even when no template file uses it.
-constexpr std::string_view kRequestKeywords[] = {"$$SNAME$$", "$$DNAME$$", "$$HFILE$$",
-                                                 "$$CPPFILE$$", "$$DDID$$"};
+constexpr std::string_view kRequestKeywords[] = {
+    keywords::kBasicClassName, keywords::kDerivedClassName, keywords::kHeaderFileName,
+    keywords::kSourceFileName, keywords::kDialogResourceId};
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -232,18 +234,26 @@ void Checker::CheckTemplateText(const CTemplateEntry& entry, std::string_view pa
             pos = end + 2;
             bool declared =
                 std::any_of(entry.keywords.begin(), entry.keywords.end(),
-                            [&](const CTemplateKeyword& k) { return k.keyword == token; });
+                            [&](const CTemplateKeyword& k) { return k.keyword == token; }) ||
+                std::find(std::begin(keywords::kBuiltIn), std::end(keywords::kBuiltIn), token) !=
+                    std::end(keywords::kBuiltIn);
             if (declared) {
                 continue;
             }
             std::string closest(kGuidKeyword);
             std::size_t best = EditDistance(token, closest);
-            for (const CTemplateKeyword& keyword : entry.keywords) {
-                std::size_t distance = EditDistance(token, keyword.keyword);
+            auto consider = [&](std::string_view keyword) {
+                std::size_t distance = EditDistance(token, keyword);
                 if (distance < best) {
                     best = distance;
-                    closest = keyword.keyword;
+                    closest = keyword;
                 }
+            };
+            for (const CTemplateKeyword& keyword : entry.keywords) {
+                consider(keyword.keyword);
+            }
+            for (std::string_view keyword : keywords::kBuiltIn) {
+                consider(keyword);
             }
             Report(path, number,
                    std::string(token) + " is no keyword of " + Quoted(entry.name) +

@@ -90,31 +90,12 @@ TEST(ParseArguments, ReadsEveryOptionOfGenerate) {
 }
 
 TEST(ParseArguments, RejectsWhatIsNoCommandLine) {
-    const struct {
-        std::vector<std::string> arguments;
-        std::string_view error;
-    } cases[] = {
-        {{}, "missing command"},
-        {{"-C"}, "-C needs a folder"},
-        {{"make"}, "unknown command \"make\""},
-        {{"-x", "list"}, "unknown option \"-x\""},
-        {{"list", "extra"}, "unexpected argument \"extra\""},
-        {{"check", "--dry-run"}, "unknown option \"--dry-run\""},
-        {{"where", "x"}, "unexpected argument \"x\""},
-        {{"init", "a", "b"}, "unexpected argument \"b\""},
-        {{"show"}, "missing template name"},
-        {{"generate", "-t"}, "-t needs a value"},
-        {{"generate", "--yes", "--no"}, "exclude each other"},
-        {{"generate", "--templates=x"}, "unknown option"},
-        // An empty argument is an operand, never the option without a short form.
-        {{"generate", "-t", "x", "", "Evil.h"}, "unexpected argument \"\""},
-        {{""}, "unknown command \"\""},
-        {{"generate", "-"}, "unexpected argument \"-\""},
-    };
-    for (const auto& c : cases) {
-        ParsedArguments parsed = ParseArguments(c.arguments);
-        EXPECT_FALSE(parsed.invocation) << c.error;
-        EXPECT_THAT(parsed.error, HasSubstr(c.error));
+    for (std::vector<std::string> c : testing::ReadCases("cli/rejected-arguments.txt")) {
+        const std::string error = c.back();
+        c.pop_back();
+        ParsedArguments parsed = ParseArguments(c);
+        EXPECT_FALSE(parsed.invocation) << error;
+        EXPECT_THAT(parsed.error, HasSubstr(error));
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 
 #include "platform/NativePath.h"
 #include "support/Process.h"
@@ -78,36 +77,26 @@ TEST_F(CliEndToEnd, OverwritesOnlyWhenToldTo) {
 }
 
 TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
-#ifdef _WIN32
-    // Redirected output is code page 932 there, which cannot hold the character either.
-    const std::string_view wrongArgument = "a?b";
-#else
-    const std::string_view wrongArgument = "a〜b";
-#endif
-    const struct {
-        std::vector<std::string> arguments;
-        int status;
-        std::string err;
-    } cases[] = {
-        {{"generate", "-t", "ダイアログ"}, 1, "ダイアログリソースＩＤが指定されていません。\n"},
-        {{"generate", "-t", "ビュー", "-o", "missing"},
-         1,
-         "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n"},
-        {{"generate", "-t", "ビュ"}, 2, "tavrin-cli: unknown template \"ビュ\"\n"},
-        {{"scan", "none.rc"}, 1, "tavrin-cli: no dialog resource ID in none.rc\n"},
-        {{"scan", "gone.rc"}, 1, "tavrin-cli: cannot read gone.rc\n"},
-        // "〜" would come back from code page 932 as "～" and name another file.
-        {{"generate", "-t", "ビュー", "-o", "a〜b"},
-         2,
-         "tavrin-cli: \"" + std::string(wrongArgument) +
-             "\" holds characters that code page 932 cannot hold\n"},
-    };
-    for (const auto& c : cases) {
-        ProgramRun result = Run(c.arguments);
-        EXPECT_EQ(result.status, c.status) << c.arguments.back();
-        EXPECT_EQ(result.err.substr(0, result.err.find("usage:")), c.err);
+    for (std::vector<std::string> c : testing::ReadCases("cli/failures.txt")) {
+        const std::string err = c.back();
+        const int status = std::stoi(c[c.size() - 2]);
+        c.resize(c.size() - 2);
+        ProgramRun result = Run(c);
+        EXPECT_EQ(result.status, status) << c.back();
+        EXPECT_EQ(result.err.substr(0, result.err.find("usage:")), err);
         EXPECT_EQ(result.out, "");
     }
+    // "〜" would come back from code page 932 as "～" and name another file. Redirected output
+    // is code page 932 on Windows, which cannot hold the character either.
+#ifdef _WIN32
+    const std::string shown = "a?b";
+#else
+    const std::string shown = "a〜b";
+#endif
+    ProgramRun result = Run({"generate", "-t", "ビュー", "-o", "a〜b"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.substr(0, result.err.find("usage:")),
+              "tavrin-cli: \"" + shown + "\" holds characters that code page 932 cannot hold\n");
     EXPECT_EQ(m_dir.List(), "none.rc sample.rc template.tbl tpl");
 }
 
@@ -139,28 +128,6 @@ TEST_F(CliEndToEnd, WorksInTheDirectoryGivenWithC) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, dir + kSep + "MyView.h\n" + dir + kSep + "MyView.cpp\n");
     EXPECT_EQ(RunCli({"list"}, dir).out, "ビュー\nダイアログ\n汎用\n");  // no -C
-}
-
-TEST(CliExamples, EveryTemplateExpandsCompletely) {
-    TempDir dir;
-    fs::copy(TAVRIN_EXAMPLES_DIR, dir.Path(), fs::copy_options::recursive);
-    fs::create_directory(dir.File("out"));
-    ProgramRun list = RunCli({"-C", dir.Path(), "list"});
-    ASSERT_EQ(list.status, 0);
-    std::istringstream names(list.out);
-    int count = 0;
-    for (std::string name; std::getline(names, name); ++count) {
-        ProgramRun result =
-            RunCli({"-C", dir.Path(), "generate", "-t", name, "-i", "IDD_X", "-o", "out"});
-        ASSERT_EQ(result.status, 0) << name << ": " << result.err;
-        std::istringstream paths(result.out);
-        for (std::string path; std::getline(paths, path);) {
-            std::string text = dir.Read(path);
-            EXPECT_FALSE(text.empty()) << path;
-            EXPECT_EQ(text.find("$$"), std::string::npos) << path;
-        }
-    }
-    EXPECT_EQ(count, 5);
 }
 
 // Outside a template set, the user's own is used: made from the examples beside the program

@@ -4,8 +4,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "engine/BuiltInKeywords.h"
 #include "platform/FileStatus.h"
+#include "platform/LocalDate.h"
 #include "platform/NativePath.h"
+#include "platform/UserName.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -29,25 +35,12 @@ public:
     std::vector<Message> asked;
 };
 
-// A dialog template (declares $$DDID$$), a plain one without $$SNAME$$, one whose template
-// files do not exist and one whose source template does not.
+// The templates of tests/fixtures/command/template.tbl, in a copy of the folder.
 class GenerationCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.Write("dlg_h.txt", "class $$DNAME$$ : public $$SNAME$$ // $$GUID()$$\r\n");
-        dir.Write("dlg_cpp.txt", "#include \"$$HFILE$$\" // $$DDID$$ $$GUID()$$\r\n");
-        dir.Write("plain_h.txt", "class $$DNAME$$ : $$SNAME$$\r\n");
-        dir.Write("plain_cpp.txt", "// $$CPPFILE$$\r\n");
-        const std::string t = dir.File("");
-        dir.Write("template.tbl",
-                  "[Template]\r\nDialog = " + t + "dlg_h.txt, " + t + "dlg_cpp.txt\r\nPlain = " +
-                      t + "plain_h.txt, " + t + "plain_cpp.txt\r\nHalfGhost = " + t +
-                      "plain_h.txt, " + t + "none_cpp.txt\r\nGhost = " + t + "none_h.txt, " + t +
-                      "none_cpp.txt\r\n"
-                      "[Dialog]\r\n$$SNAME$$ = b, CDialog\r\n$$DDID$$ = id, IDD\r\n"
-                      "$$DNAME$$ = d, x\r\n$$HFILE$$ = h, x\r\n"
-                      "[Plain]\r\n$$DNAME$$ = d, x\r\n$$CPPFILE$$ = c, x\r\n"
-                      "[HalfGhost]\r\n$$DNAME$$ = d, x\r\n[Ghost]\r\n$$DNAME$$ = d, x\r\n");
+        std::filesystem::copy(TAVRIN_FIXTURES_DIR "/command", testing::Utf8Path(dir.Path()),
+                              std::filesystem::copy_options::recursive);
         table.SetFileName(dir.File("template.tbl"));
         ASSERT_TRUE(table.Load());
         dir.Write("out/.keep", "");
@@ -96,7 +89,8 @@ TEST_F(GenerationCommandTest, OnlyTheFirstFailedCheckIsShown) {
         EXPECT_EQ(host.shown[0].id, c.expected);
         EXPECT_EQ(host.shown[0].Text(), LoadText(c.expected));
     }
-    EXPECT_EQ(dir.List(), "dlg_cpp.txt dlg_h.txt out plain_cpp.txt plain_h.txt template.tbl");
+    EXPECT_EQ(dir.List(),
+              "built.txt dlg_cpp.txt dlg_h.txt out plain_cpp.txt plain_h.txt template.tbl");
     EXPECT_EQ(dir.Read("out/.keep"), "");
 }
 
@@ -137,16 +131,14 @@ TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
     }
     dir.Write("hard_h.txt", lines);
     dir.Write("hard_cpp.txt", "// $$DNAME$$\r\n");
-    const std::string t = dir.Path() + "/";
-    dir.Write("hard.tbl", "[Template]\r\nHard = " + t + "hard_h.txt, " + t +
-                              "hard_cpp.txt\r\n[Hard]\r\n" + hard +
+    dir.Write("hard.tbl", "[Template]\r\nHard = hard_h.txt, hard_cpp.txt\r\n[Hard]\r\n" + hard +
                               " = x, y\r\n$$DNAME$$ = d, x\r\n");
     table.SetFileName(dir.File("hard.tbl"));
     ASSERT_TRUE(table.Load());
     ASSERT_EQ(Run("Hard"), GenerationOutcome::kWritten);
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].id, IDS_SEARCH_GAVE_UP);
-    EXPECT_THAT(host.shown[0].inserts, ElementsAre(hard + " [" + t + "hard_h.txt]"));
+    EXPECT_THAT(host.shown[0].inserts, ElementsAre(hard + " [" + dir.File("hard_h.txt") + "]"));
     // The other keywords of the line are replaced all the same.
     std::string expected;
     for (int i = 0; i < 1000; ++i) {
@@ -154,6 +146,19 @@ TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
     }
     EXPECT_EQ(dir.Read("out/AboutDlg.h"), expected);
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// CAboutDlg\r\n");
+}
+
+// The built-in keywords apply after the template's own, so a value may hold them; a template
+// that declares one has only its own value.
+TEST_F(GenerationCommandTest, BuiltInKeywordsFollowTheTemplatesOwn) {
+    EXPECT_EQ(BuiltInKeywordValues({2026, 1, 5}, "u")[0].second, "2026/01/05");
+    const auto v = BuiltInKeywordValues(platform::Today(), platform::AccountUserName());
+    const std::string dateAndYear = v[0].second + " " + v[1].second + " ";
+    ASSERT_EQ(Run("BuiltIn"), GenerationOutcome::kWritten);
+    EXPECT_EQ(dir.Read("out/AboutDlg.h"),
+              dateAndYear + v[2].second + " " + v[1].second + " " + v[2].second + "\r\n");
+    ASSERT_EQ(Run("Own"), GenerationOutcome::kWritten);
+    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), dateAndYear + "me me\r\n");
 }
 
 TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
@@ -165,7 +170,7 @@ TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
     EXPECT_EQ(Run("HalfGhost"), GenerationOutcome::kTemplateMissing);
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].id, IDS_SOURCE_TEMPLATE_MISSING);
-    EXPECT_THAT(host.shown[0].inserts, ElementsAre(dir.File("none_cpp.txt")));
+    EXPECT_THAT(host.shown[0].inserts, ElementsAre("none_cpp.txt"));
     EXPECT_FALSE(dir.Exists("out/AboutDlg.h"));
 }
 
@@ -198,21 +203,11 @@ TEST_F(GenerationCommandTest, WriteFailuresAreReportedAndKeepTheOldSource) {
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "read-only");
 }
 
+// The cases are in the fixture, with "|" for the system's own separator.
 TEST(JoinPath, OneSeparatorBetweenFolderAndName) {
-    const std::string sep(1, platform::kNativeSeparator);
-    const struct {
-        std::string_view folder;
-        std::string expected;
-    } cases[] = {
-        {"out", "out" + sep + "a.h"},
-        {"out/", "out/a.h"},  // "/" is a separator on Windows as well
-        {"C:\\out\\", "C:\\out\\a.h"},
-        {"", "a.h"},
-        // Ends in a double-byte character, not in a backslash.
-        {"\x95\x5c", "\x95\x5c" + sep + "a.h"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CGenerationCommand::JoinPath(c.folder, "a.h"), c.expected) << c.folder;
+    for (std::vector<std::string> c : testing::ReadCases("names/join-path.txt")) {
+        std::replace(c[1].begin(), c[1].end(), '|', platform::kNativeSeparator);
+        EXPECT_EQ(CGenerationCommand::JoinPath(c[0], "a.h"), c[1]) << c[0];
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Mbcs.h"
+#include "support/TempDir.h"
 
 namespace tavrin {
 namespace {
@@ -49,52 +50,11 @@ std::string Search(const std::string& pattern, const std::string& subject) {
     return result;
 }
 
-struct Case {
-    std::string pattern;
-    std::string subject;
-    std::string expected;
-};
-
-// 0x83 0x41 is a katakana whose trail byte is "A", 0x83 0x5C one whose trail byte is "\",
-// 0x81 0x40 the full-width space whose trail byte is "@". "k" makes the pattern and the
-// subject code page 932 characters; without it they are bytes.
+// The cases, each with what it shows, are in the fixture.
 TEST(PatternMatcherTest, MatchesAsTable) {
-    const std::vector<Case> cases = {
-        {"/A/k", "\x83\x41", "none"},
-        {"/A/k", "\x83\x41\x41", "2-3"},
-        {"/\\\\/k", "\x83\x5C\\", "2-3"},
-        {"/@/k", "\x81\x40@", "2-3"},
-        {"/A/", "\x83\x41", "1-2"},
-        {"/x\x83/k", "x\x83\x41", "none"},
-        {"/x\x83/", "x\x83\x41", "0-2"},
-        {"/^.$/k", "\x83\x41", "0-2"},
-        {"/^.$/", "\x83\x41", "none"},
-        {"/^\x83\x41+$/k", "\x83\x41\x83\x41", "0-4"},
-        {"/^\x83\x41+$/", "\x83\x41\x41", "0-3"},
-        {"/\\x{8341}/k", "a\x83\x41", "1-3"},
-        {"/^.$/k", "\x83", "0-1"},              // lead byte at the end
-        {"/^.$/k", "\x83\n", "0-1"},            // lead byte before a line feed
-        {"/^. $/k", "\x83 ", "0-2"},            // lead byte before an invalid trail byte
-        {"/\\w/k", "\x83\x41\xB1\x61", "3-4"},  // 0xB1: a half-width katakana
-        {"/(*UTF)\\w/k", "\x83\x41", "!"},
-        {"/(*UCP)\\w/k", "\x83\x41", "!"},
-        {"/a.b/k", "a\nb", "none"},
-        {"/b/k", "a\0b"s, "2-3"},
-        {"/a.b/", "a\0b"s, "0-3"},
-        {"/\x83\x5C*x/k", "\x83\x5C\x83\x5Cx", "0-5"},
-        {"/\x83\x5C/k", "\\", "none"},
-        {"/\x83\x5C/", "\x83\x5C", "!"},
-        {"/a\\/b/k", "xa/b", "1-4"},
-        {"/a/kx", "a", "!"},
-        {"a", "a", "!"},
-        {"/(/k", "(", "!"},
-        {"/a?/k", "bab", "0-0"},
-        {"/a?/k", "", "none"},
-        {"/(a)|(b)/", "b", "0-1 - 0-1"},
-        {"/\\$\\$LARGE\\((.*)\\)\\$\\$/k", "x $$LARGE(a)$$ y $$LARGE(b)$$ z\n", "2-29 10-26"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Search(c.pattern, c.subject), c.expected) << c.pattern << " on " << c.subject;
+    for (const std::vector<std::string>& c : testing::ReadCases("pattern/matches.txt")) {
+        ASSERT_EQ(c.size(), 3u) << c[0];
+        EXPECT_EQ(Search(c[0], c[1]), c[2]) << c[0] << " on " << c[1];
     }
 }
 

@@ -36,60 +36,33 @@ protected:
     std::unique_ptr<CSubstitutionSet> m_set;
 };
 
+// The cases, each with what it shows, are in the fixture.
 TEST_P(ExpandTest, ReplacesAsTheRulesSay) {
-    const struct {
-        std::initializer_list<std::pair<std::string_view, std::string_view>> keywords;
-        std::string line, expected;
-    } cases[] = {
-        // Every occurrence, exact case only; a value holding its own keyword is inserted once.
-        {{{"$$S$$", "CDialog"}}, "$$S$$ $$S$$ $$s$$\n", "CDialog CDialog $$s$$\n"},
-        {{{"$$X$$", "<$$X$$>"}}, "$$X$$", "<$$X$$>"},
-        // Later entries see earlier values, earlier ones do not see later values.
-        {{{"$$A$$", "$$B$$"}, {"$$B$$", "b"}, {"$$C$$", "$$A$$"}}, "$$A$$ $$C$$", "b $$A$$"},
-        {{{"$$GUID()$$", "fixed"}}, "$$GUID()$$", "fixed"},  // a declared one takes its value
-        // LARGE upper-cases and turns dots into underscores; two on a line are one greedy
-        // match; a double-byte character with a trail byte in a..z keeps both bytes.
-        {{{"$$HFILE$$", "my.dlg.h"}}, "#define $$LARGE($$HFILE$$)$$_H\n", "#define MY_DLG_H_H\n"},
-        {{}, "$$LARGE(a.b)$$ x $$LARGE(c)$$", "A_B)$$ X $$LARGE(C"},
-        {{}, "$$LARGE(\x83\x61x.\x82\xa0)$$", "\x83\x61X_\x82\xa0"},
-        // No match inside a double-byte character whose trail byte is the keyword; a
-        // double-byte keyword whose trail byte is 0x5C is matched as itself.
-        {{{"A", "!"}, {"\\", "/"}}, "\x83\x41 A \x83\x5c \\", "\x83\x41 ! \x83\x5c /"},
-        {{{"$$\x95\x5c$$", "table"}}, "[$$\x95\x5c$$]", "[table]"},
-        // Where a character starts can only be told from the start of the line: 83 83 is one
-        // character, so the A after it is one of its own; after 83 83 83 it is a trail byte.
-        {{{"A", "!"}}, "\x83\x83\x41 \x83\x83\x83\x41", "\x83\x83! \x83\x83\x83\x41"},
-        // The search goes on after a replaced keyword, never inside it.
-        {{{"$$A$$", "x"}}, "$$A$$A$$ $$A$$", "xA$$ x"},
-        // Unescaped metacharacters keep their meaning; no valid expression changes nothing.
-        {{{"$$A+$$", "a"}}, "$$AAA$$ $$A+$$", "a $$A+$$"},
-        {{{"+x", "y"}}, "+x", "+x"},
-        // A keyword that matches empty text still ends, character by character.
-        {{{"x?", "-"}}, "ax\x83\x41", "-a--\x83\x41"},
-        // NUL bytes are data, and nothing after them is lost.
-        {{{"$$D$$", "d"}}, std::string("\0$$D$$\0x\n", 9), std::string("\0d\0x\n", 5)},
-        // A fixed line buffer would have cut a keyword across byte 8191 in two.
-        {{{"$$K$$", "value"}},
-         std::string(8189, 'x') + "$$K$$" + std::string(20000, '\x82') + "\n",
-         std::string(8189, 'x') + "value" + std::string(20000, '\x82') + "\n"},
-    };
-    for (const auto& c : cases) {
-        CSubstitutionSet& set = Set(c.keywords);
+    for (const std::vector<std::string>& c : testing::ReadCases("expand/lines.txt")) {
+        ASSERT_EQ(c.size() % 2, 0u) << c[0];
+        CSubstitutionSet& set = Set({});
+        for (std::size_t i = 0; i + 2 < c.size(); i += 2) {
+            set.AddKeyword(c[i], c[i + 1]);
+        }
         const Generation generation(set);
-        EXPECT_EQ(set.ExpandLine(c.line), c.expected) << c.line.substr(0, 40);
+        EXPECT_EQ(set.ExpandLine(c[c.size() - 2]), c.back()) << c[c.size() - 2];
     }
+    // A fixed line buffer would have cut a keyword across byte 8191 in two.
+    CSubstitutionSet& set = Set({{"$$K$$", "value"}});
+    const Generation generation(set);
+    const std::string after = std::string(20000, '\x82') + "\n";
+    EXPECT_EQ(set.ExpandLine(std::string(8189, 'x') + "$$K$$" + after),
+              std::string(8189, 'x') + "value" + after);
 }
 
 // Fixture template in, fixture bytes out.
 TEST_P(ExpandTest, GoldenFiles) {
     for (const char* name : {"dialog_h", "source_lf", "empty"}) {
         TempDir dir;
-        CSubstitutionSet& set = Set({{"$$SNAME$$", "CDialog"},
-                                     {"$$DNAME$$", "CAboutDlg"},
-                                     {"$$HFILE$$", "AboutDlg.h"},
-                                     {"$$CPPFILE$$", "AboutDlg.cpp"},
-                                     {"$$DDID$$", "IDD_ABOUTBOX"},
-                                     {"$$AUTHOR$$", "\x8e\x52\x93\x63\x81\x40\x91\xbe\x98\x59"}});
+        CSubstitutionSet& set = Set({});
+        for (const std::vector<std::string>& keyword : testing::ReadCases("expand/keywords.txt")) {
+            set.AddKeyword(keyword[0], keyword[1]);
+        }
         const Generation generation(set);
         std::string tpl = std::string(TAVRIN_FIXTURES_DIR) + "/expand/" + name + ".tpl";
         ASSERT_TRUE(set.ExpandFile(tpl, dir.File("out"))) << name;

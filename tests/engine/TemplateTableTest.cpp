@@ -103,25 +103,12 @@ TEST(TemplateTableTest, LoadsLargeTablesInLinearTime) {
     EXPECT_LT(elapsed, std::chrono::seconds(5));
 }
 
-// A template file is the one beside its table when it is there, whatever the current
-// directory; else the name stays as written. "\x95\x5c" is a folder name whose trail byte is
-// a backslash: the table's folder ends after it, not inside it.
+// The cases, with what each shows, are in the fixture.
 TEST(TemplateTableTest, FindsTemplateFilesBesideTheTableFirst) {
-    const struct {
-        std::string_view table, written, expected;
-    } cases[] = {
-        {"C:\\set\\template.tbl", "tpl\\a.txt", "C:\\set\\tpl\\a.txt"},
-        {"/set/template.tbl", "tpl\\a.txt", "/set/tpl\\a.txt"},
-        {"/set/template.tbl", "missing.txt", "missing.txt"},
-        {"/set/template.tbl", "/abs/a.txt", "/abs/a.txt"},
-        {"/set/template.tbl", "D:\\abs\\a.txt", "D:\\abs\\a.txt"},
-        {"template.tbl", "tpl\\a.txt", "tpl\\a.txt"},
-        {"/set/\x95\x5c/template.tbl", "a.txt", "/set/\x95\x5c/a.txt"},
-        {"/set/\x95\x5ctemplate.tbl", "a.txt", "/set/a.txt"},
-    };
-    for (const auto& c : cases) {
-        auto exists = [](std::string_view path) { return path.find("missing") == path.npos; };
-        EXPECT_EQ(ResolveTemplateFile(c.table, c.written, exists), c.expected) << c.table;
+    auto exists = [](std::string_view path) { return path.find("missing") == path.npos; };
+    for (const std::vector<std::string>& c : testing::ReadCases("table/resolve.txt")) {
+        ASSERT_EQ(c.size(), 3u) << c[0];
+        EXPECT_EQ(ResolveTemplateFile(c[0], c[1], exists), c[2]) << c[0] << " " << c[1];
     }
 }
 

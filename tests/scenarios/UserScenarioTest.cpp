@@ -74,7 +74,7 @@ protected:
         user.Press("Down");
         user.Press("Home");
         EXPECT_TRUE(Eventually([&] { return user.ListSelection(kIdcTemplateList) == 0; }));
-        EXPECT_SHOWS(user, kIdcBasicClassName, "CDialog");
+        EXPECT_SHOWS(user, kIdcBasicClassName, "CDialogEx");
     }
     // Replaces a box's whole text by typing, as a person does: into the box by its access
     // key, everything selected, the new text typed over it.

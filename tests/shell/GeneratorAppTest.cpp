@@ -97,9 +97,9 @@ TEST(GeneratorAppTest, WorksWhereverItIsStarted) {
     for (const char* folder : {"home", "project", "two"}) {
         fs::create_directory(root / folder);
     }
-    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "project" / "app.rc");
-    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "two" / "a.rc");
-    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample.rc", root / "two" / "b.RC");
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample/sample.rc", root / "project" / "app.rc");
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample/sample.rc", root / "two" / "a.rc");
+    fs::copy_file(TAVRIN_EXAMPLES_DIR "/sample/sample.rc", root / "two" / "b.RC");
 
     const struct {
         const char* start;

@@ -113,9 +113,41 @@ std::string ReadFixture(std::string_view relativePath) {
     return ReadOrFail(std::string(TAVRIN_FIXTURES_DIR) + "/" + std::string(relativePath));
 }
 
+std::vector<std::vector<std::string>> ReadCases(std::string_view relativePath) {
+    std::vector<std::vector<std::string>> cases;
+    std::istringstream lines(ReadFixture(relativePath));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::vector<std::string> fields(1);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            char c = line[i];
+            if (c == '\t') {
+                fields.emplace_back();
+                continue;
+            }
+            if (c == '\\' && i + 1 < line.size()) {
+                c = line[++i];
+                const std::string_view from = "nrt0", to("\n\r\t\0", 4);
+                if (c == 'x') {
+                    c = static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                    i += 2;
+                } else if (from.find(c) != from.npos) {
+                    c = to[from.find(c)];
+                }
+            }
+            fields.back() += c;
+        }
+        cases.push_back(std::move(fields));
+    }
+    return cases;
+}
+
 std::string MaskGuids(const std::string& text) {
     static const std::regex guid("[0-9A-F]{8}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{12}");
-    return std::regex_replace(text, guid, "<GUID>");
+    static const std::regex date("[0-9]{4}/[0-9]{2}/[0-9]{2}");
+    return std::regex_replace(std::regex_replace(text, guid, "<GUID>"), date, "<DATE>");
 }
 
 }  // namespace tavrin::testing

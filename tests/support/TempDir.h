@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrin::testing {
 
@@ -35,7 +36,13 @@ std::string Utf8Name(const std::filesystem::path& path);
 // The bytes of a file under the tests' fixture folder.
 std::string ReadFixture(std::string_view relativePath);
 
-// `text` with every GUID in the generated shape written as <GUID>.
+// The cases of a fixture file under the tests' fixture folder: one per line, fields separated
+// by tabs, each field with the escapes \xHH, \n, \r, \t, \0 and \\. Blank lines and lines
+// starting with "#" (comments, which say what a case is for) are skipped.
+std::vector<std::vector<std::string>> ReadCases(std::string_view relativePath);
+
+// `text` with every GUID in the generated shape written as <GUID>, and every date in the shape
+// of $$DATE$$ as <DATE>: what differs from one generation to the next.
 std::string MaskGuids(const std::string& text);
 
 }  // namespace tavrin::testing

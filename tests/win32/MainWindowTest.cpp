@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, ChoosingAResourceScriptListsItsDialogs) {
     ModalWatcher watcher;
     // The file dialog's name box gets the script, then OK.
     watcher.onDialog = [this](HWND dialog) {
-        const std::wstring path = Utf8Path(m_dir.File("sample.rc")).wstring();
+        const std::wstring path = Utf8Path(m_dir.File("sample/sample.rc")).wstring();
         HWND box = GetDlgItem(dialog, 0x47C);
         if (box == nullptr) {
             box = GetDlgItem(dialog, 0x480);

@@ -99,7 +99,7 @@ TEST_F(MainDialogTest, BrowsesForTheOutputFolderFromTheFolderInTheBox) {
 
 TEST_F(MainDialogTest, ChoosingAResourceScriptOffersItsDialogsAndMovesTheCurrentDirectory) {
     fs::create_directory("rc");
-    fs::copy_file("sample.rc", "rc/sample.rc");
+    fs::copy_file("sample/sample.rc", "rc/sample.rc");
     const fs::path script = fs::current_path() / "rc" / "sample.rc";
     Open();
     m_choosers->file = FromFsPath(fs::current_path() / "rc" / "sample");  // typed without ".rc"
@@ -151,7 +151,7 @@ TEST(WithDefaultExtensionTest, AddsTheExtensionOnlyToANameTypedWithoutOne) {
 // Not a test: the picture of the dialog for the README (scripts/screenshot).
 TEST_F(MainDialogTest, DISABLED_Screenshot) {
     Open();
-    m_choosers->file = FromFsPath(fs::current_path() / "sample.rc");
+    m_choosers->file = FromFsPath(fs::current_path() / "sample" / "sample.rc");
     Select(0);
     Entry(kIdcDialogResourceId).ChangeValue("IDD_INPUT_DIALOG");
     Click(kIdcBrowseResourceFile);
