@@ -84,6 +84,15 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
 #else
     const std::string_view wrongArgument = "a〜b";
 #endif
+    // A failed write says why, and where: the message alone names only the file.
+    fs::create_directories(m_dir.File("clash/MyView.h"));
+    m_dir.Write("locked/MyView.h", "old");
+    fs::permissions(m_dir.File("locked/MyView.h"), fs::perms::owner_read | fs::perms::group_read);
+    const auto where = [this](const char* folder) {
+        return "[" + (fs::path(m_dir.Path()) / folder / "MyView.h").lexically_normal().string() +
+               "]\n";
+    };
+    const std::string headerFailed = "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n";
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -92,8 +101,22 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
         {{"generate", "-t", "ダイアログ"}, 1, "ダイアログリソースＩＤが指定されていません。\n"},
         {{"generate", "-t", "ビュー", "-o", "missing"},
          1,
-         "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n"},
-        {{"generate", "-t", "ビュ"}, 2, "tavrin-cli: unknown template \"ビュ\"\n"},
+         headerFailed + "出力先フォルダがありません。" + where("missing")},
+        {{"generate", "-t", "ビュー", "-o", "clash", "--yes"},
+         1,
+         headerFailed + "同じ名前のフォルダがあります。" + where("clash")},
+        {{"generate", "-t", "ビュー", "-o", "locked", "--yes"},
+         1,
+         headerFailed + "読み取り専用のため書き込めません。" + where("locked")},
+        // The names most like the one given, and no usage.
+        {{"generate", "-t", "ビュ"},
+         2,
+         "tavrin-cli: unknown template \"ビュ\"; the closest in the table: \"ビュー\", \"汎用\", "
+         "\"ダイアログ\"\n"},
+        {{"show", "dialog"},
+         2,
+         "tavrin-cli: unknown template \"dialog\"; the closest in the table: \"ビュー\", "
+         "\"ダイアログ\", \"汎用\"\n"},
         {{"scan", "none.rc"}, 1, "tavrin-cli: no dialog resource ID in none.rc\n"},
         {{"scan", "gone.rc"}, 1, "tavrin-cli: cannot read gone.rc\n"},
         // "〜" would come back from code page 932 as "～" and name another file.
@@ -108,7 +131,9 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
         EXPECT_EQ(result.err.substr(0, result.err.find("usage:")), c.err);
         EXPECT_EQ(result.out, "");
     }
-    EXPECT_EQ(m_dir.List(), "none.rc sample.rc template.tbl tpl");
+    EXPECT_EQ(m_dir.List(), "clash locked none.rc sample.rc template.tbl tpl");
+    EXPECT_EQ(m_dir.Read("locked/MyView.h"), "old");
+    EXPECT_EQ(Run({"show", "dialog"}).err.find("usage:"), std::string::npos);
 }
 
 TEST_F(CliEndToEnd, ListsShowsScansAndAnswersHelpAndVersion) {
