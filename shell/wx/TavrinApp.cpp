@@ -2,6 +2,7 @@
 #include <wx/app.h>
 
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,4 +52,15 @@ public:
 
 }  // namespace tavrin::shell
 
-wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
+wxIMPLEMENT_APP_NO_MAIN(tavrin::shell::CTavrinApp);
+
+// --help and --version are answered on the terminal before the toolkit starts, so that they
+// work where no window can open (a remote shell) and never open one.
+int main(int argc, char** argv) {
+    std::vector<std::filesystem::path> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (std::optional<std::string> answer = tavrin::shell::StartOptionAnswer(arguments)) {
+        std::cout << *answer << std::flush;
+        return std::cout.good() ? 0 : 1;
+    }
+    return wxEntry(argc, argv);
+}
