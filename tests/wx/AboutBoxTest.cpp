@@ -2,12 +2,16 @@
 // opening their targets through the opener (a fake here), and the message of a failed open.
 #include <gtest/gtest.h>
 
+#include <wx/bitmap.h>
 #include <wx/button.h>
+#include <wx/image.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/tooltip.h>
 #include <wx/xrc/xmlres.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -18,6 +22,8 @@
 #include "shell/AboutInfo.h"
 #include "shell/wx/AboutBox.h"
 #include "shell/wx/LinkLabel.h"
+
+#include "res/AboutPanel.xpm"
 
 // Colours print as the toolkit names them, rather than as addresses.
 inline void PrintTo(const wxColour& colour, std::ostream* out) {
@@ -119,6 +125,34 @@ TEST_F(AboutBoxTest, ShowsTheProgramsVersionDataAndContactDetails) {
 
 // A click opens the target and shows the link visited; a failed open is explained and leaves
 // it unopened again.
+// The captions on the picture can be read in any theme (CTest runs this with a dark one too,
+// whose text is light): their colour stands out from the picture under them.
+TEST_F(AboutBoxTest, TheCaptionsStandOutFromThePicture) {
+    CAboutBox& box = Open();
+    const wxImage picture = wxBitmap(tavrin_about_panel_xpm).ConvertToImage();
+    const auto luminance = [](int r, int g, int b) { return (299 * r + 587 * g + 114 * b) / 1000; };
+    int captions = 0;
+    for (wxWindow* child : box.FindWindow(XRCID("picture"))->GetChildren()) {
+        if (dynamic_cast<wxStaticText*>(child) == nullptr) {
+            continue;
+        }
+        ++captions;
+        const wxRect area = child->GetRect().Intersect(wxRect(picture.GetSize()));
+        long sum = 0;
+        for (int y = area.y; y < area.GetBottom(); ++y) {
+            for (int x = area.x; x < area.GetRight(); ++x) {
+                sum +=
+                    luminance(picture.GetRed(x, y), picture.GetGreen(x, y), picture.GetBlue(x, y));
+            }
+        }
+        const long background = sum / std::max(1, (area.width - 1) * (area.height - 1));
+        const wxColour text = child->GetForegroundColour();
+        EXPECT_GT(std::abs(luminance(text.Red(), text.Green(), text.Blue()) - background), 100)
+            << child->GetLabel().utf8_str() << " in " << text.GetAsString(wxC2S_HTML_SYNTAX);
+    }
+    EXPECT_EQ(captions, 2);  // the links beside them choose their own colours
+}
+
 TEST_F(AboutBoxTest, AClickOpensTheTargetOrExplainsWhyNot) {
     CAboutBox& box = Open();
     for (CLinkLabel* link : {&box.MailLink(), &box.HomeLink()}) {
