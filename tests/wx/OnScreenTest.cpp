@@ -17,6 +17,8 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -26,6 +28,7 @@
 #include "shell/wx/AboutBox.h"
 #include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
@@ -272,7 +275,26 @@ TEST_F(OnScreenTest, TheFolderChooserReturnsTheFolderItOpensAt) {
 TEST_F(OnScreenTest, FitsTheDisplay) {
     CMainDialog& window = Show();
     const wxRect display = wxDisplay(&window).GetClientArea();
-    const wxRect outer = window.GetScreenRect();
+    // The frame the window manager drew, as it tells the display server: left, right, top,
+    // bottom, in the server's pixels.
+    using GdkWindow = struct GdkWindowOpaque;
+    auto* windowOf = GtkSymbol<GdkWindow*(void*)>("gtk_widget_get_window");
+    auto* xid = GtkSymbol<unsigned long(GdkWindow*)>("gdk_x11_window_get_xid");
+    const tavrin::testing::ProgramRun extents = tavrin::testing::RunProgram(
+        "/usr/bin/xprop",
+        {"-id", std::to_string(xid(windowOf(window.m_widget))), "_NET_FRAME_EXTENTS"});
+    int frame[4] = {};
+    ASSERT_EQ(std::sscanf(extents.out.c_str(), "%*[^=]= %d, %d, %d, %d", &frame[0], &frame[1],
+                          &frame[2], &frame[3]),
+              4)
+        << extents.out;
+    const double scale = window.GetContentScaleFactor();
+    for (int& side : frame) {
+        side = static_cast<int>(std::ceil(side / scale));
+    }
+    const wxRect client(window.ClientToScreen(wxPoint(0, 0)), window.GetClientSize());
+    const wxRect outer(client.x - frame[0], client.y - frame[2], client.width + frame[0] + frame[1],
+                       client.height + frame[2] + frame[3]);
     EXPECT_TRUE(display.Contains(outer))
         << outer.x << "," << outer.y << " " << outer.width << "x" << outer.height << " on "
         << display.width << "x" << display.height;

@@ -8,6 +8,7 @@
 #include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/textctrl.h>
 #include <wx/textentry.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -23,6 +24,7 @@
 #include "scenarios/UserDriver.h"
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
+#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
 #include "support/Process.h"
 
@@ -88,6 +90,20 @@ public:
     }
     bool Enabled(int id) override {
         return OnUi([this, id] { return m_window.FindWindow(id)->IsEnabled(); });
+    }
+    bool ShowsEnd(int id) override {
+        return OnUi([this, id] {
+            auto* box = dynamic_cast<wxTextCtrl*>(m_window.FindWindow(id));
+            // How far GTK has scrolled the entry's text, in pixels.
+            int scrolled = 0;
+            if (auto* get = shell::GtkSymbol<void(void*, const char*, ...)>("g_object_get")) {
+                get(box->m_widget, "scroll-offset", &scrolled, nullptr);
+            }
+            return box->GetTextExtent(box->GetValue()).x - scrolled <= box->GetClientSize().x;
+        });
+    }
+    std::string Tooltip(int id) override {
+        return OnUi([this, id] { return Utf8(m_window.FindWindow(id)->GetToolTipText()); });
     }
     std::optional<OpenBox> Box() override {
         return OnUi([this]() -> std::optional<OpenBox> {
