@@ -399,6 +399,7 @@ int CliApp::UsageError(std::string_view problem) {
 
 int CliApp::UnknownTemplate(const CTemplateTable& table, std::string_view name) {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(table.GetCount()));
     for (int i = 0; i < table.GetCount(); ++i) {
         names.push_back(table.GetAt(i).name);
     }
