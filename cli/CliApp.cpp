@@ -4,6 +4,7 @@
 
 #include "cli/TerminalEncoding.h"
 #include "engine/ClassGeneration.h"
+#include "engine/ClosestNames.h"
 #include "engine/Mbcs.h"
 #include "engine/ResourceScanner.h"
 #include "engine/StringTable.h"
@@ -392,6 +393,20 @@ int CliApp::UsageError(std::string_view problem) {
     return kExitUsage;
 }
 
+int CliApp::UnknownTemplate(const CTemplateTable& table, std::string_view name) {
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(table.GetCount()));
+    for (int i = 0; i < table.GetCount(); ++i) {
+        names.push_back(table.GetAt(i).name);
+    }
+    std::string hint;
+    for (const std::string& closest : ClosestNames(names, name, 3)) {
+        hint += (hint.empty() ? "; the closest in the table: " : ", ") + Quoted(closest);
+    }
+    WriteLine(m_err, "tavrin-cli: unknown template " + Quoted(name) + hint);
+    return kExitUsage;
+}
+
 int CliApp::List() {
     CTemplateTable table;
     if (!LoadTable(table)) {
@@ -410,7 +425,7 @@ int CliApp::Show(std::string_view templateName) {
     }
     const CTemplateEntry* entry = table.FindEntry(templateName);
     if (entry == nullptr) {
-        return UsageError("unknown template " + Quoted(templateName));
+        return UnknownTemplate(table, templateName);
     }
     WriteLine(m_out, "header: " + entry->headerTemplate);
     WriteLine(m_out, "source: " + entry->sourceTemplate);
@@ -441,7 +456,7 @@ int CliApp::Generate(const GenerateOptions& options) {
         return kExitFailed;
     }
     if (options.templateName && table.FindEntry(*options.templateName) == nullptr) {
-        return UsageError("unknown template " + Quoted(*options.templateName));
+        return UnknownTemplate(table, *options.templateName);
     }
     const std::string directory = platform::CurrentDirectory();
     if (options.projectPath && (!platform::PathExists(*options.projectPath) ||

@@ -101,6 +101,8 @@ private:
     // Loads the table Locate finds; reports the failure.
     bool LoadTable(CTemplateTable& table);
     int UsageError(std::string_view problem);
+    // A template name the table lacks: the names closest to it, not the whole usage.
+    int UnknownTemplate(const CTemplateTable& table, std::string_view name);
 
     std::ostream& m_out;
     std::ostream& m_err;

@@ -7,6 +7,11 @@
 #include <windows.h>
 
 #include "platform/windows/WindowsText.h"
+#else
+#include <poll.h>
+#include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace tavrin::cli {
@@ -42,6 +47,9 @@ public:
     ~HandleBuffer() override { Flush(true); }
     HandleBuffer(const HandleBuffer&) = delete;
     HandleBuffer& operator=(const HandleBuffer&) = delete;
+
+    // Whether the last write failed because a pipe's reader had closed it.
+    bool ReaderGone() const { return m_readerGone; }
 
 protected:
     int_type overflow(int_type c) override {
@@ -99,6 +107,8 @@ private:
             if (!::WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                              nullptr) ||
                 written == 0) {
+                const DWORD error = ::GetLastError();
+                m_readerGone = error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
                 return false;
             }
             bytes.remove_prefix(written);
@@ -109,6 +119,7 @@ private:
     HANDLE m_handle;
     bool m_console = false;
     std::string m_pending;
+    bool m_readerGone = false;
 };
 
 }  // namespace
@@ -129,10 +140,23 @@ TerminalStreams::~TerminalStreams() {
     std::cerr.rdbuf(m_previousErr);
 }
 
+bool TerminalStreams::OutputReaderGone() const {
+    return static_cast<const HandleBuffer*>(m_out.get())->ReaderGone();
+}
+
 #else
 
-TerminalStreams::TerminalStreams() = default;
+TerminalStreams::TerminalStreams() {
+    ::signal(SIGPIPE, SIG_IGN);
+}
+
 TerminalStreams::~TerminalStreams() = default;
+
+bool TerminalStreams::OutputReaderGone() const {
+    // The write end of a pipe without a reader reports an error condition.
+    pollfd out{STDOUT_FILENO, POLLOUT, 0};
+    return ::poll(&out, 1, 0) == 1 && (out.revents & POLLERR) != 0;
+}
 
 #endif
 

@@ -12,11 +12,12 @@
 namespace {
 
 // What did not reach the reader was not done: a listing lost on a full disk or a closed pipe
-// must not look like success to a script, whatever the command itself achieved.
-int CheckStandardStreams(int status) {
+// must not look like success to a script, whatever the command itself achieved. A reader that
+// closed the pipe early (`| head -1`) stopped reading on purpose: that is not worth a message.
+int CheckStandardStreams(const tavrin::cli::TerminalStreams& streams, int status) {
     std::cout.flush();
     const bool outWritten = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
-    if (!outWritten) {
+    if (!outWritten && !streams.OutputReaderGone()) {
         std::cerr << "tavrin-cli: cannot write standard output\n";
     }
     std::cerr.flush();
@@ -40,7 +41,7 @@ int RunCli(int argc, Char** argv) {
             std::cerr << "tavrin-cli: cannot change to folder \""
                       << tavrin::cli::NativeToTerminal(native[skip + 1]) << "\"\n"
                       << tavrin::cli::UsageText();
-            return CheckStandardStreams(tavrin::cli::kExitUsage);
+            return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
         }
         skip += 2;
     }
@@ -49,7 +50,7 @@ int RunCli(int argc, Char** argv) {
     if (!tavrin::cli::ArgumentsAsCp932(argc, argv, arguments, unconvertible, skip)) {
         std::cerr << "tavrin-cli: \"" << unconvertible
                   << "\" holds characters that code page 932 cannot hold\n";
-        return CheckStandardStreams(tavrin::cli::kExitUsage);
+        return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
     }
     // Ctrl-C in the middle of a generation must not leave a hidden half-written file behind.
     tavrin::platform::RemoveTemporaryFilesOnInterrupt();
@@ -61,7 +62,7 @@ int RunCli(int argc, Char** argv) {
         // The engine fails a generation that does not fit by itself; this is for the rest.
         std::cerr << "tavrin-cli: out of memory\n";
     }
-    return CheckStandardStreams(status);
+    return CheckStandardStreams(streams, status);
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 #include "engine/GenerationCommand.h"
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
 #include "engine/BuiltInKeywords.h"
 #include "engine/Keywords.h"
 #include "engine/Mbcs.h"
 #include "engine/SubstitutionSet.h"
+#include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 
 namespace tavrin {
@@ -26,6 +31,42 @@ struct TemplateFiles {
     std::string source;
 };
 
+// Why writing `path` failed, and the file's full path: the message names only the file, and a
+// user cannot tell a missing folder from a read-only one or a full disk without being told.
+std::string WriteFailureDetail(std::string_view path, platform::WriteFailure failure) {
+    namespace fs = std::filesystem;
+    std::string fullPath(path);
+    int reason = IDS_WRITE_FAILED_REASON_UNKNOWN;
+    if (std::optional<fs::path> native = platform::ToNativePath(path)) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(*native, error).lexically_normal();
+        if (!error) {
+            fullPath = platform::FromNativePath(absolute);
+            if (fs::is_directory(absolute, error)) {
+                reason = IDS_WRITE_FAILED_FOLDER_IN_PLACE;
+            } else if (!fs::is_directory(absolute.parent_path(), error)) {
+                reason = IDS_WRITE_FAILED_NO_FOLDER;
+            }
+        }
+    }
+    if (reason == IDS_WRITE_FAILED_REASON_UNKNOWN) {
+        switch (failure) {
+            case platform::WriteFailure::kReadOnly:
+                reason = IDS_WRITE_FAILED_READ_ONLY;
+                break;
+            case platform::WriteFailure::kDenied:
+                reason = IDS_WRITE_FAILED_DENIED;
+                break;
+            case platform::WriteFailure::kDiskFull:
+                reason = IDS_WRITE_FAILED_DISK_FULL;
+                break;
+            case platform::WriteFailure::kOther:
+                break;
+        }
+    }
+    return FormatString(reason, {fullPath});
+}
+
 // Expands the template's header, then its source, and hands each to `writer`; shows the
 // message of a failure.
 GenerationOutcome WriteFiles(IGenerationHost& host, IOutputWriter& writer, CSubstitutionSet& set,
@@ -33,12 +74,24 @@ GenerationOutcome WriteFiles(IGenerationHost& host, IOutputWriter& writer, CSubs
                              const std::string& headerPath, const std::string& sourcePath) {
     const CSubstitutionSet::Generation generation(set);
     std::string bytes;
-    if (!set.ExpandTemplate(templates.header, bytes) || !writer.Write(headerPath, bytes)) {
+    if (!set.ExpandTemplate(templates.header, bytes)) {
         host.ShowMessage({IDS_HEADER_GENERATION_FAILED, {request.headerFileName}});
         return GenerationOutcome::kHeaderFailed;
     }
-    if (!set.ExpandTemplate(templates.source, bytes) || !writer.Write(sourcePath, bytes)) {
+    if (!writer.Write(headerPath, bytes)) {
+        host.ShowMessage({IDS_HEADER_GENERATION_FAILED,
+                          {request.headerFileName},
+                          WriteFailureDetail(headerPath, writer.LastFailure())});
+        return GenerationOutcome::kHeaderFailed;
+    }
+    if (!set.ExpandTemplate(templates.source, bytes)) {
         host.ShowMessage({IDS_SOURCE_GENERATION_FAILED, {request.sourceFileName}});
+        return GenerationOutcome::kSourceFailed;
+    }
+    if (!writer.Write(sourcePath, bytes)) {
+        host.ShowMessage({IDS_SOURCE_GENERATION_FAILED,
+                          {request.sourceFileName},
+                          WriteFailureDetail(sourcePath, writer.LastFailure())});
         return GenerationOutcome::kSourceFailed;
     }
     return GenerationOutcome::kWritten;
@@ -64,11 +117,14 @@ IOutputWriter& CGenerationCommand::FileWriter() {
 }
 
 std::string Message::Text() const {
+    std::string text;
     if (inserts.empty()) {
-        return LoadText(id);
+        text = LoadText(id);
+    } else {
+        const std::vector<std::string_view> views(inserts.begin(), inserts.end());
+        text = FormatString(id, views);
     }
-    const std::vector<std::string_view> views(inserts.begin(), inserts.end());
-    return FormatString(id, views);
+    return detail.empty() ? text : text + "\n" + detail;
 }
 
 std::string CGenerationCommand::JoinPath(std::string_view folder, std::string_view name) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/GenerationRequest.h"
@@ -13,11 +14,18 @@ namespace tavrin {
 
 // A message of the string table with the values to insert into its "%s".
 struct Message {
+    Message() = default;
+    Message(int messageId, std::vector<std::string> values = {}, std::string secondLine = {})
+        : id(messageId), inserts(std::move(values)), detail(std::move(secondLine)) {}
+
     int id = 0;
     std::vector<std::string> inserts;
+    // A second line under the text (why a write failed, and where), when there is one.
+    std::string detail;
 
     // The text as the user sees it, in code page 932: the string itself when there is nothing
-    // to insert, otherwise the string with every insert in its "%s".
+    // to insert, otherwise the string with every insert in its "%s"; the detail follows on a
+    // line of its own.
     std::string Text() const;
 };
 

@@ -18,6 +18,11 @@ namespace tavrin::shell {
 // when the program goes on (also when no folder was given).
 std::optional<std::string> EnterStartFolder(const std::vector<std::filesystem::path>& arguments);
 
+// The text that `tavrin --help` (or -h) and `tavrin --version` answer with, ASCII; nothing
+// for any other command line. Asked before the folder is entered: these end the run at once,
+// successfully, and no folder named so is ever meant.
+std::optional<std::string> StartOptionAnswer(const std::vector<std::filesystem::path>& arguments);
+
 // The full path of the one resource script (*.rc, any letter case) in the current directory;
 // nothing when there is none, or more than one to choose from, or code page 932 cannot name it.
 std::optional<std::string> SoleResourceScript();

@@ -11,6 +11,7 @@ SetCompressor /SOLID lzma
 !pragma warning disable 9000
 
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
 
 !define KEY_UNINSTALL "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrin"
 ; "Open with Tavrin" on a folder, and on the background of an open folder.
@@ -35,8 +36,16 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
     !define MUI_ICON "${ICON}"
     !define MUI_UNICON "${ICON}"
 !endif
+!insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; The finish page offers to start the program and to read the README, both ticked.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Tavrin を起動する"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartTavrin
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "README を開く"
+!insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Japanese"
@@ -45,7 +54,7 @@ Section "Tavrin"
     SetOutPath "$INSTDIR"
     File "${STAGE}\tavrin.exe"
     File "${STAGE}\tavrin-cli.exe"
-    File "${STAGE}\README.md"
+    File "${STAGE}\README.txt"
     File /r "${STAGE}\examples"
     File /r "${STAGE}\licenses"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -76,14 +85,25 @@ Section "Tavrin"
     WriteRegStr HKLM "${KEY_UNINSTALL}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKLM "${KEY_UNINSTALL}" "NoModify" 1
     WriteRegDWORD HKLM "${KEY_UNINSTALL}" "NoRepair" 1
+    ; What Settings -> Apps shows as the program's size, in KB.
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${KEY_UNINSTALL}" "EstimatedSize" $0
 SectionEnd
+
+; Started from the finish page as from the Start menu: in the user's home folder, where it
+; finds the user's templates, not in Program Files.
+Function StartTavrin
+    StrCpy $OUTDIR "$PROFILE"
+    Exec '"$INSTDIR\tavrin.exe"'
+    StrCpy $OUTDIR "$INSTDIR"
+FunctionEnd
 
 ; Everything the installer put there, and nothing else: the settings files belong to the
 ; folders the user worked in and stay.
 Section "Uninstall"
     Delete "$INSTDIR\tavrin.exe"
     Delete "$INSTDIR\tavrin-cli.exe"
-    Delete "$INSTDIR\README.md"
+    Delete "$INSTDIR\README.txt"
     RMDir /r "$INSTDIR\examples"
     RMDir /r "$INSTDIR\licenses"
     Delete "$INSTDIR\uninstall.exe"

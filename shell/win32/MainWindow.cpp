@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/StringTable.h"
+#include "shell/PathBox.h"
 #include "shell/ResourceIds.h"
 #include "shell/win32/AboutBox.h"
 #include "shell/win32/FolderBrowser.h"
@@ -157,6 +158,12 @@ void CMainWindow::OnCommand(int id, int code) {
                 m_dialog.OnChangeDerivedClassName();
             }
             break;
+        case kIdcOutputFolder:
+        case kIdcResourceFile:
+            if (code == EN_CHANGE) {
+                m_pathBoxes.UpdateTooltip(Item(id));
+            }
+            break;
         case kIdOk:
             m_dialog.OnOK();
             Close(kIdOk);
@@ -206,6 +213,8 @@ void CMainWindow::SetText(int controlId, std::string_view text) {
     end = std::min(end, length);
     if (combo) {
         SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+    } else if (IsPathBox(controlId)) {
+        m_pathBoxes.ShowPathEnd(control);
     } else {
         SendMessageW(control, EM_SETSEL, start, end);
     }

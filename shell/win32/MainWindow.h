@@ -8,6 +8,7 @@
 #include "platform/UrlOpener.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
+#include "shell/win32/PathBox.h"
 
 namespace tavrin::shell::win32 {
 
@@ -72,6 +73,7 @@ private:
     bool m_writing = false;
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
+    CPathBoxes m_pathBoxes;
 };
 
 }  // namespace tavrin::shell::win32

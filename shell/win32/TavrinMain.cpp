@@ -42,6 +42,14 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     const std::vector<std::filesystem::path> arguments = Arguments();
+    // A program without a console answers --help and --version in a box.
+    if (std::optional<std::string> answer = tavrin::shell::StartOptionAnswer(arguments)) {
+        using tavrin::shell::win32::Wide;
+        MessageBoxW(nullptr, Wide(*answer).c_str(),
+                    Wide(tavrin::LoadText(tavrin::IDS_APP_TITLE)).c_str(),
+                    MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
     if (std::optional<std::string> message = tavrin::shell::EnterStartFolder(arguments)) {
         using tavrin::shell::win32::Wide;
         MessageBoxW(nullptr, Wide(*message).c_str(),

@@ -7,6 +7,7 @@
 #include <wx/icon.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
 #include "shell/AboutInfo.h"
@@ -68,6 +69,13 @@ void CAboutBox::InitPicturePanel() {
     m_picturePanel->SetClientSize(m_picture.GetSize());
     m_picturePanel->SetMinSize(m_picturePanel->GetSize());
     m_picturePanel->Bind(wxEVT_PAINT, &CAboutBox::OnPaintPicture, this);
+    // The picture is light whatever the theme: its captions are drawn dark, or a dark theme's
+    // light text would vanish on it. The links set their own colours.
+    for (wxWindow* child : m_picturePanel->GetChildren()) {
+        if (dynamic_cast<wxStaticText*>(child) != nullptr) {
+            child->SetForegroundColour(*wxBLACK);
+        }
+    }
 }
 
 void CAboutBox::OnInitDialog() {

@@ -20,12 +20,15 @@
 
 #include "engine/StringTable.h"
 #include "platform/NativePath.h"
+#include "shell/PathBox.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
+#include "shell/wx/FrameHeight.h"
 #include "shell/wx/LayoutResources.h"
 #include "shell/wx/ListAccessKey.h"
 #include "shell/wx/ListCursor.h"
 #include "shell/wx/MessageBox.h"
+#include "shell/wx/PathBox.h"
 #include "shell/wx/ReportDialog.h"
 #include "shell/wx/ThemeBackground.h"
 #include "shell/wx/WxText.h"
@@ -109,6 +112,9 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
     Bind(wxEVT_CHAR_HOOK, &CMainDialog::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainDialog::OnCloseWindow, this);
     AddAboutCommand();
+    for (int id : {kIdcOutputFolder, kIdcResourceFile}) {
+        AttachPathBox(*ControlOf<wxTextCtrl>(id));
+    }
 
     m_dialog.AttachWindow(*this);
     m_dialog.OnInitDialog();
@@ -146,6 +152,9 @@ void CMainDialog::SetText(int controlId, std::string_view text) {
             const long caret = entry->GetInsertionPoint();
             entry->ChangeValue(value);
             entry->SetInsertionPoint(std::min(caret, entry->GetLastPosition()));
+            if (IsPathBox(controlId)) {
+                ShowPathEnd(*ControlOf<wxTextCtrl>(controlId));
+            }
         }
     }
 }
@@ -362,7 +371,9 @@ void CMainDialog::FitIntoDisplay() {
     // title bar's height is known only once the window manager has framed the window, so this
     // is checked again whenever the window's size changes.
     auto* list = ControlOf<wxListBox>(kIdcTemplateList);
-    const int overflow = GetBestSize().GetHeight() - wxDisplay(this).GetClientArea().GetHeight();
+    const int frame = std::max(FrameDecorationHeight(*this), 0);
+    const int overflow =
+        GetSizer()->GetMinSize().GetHeight() + frame - wxDisplay(this).GetClientArea().GetHeight();
     if (overflow <= 0 || list == nullptr) {
         return;
     }

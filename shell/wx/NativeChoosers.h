@@ -32,6 +32,10 @@ public:
                                          const wxString& initialFolder) override;
     std::optional<wxString> ChooseFileToOpen(wxWindow* parent, const wxString& title,
                                              const wxString& wildcard) override;
+
+    // `wildcard` as the toolkit's file dialog is to get it so that its patterns ignore the
+    // case of letters, as on Windows.
+    static wxString CaseInsensitiveWildcard(const wxString& wildcard);
 };
 
 }  // namespace tavrin::shell

@@ -2,6 +2,7 @@
 #include <wx/app.h>
 
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,10 +64,16 @@ wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
 #else
 wxIMPLEMENT_APP_NO_MAIN(tavrin::shell::CTavrinApp);
 
+// --help and --version are answered on the terminal before the toolkit starts, so that they
+// work where no window can open (a remote shell) and never open one. The arguments are kept as
+// the system gave them (see g_arguments).
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        tavrin::shell::g_arguments.emplace_back(argv[i]);
+    std::vector<std::filesystem::path> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (std::optional<std::string> answer = tavrin::shell::StartOptionAnswer(arguments)) {
+        std::cout << *answer << std::flush;
+        return std::cout.good() ? 0 : 1;
     }
+    tavrin::shell::g_arguments = std::move(arguments);
     return wxEntry(argc, argv);
 }
 #endif

@@ -84,7 +84,14 @@ TEST_F(CliPreview, DryRunWritesNothingAndSaysWhatWouldBeWritten) {
     EXPECT_EQ(Generate({"--dry-run", "--no"}).status, 3);
     result = Generate({"--dry-run", "-o", "missing"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "派成クラスのヘッダファイルの生成に失敗しました。[MyDlg.h]\n");
+    // The preview foresees the missing folder as the run would find it, and says so.
+    EXPECT_EQ(
+        result.err,
+        "派成クラスのヘッダファイルの生成に失敗しました。[MyDlg.h]\n出力先フォルダがありません。[" +
+            (std::filesystem::path(m_dir.Path()) / "missing" / "MyDlg.h")
+                .lexically_normal()
+                .string() +
+            "]\n");
     EXPECT_EQ(result.out, "");
 }
 
@@ -182,6 +189,7 @@ TEST(CliEncodings, RefusesWhatCodePage932CannotHold) {
     dir.Write("tpl_h.txt", "\xEF\xBB\xBF// \xC3\xA4 $$DNAME$$ $$AUTHOR$$\n");
     ProgramRun result = RunIn(dir, {"generate", "-t", "テンプレート", "-o", ""});
     EXPECT_EQ(result.status, 1);
+    // Not a write that failed: nothing more to say than which file.
     EXPECT_EQ(result.err, "派成クラスのヘッダファイルの生成に失敗しました。[MyDlg.h]\n");
     EXPECT_FALSE(dir.Exists("MyDlg.h"));
     EXPECT_EQ(RunIn(dir, {"check"}).out,

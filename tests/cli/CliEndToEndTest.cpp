@@ -86,6 +86,29 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
         EXPECT_EQ(result.err.substr(0, result.err.find("usage:")), err);
         EXPECT_EQ(result.out, "");
     }
+    EXPECT_EQ(Run({"show", "dialog"}).err.find("usage:"), std::string::npos);
+
+    // A failed write says why, and where: the message alone names only the file.
+    fs::create_directories(m_dir.File("clash/MyView.h"));
+    m_dir.Write("locked/MyView.h", "old");
+    fs::permissions(m_dir.File("locked/MyView.h"), fs::perms::owner_read | fs::perms::group_read);
+    const auto where = [this](const char* folder) {
+        return "[" + (fs::path(m_dir.Path()) / folder / "MyView.h").lexically_normal().string() +
+               "]\n";
+    };
+    const std::string headerFailed = "派成クラスのヘッダファイルの生成に失敗しました。[MyView.h]\n";
+    const std::pair<const char*, std::string> writeFailures[] = {
+        {"missing", "出力先フォルダがありません。"},
+        {"clash", "同じ名前のフォルダがあります。"},
+        {"locked", "読み取り専用のため書き込めません。"},
+    };
+    for (const auto& [folder, reason] : writeFailures) {
+        ProgramRun result = Run({"generate", "-t", "ビュー", "-o", folder, "--yes"});
+        EXPECT_EQ(result.status, 1) << folder;
+        EXPECT_EQ(result.err, headerFailed + reason + where(folder));
+    }
+    EXPECT_EQ(m_dir.Read("locked/MyView.h"), "old");
+
     // "〜" would come back from code page 932 as "～" and name another file. Redirected output
     // is code page 932 on Windows, which cannot hold the character either.
 #ifdef _WIN32
@@ -97,7 +120,7 @@ TEST_F(CliEndToEnd, ReportsFailuresWithTheirMessages) {
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err.substr(0, result.err.find("usage:")),
               "tavrin-cli: \"" + shown + "\" holds characters that code page 932 cannot hold\n");
-    EXPECT_EQ(m_dir.List(), "none.rc sample.rc template.tbl tpl");
+    EXPECT_EQ(m_dir.List(), "clash locked none.rc sample.rc template.tbl tpl");
 }
 
 TEST_F(CliEndToEnd, ListsShowsScansAndAnswersHelpAndVersion) {

@@ -49,6 +49,27 @@ TEST_F(CliHardening, FailsWhenStandardOutputOrErrorCannotBeWritten) {
     // A usage error whose message is lost is a failure of its own.
     EXPECT_EQ(Run({"bogus"}, "", "/dev/full").status, 1);
     EXPECT_EQ(Run({"list"}).status, 0);
+
+    // A reader that stopped early (`| head -1`): status 1, as documented, and no message.
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    ::close(pipe[0]);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::dup2(pipe[1], 1);
+        ::dup2(::open(m_dir.File("err").c_str(), O_WRONLY | O_CREAT, 0644), 2);
+        const std::string dir = m_dir.Path();
+        ::execl(TAVRIN_CLI_PATH, TAVRIN_CLI_PATH, "-C", dir.c_str(), "scan", "sample.rc",
+                static_cast<char*>(nullptr));
+        ::_exit(99);
+    }
+    ::close(pipe[1]);
+    int wait = 0;
+    ASSERT_EQ(::waitpid(pid, &wait, 0), pid);
+    ASSERT_TRUE(WIFEXITED(wait)) << "ended by signal " << WTERMSIG(wait);
+    EXPECT_EQ(WEXITSTATUS(wait), 1);
+    EXPECT_EQ(m_dir.Read("err"), "");
 #endif
 }
 

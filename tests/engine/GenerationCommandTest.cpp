@@ -186,19 +186,23 @@ TEST_F(GenerationCommandTest, ExistingSourceAloneAsksNamingBothAndNoWritesNothin
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "mine");
 }
 
-// A failed write names the file as the user gave it, not its path.
+// A failed write names the file as the user gave it, and on a second line why, with its full
+// path.
 TEST_F(GenerationCommandTest, WriteFailuresAreReportedAndKeepTheOldSource) {
     EXPECT_EQ(Run("Dialog", [](GenerationRequest& r) { r.outputFolder += "/nowhere"; }),
               GenerationOutcome::kHeaderFailed);
     ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].Text(), FormatString(IDS_HEADER_GENERATION_FAILED, {"AboutDlg.h"}));
+    EXPECT_EQ(host.shown[0].Text(),
+              FormatString(IDS_HEADER_GENERATION_FAILED, {"AboutDlg.h"}) + "\n" +
+                  FormatString(IDS_WRITE_FAILED_NO_FOLDER, {dir.File("out/nowhere/AboutDlg.h")}));
 
     host.shown.clear();
     dir.Write("out/AboutDlg.cpp", "read-only");
     ASSERT_EQ(::chmod(dir.File("out/AboutDlg.cpp").c_str(), 0444), 0);
     EXPECT_EQ(Run("Dialog"), GenerationOutcome::kSourceFailed);
     ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].Text(), FormatString(IDS_SOURCE_GENERATION_FAILED, {"AboutDlg.cpp"}));
+    EXPECT_EQ(host.shown[0].detail,
+              FormatString(IDS_WRITE_FAILED_READ_ONLY, {dir.File("out/AboutDlg.cpp")}));
     EXPECT_TRUE(dir.Exists("out/AboutDlg.h"));
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "read-only");
 }

@@ -46,6 +46,10 @@ public:
     virtual bool Enabled(int controlId) = 0;
     virtual bool Checked(int controlId) = 0;
     virtual std::string Title() = 0;
+    // Whether an edit box shows the end of its text (all of it, or scrolled to its end).
+    virtual bool ShowsEnd(int controlId) = 0;
+    // A control's tooltip; empty when it has none.
+    virtual std::string Tooltip(int controlId) = 0;
     // The window open over the dialog, if any.
     virtual std::optional<OpenBox> Box() = 0;
     virtual bool DialogOpen() = 0;

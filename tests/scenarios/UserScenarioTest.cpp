@@ -252,6 +252,36 @@ TEST_F(UserScenario, ClosingKeepsTheFieldsForTheNextStart) {
     Run([](IUser& user) { EXPECT_SHOWS(user, kIdcBasicClassName, "CMyBase"); });
 }
 
+// A path longer than its box shows its end, which tells folders apart, with the whole path in
+// the box's tooltip: as typed, and as the dialog writes it back at the next start.
+TEST_F(UserScenario, LongPathsShowTheirEndWithTheWholePathInATooltip) {
+    const std::string sep(1, std::filesystem::path::preferred_separator == L'\\' ? '\\' : '/');
+    const std::string folder = m_dir.Path() + sep + "a-folder-name-long-enough-to-push-the-end" +
+                               sep + "of-the-path-out-of-the-box" + sep + "MyProject";
+    const std::string script = folder + sep + "MyProject.rc";
+    Run([&](IUser& user) {
+        ChooseDialogTemplate(user);
+        Retype(user, "alt+f", kIdcOutputFolder, folder);
+        EXPECT_EQ(user.Tooltip(kIdcOutputFolder), folder);
+        Retype(user, "alt+o", kIdcResourceFile, script);
+        EXPECT_EQ(user.Tooltip(kIdcResourceFile), script);
+        user.Press("alt+r");
+        user.Press("Tab");
+        user.Press("Tab");
+        EXPECT_FOCUS(user, kIdOk, "Tab");
+        user.Press("space");
+        EXPECT_TRUE(Eventually([&] { return !user.DialogOpen(); }));
+    });
+    Run([&](IUser& user) {
+        for (const auto& [id, path] :
+             {std::pair{kIdcOutputFolder, folder}, {kIdcResourceFile, script}}) {
+            EXPECT_SHOWS(user, id, path);
+            EXPECT_TRUE(user.ShowsEnd(id)) << id;
+            EXPECT_EQ(user.Tooltip(id), path);
+        }
+    });
+}
+
 // The dialog opens in the middle of the screen, and the About box comes from the menu.
 TEST_F(UserScenario, OpensCentredWithTheAboutBoxInItsMenu) {
     Run([](IUser& user) {

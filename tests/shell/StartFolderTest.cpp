@@ -27,5 +27,16 @@ TEST(StartFolderTest, AFolderThatCannotBeEnteredIsNamedInTheMessage) {
     EXPECT_EQ(platform::NativeCurrentDirectory(), before);
 }
 
+// `tavrin --help` and `--version` are answered, not taken for a folder; anything else is.
+TEST(StartFolderTest, HelpAndVersionAreAnsweredNotEntered) {
+    EXPECT_EQ(StartOptionAnswer({"--help"})->rfind("usage: tavrin [FOLDER]\n", 0), 0U);
+    EXPECT_EQ(StartOptionAnswer({"-h"}), StartOptionAnswer({"--help"}));
+    EXPECT_EQ(StartOptionAnswer({"--version"}), "tavrin " TAVRIN_VERSION "\n");
+    for (const char* folder : {"", "--helpful", "project"}) {
+        EXPECT_EQ(StartOptionAnswer({folder}), std::nullopt) << folder;
+    }
+    EXPECT_EQ(StartOptionAnswer({"--help", "project"}), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tavrin::shell

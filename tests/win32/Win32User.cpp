@@ -4,6 +4,8 @@
 // controls with messages, which the dialog's thread answers between its other work.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -161,6 +163,46 @@ public:
         return SendMessageW(GetDlgItem(m_dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     std::string Title() override { return Utf8(TextOf(m_dialog)); }
+    bool ShowsEnd(int id) override {
+        HWND box = GetDlgItem(m_dialog, id);
+        const auto length = static_cast<WPARAM>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
+        RECT client{};
+        GetClientRect(box, &client);
+        // Where the last character is drawn; an empty box shows all of its text.
+        const LRESULT last = length == 0 ? 0 : SendMessageW(box, EM_POSFROMCHAR, length - 1, 0);
+        const int x = static_cast<short>(LOWORD(last));
+        return last != -1 && x >= 0 && x < client.right;
+    }
+    std::string Tooltip(int id) override {
+        // The dialog's tooltip window that has a tool for the control.
+        struct Search {
+            HWND dialog, control;
+            std::wstring text;
+        } search{m_dialog, GetDlgItem(m_dialog, id), {}};
+        EnumThreadWindows(
+            m_thread,
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* search = reinterpret_cast<Search*>(data);
+                wchar_t windowClass[32] = {};
+                GetClassNameW(window, windowClass, 32);
+                if (lstrcmpiW(windowClass, L"tooltips_class32") != 0) {
+                    return TRUE;
+                }
+                std::wstring text(1024, L'\0');
+                TOOLINFOW tool{};
+                tool.cbSize = sizeof tool;
+                tool.hwnd = search->dialog;
+                tool.uId = reinterpret_cast<UINT_PTR>(search->control);
+                tool.lpszText = text.data();
+                if (SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+                    search->text = text.c_str();
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return Utf8(search.text);
+    }
     std::optional<OpenBox> Box() override {
         HWND box = OpenDialog();
         if (box == nullptr) {

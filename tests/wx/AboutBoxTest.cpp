@@ -2,12 +2,15 @@
 // opening their targets through the opener (a fake here), and the message of a failed open.
 #include <gtest/gtest.h>
 
+#include <wx/bitmap.h>
 #include <wx/button.h>
+#include <wx/image.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/tooltip.h>
 #include <wx/xrc/xmlres.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -18,6 +21,8 @@
 #include "shell/AboutInfo.h"
 #include "shell/wx/AboutBox.h"
 #include "shell/wx/LinkLabel.h"
+
+#include "res/AboutPanel.xpm"
 
 // Colours print as the toolkit names them, rather than as addresses.
 inline void PrintTo(const wxColour& colour, std::ostream* out) {
@@ -119,6 +124,28 @@ TEST_F(AboutBoxTest, ShowsTheProgramsVersionDataAndContactDetails) {
 
 // A click opens the target and shows the link visited; a failed open is explained and leaves
 // it unopened again.
+// The captions on the picture can be read in any theme (CTest runs this with a dark one too,
+// whose text is light): their colour stands out from the picture under them.
+TEST_F(AboutBoxTest, TheCaptionsStandOutFromThePicture) {
+    CAboutBox& box = Open();
+    // The picture's average colour: a single pixel, scaled down with box averaging.
+    const wxImage average =
+        wxBitmap(tavrin_about_panel_xpm).ConvertToImage().Scale(1, 1, wxIMAGE_QUALITY_BOX_AVERAGE);
+    const auto luminance = [](int r, int g, int b) { return (299 * r + 587 * g + 114 * b) / 1000; };
+    const int background =
+        luminance(average.GetRed(0, 0), average.GetGreen(0, 0), average.GetBlue(0, 0));
+    int captions = 0;
+    for (wxWindow* child : box.FindWindow(XRCID("picture"))->GetChildren()) {
+        if (dynamic_cast<wxStaticText*>(child) != nullptr) {
+            ++captions;
+            const wxColour text = child->GetForegroundColour();
+            EXPECT_GT(std::abs(luminance(text.Red(), text.Green(), text.Blue()) - background), 100)
+                << child->GetLabel().utf8_str() << " in " << text.GetAsString(wxC2S_HTML_SYNTAX);
+        }
+    }
+    EXPECT_EQ(captions, 2);  // the links beside them choose their own colours
+}
+
 TEST_F(AboutBoxTest, AClickOpensTheTargetOrExplainsWhyNot) {
     CAboutBox& box = Open();
     for (CLinkLabel* link : {&box.MailLink(), &box.HomeLink()}) {

@@ -17,6 +17,8 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -24,7 +26,9 @@
 #include "WxTestSupport.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
+#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
@@ -200,12 +204,28 @@ TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
     EXPECT_TRUE(iconShown);
 }
 
-// The file dialog the user sees, cancelled once its title and filter are checked.
+// Whether GTK's file chooser behind `dialog` lists a file of this name under its filter.
+bool Lists(wxFileDialog& dialog, const char* name) {
+    struct FilterInfo {
+        int contains;  // which of the names below are given
+        const char *filename, *uri, *displayName, *mimeType;
+    };
+    auto* filterOf = GtkSymbol<void*(void*)>("gtk_file_chooser_get_filter");
+    auto* passes = GtkSymbol<int(void*, const FilterInfo*)>("gtk_file_filter_filter");
+    const FilterInfo info{4, nullptr, nullptr, name, nullptr};  // the display name
+    return filterOf != nullptr && passes != nullptr && passes(filterOf(dialog.m_widget), &info);
+}
+
+// The file dialog the user sees, cancelled once its title and filter are checked. Its filter
+// ignores case as on Windows: projects from there often have upper-case names.
 class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
 protected:
     int OnInvoked(wxFileDialog* dialog) const override {
         EXPECT_EQ(dialog->GetMessage(), U("開く"));
-        EXPECT_EQ(dialog->GetWildcard(), "Resource files(*.rc)|*.rc");
+        for (const char* script : {"app.rc", "LEGACY.RC", "Mixed.Rc"}) {
+            EXPECT_TRUE(Lists(*dialog, script)) << script;
+        }
+        EXPECT_FALSE(Lists(*dialog, "notes.txt"));
         return wxID_CANCEL;
     }
     wxString GetDefaultDescription() const override { return "the file dialog"; }
@@ -220,12 +240,61 @@ TEST_F(OnScreenTest, TheResourceScriptsFileDialogIsTitledInJapanese) {
         ExpectFileDialog());
 }
 
+// GTK's folder chooser, confirmed at once (its "開く" button), returns the folder it was
+// given, not a folder inside it; with nothing given it opens at the current directory, where
+// an empty output folder goes, not at its "Recent" page, which has no folder to return.
+TEST_F(OnScreenTest, TheFolderChooserReturnsTheFolderItOpensAt) {
+    CMainDialog& window = Show();
+    testing::LetModalDialogsOpen letThemOpen;
+    fs::create_directory(m_dir.File("res"));
+    const wxString folder = wxString::FromUTF8(m_dir.Path());
+    for (const wxString& initial : {folder, wxString()}) {
+        window.CallAfter([&] {
+            Settle(50);
+            // The chooser is GTK's own window, unknown to the toolkit's list of windows.
+            struct List {
+                void* data;
+                List *next, *previous;
+            };
+            auto* windows = GtkSymbol<List*()>("gtk_window_list_toplevels");
+            auto* titleOf = GtkSymbol<const char*(void*)>("gtk_window_get_title");
+            auto* respond = GtkSymbol<void(void*, int)>("gtk_dialog_response");
+            for (List* window = windows(); window != nullptr; window = window->next) {
+                const char* title = titleOf(window->data);
+                if (title != nullptr && std::string_view(title) == "chooser") {
+                    respond(window->data, -3);  // GTK_RESPONSE_ACCEPT: its "開く" button
+                }
+            }
+        });
+        EXPECT_EQ(CNativeChoosers().ChooseFolder(&window, "chooser", initial), folder) << initial;
+    }
+}
+
 // The dialog cannot be resized: at any scale, all of it, title bar included, is on the
 // display (CTest runs this at GDK_SCALE=2 too, where it is as tall as a 1024-pixel screen).
 TEST_F(OnScreenTest, FitsTheDisplay) {
     CMainDialog& window = Show();
     const wxRect display = wxDisplay(&window).GetClientArea();
-    const wxRect outer = window.GetScreenRect();
+    // The frame the window manager drew, as it tells the display server: left, right, top,
+    // bottom, in the server's pixels.
+    using GdkWindow = struct GdkWindowOpaque;
+    auto* windowOf = GtkSymbol<GdkWindow*(void*)>("gtk_widget_get_window");
+    auto* xid = GtkSymbol<unsigned long(GdkWindow*)>("gdk_x11_window_get_xid");
+    const tavrin::testing::ProgramRun extents = tavrin::testing::RunProgram(
+        "/usr/bin/xprop",
+        {"-id", std::to_string(xid(windowOf(window.m_widget))), "_NET_FRAME_EXTENTS"});
+    int frame[4] = {};
+    ASSERT_EQ(std::sscanf(extents.out.c_str(), "%*[^=]= %d, %d, %d, %d", &frame[0], &frame[1],
+                          &frame[2], &frame[3]),
+              4)
+        << extents.out;
+    const double scale = window.GetContentScaleFactor();
+    for (int& side : frame) {
+        side = static_cast<int>(std::ceil(side / scale));
+    }
+    const wxRect client(window.ClientToScreen(wxPoint(0, 0)), window.GetClientSize());
+    const wxRect outer(client.x - frame[0], client.y - frame[2], client.width + frame[0] + frame[1],
+                       client.height + frame[2] + frame[3]);
     EXPECT_TRUE(display.Contains(outer))
         << outer.x << "," << outer.y << " " << outer.width << "x" << outer.height << " on "
         << display.width << "x" << display.height;

@@ -25,6 +25,7 @@
 #include "scenarios/UserDriver.h"
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
+#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
 #include "support/Process.h"
 
@@ -99,6 +100,20 @@ public:
     }
     std::string Title() override {
         return OnUi([this] { return Utf8(m_window.GetTitle()); });
+    }
+    bool ShowsEnd(int id) override {
+        return OnUi([this, id] {
+            auto* box = dynamic_cast<wxTextCtrl*>(m_window.FindWindow(id));
+            // How far GTK has scrolled the entry's text, in pixels.
+            int scrolled = 0;
+            if (auto* get = shell::GtkSymbol<void(void*, const char*, ...)>("g_object_get")) {
+                get(box->m_widget, "scroll-offset", &scrolled, nullptr);
+            }
+            return box->GetTextExtent(box->GetValue()).x - scrolled <= box->GetClientSize().x;
+        });
+    }
+    std::string Tooltip(int id) override {
+        return OnUi([this, id] { return Utf8(m_window.FindWindow(id)->GetToolTipText()); });
     }
     std::optional<OpenBox> Box() override {
         return OnUi([this]() -> std::optional<OpenBox> {
