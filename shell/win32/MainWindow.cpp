@@ -12,6 +12,7 @@
 #include "shell/win32/AboutBox.h"
 #include "shell/win32/FolderBrowser.h"
 #include "shell/win32/ReportWindow.h"
+#include "shell/win32/ToolTip.h"
 #include "shell/win32/Win32Text.h"
 #include "shell/win32/WindowPlacement.h"
 
@@ -233,7 +234,7 @@ void CMainWindow::SetCheck(int controlId, bool checked) {
 }
 
 void CMainWindow::SetToolTip(int controlId, std::string_view text) {
-    SetControlToolTip(Item(controlId), text);
+    SetToolTipText(Item(controlId), Wide(text));
 }
 
 void CMainWindow::SetTitle(std::string_view text) {

@@ -5,7 +5,7 @@
 namespace tavrin::shell::win32 {
 
 // The path boxes of a dialog (see shell/PathBox.h) and their tooltips, each showing the box's
-// whole text. The tooltip window belongs to the dialog and goes with it.
+// whole text.
 class CPathBoxes {
 public:
     // Shows the end of the path the dialog has just written into `box`, and the path in its
@@ -13,9 +13,6 @@ public:
     void ShowPathEnd(HWND box);
     // The user changed the text of `box`: its tooltip follows.
     void UpdateTooltip(HWND box);
-
-private:
-    HWND m_tooltip = nullptr;
 };
 
 }  // namespace tavrin::shell::win32

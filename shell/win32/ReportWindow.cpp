@@ -1,7 +1,5 @@
 #include "shell/win32/ReportWindow.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include "shell/ResourceIds.h"
@@ -60,30 +58,6 @@ void RunReportWindow(HWND owner, std::string_view title, std::string_view text) 
     const Report report{Wide(title), WithCrLf(Wide(text))};
     DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddReport), owner, &ReportProc,
                     reinterpret_cast<LPARAM>(&report));
-}
-
-void SetControlToolTip(HWND control, std::string_view text) {
-    // One tooltip window for the dialog, kept as a property of it.
-    HWND dialog = GetParent(control);
-    auto* tip = static_cast<HWND>(GetPropW(dialog, L"TavrinToolTip"));
-    if (tip == nullptr) {
-        tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-        if (tip == nullptr) {
-            return;
-        }
-        SetPropW(dialog, L"TavrinToolTip", tip);
-    }
-    std::wstring wide = Wide(text);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
-    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tavrin::shell::win32

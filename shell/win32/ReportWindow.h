@@ -10,7 +10,4 @@ namespace tavrin::shell::win32 {
 // can scroll, select and copy from, closed with its button or Escape.
 void RunReportWindow(HWND owner, std::string_view title, std::string_view text);
 
-// Adds or replaces the tooltip of `control`, a child of a dialog.
-void SetControlToolTip(HWND control, std::string_view text);
-
 }  // namespace tavrin::shell::win32
