@@ -39,12 +39,12 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-; The finish page offers to start the program and to read the README, both ticked.
+; The finish page offers to start the program and to read the user guide, both ticked.
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Tavrin を起動する"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartTavrin
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "README を開く"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\guide.html"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "ユーザーガイドを開く"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -55,6 +55,7 @@ Section "Tavrin"
     File "${STAGE}\tavrin.exe"
     File "${STAGE}\tavrin-cli.exe"
     File "${STAGE}\README.txt"
+    File "${STAGE}\guide.html"
     File /r "${STAGE}\examples"
     File /r "${STAGE}\licenses"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -68,6 +69,8 @@ Section "Tavrin"
     StrCpy $OUTDIR "%HOMEDRIVE%%HOMEPATH%"
     CreateShortcut "$SMPROGRAMS\Tavrin\Tavrin.lnk" "$INSTDIR\tavrin.exe"
     SetOutPath "$INSTDIR"
+    ; The guide opens in the user's browser, beside the program it describes.
+    CreateShortcut "$SMPROGRAMS\Tavrin\Tavrin ユーザーガイド.lnk" "$INSTDIR\guide.html"
 
     WriteRegStr HKLM "${KEY_FOLDER_MENU}" "" "Tavrin で開く"
     WriteRegStr HKLM "${KEY_FOLDER_MENU}" "Icon" "$INSTDIR\tavrin.exe"
@@ -104,6 +107,7 @@ Section "Uninstall"
     Delete "$INSTDIR\tavrin.exe"
     Delete "$INSTDIR\tavrin-cli.exe"
     Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\guide.html"
     RMDir /r "$INSTDIR\examples"
     RMDir /r "$INSTDIR\licenses"
     Delete "$INSTDIR\uninstall.exe"
@@ -111,6 +115,7 @@ Section "Uninstall"
 
     SetShellVarContext all
     Delete "$SMPROGRAMS\Tavrin\Tavrin.lnk"
+    Delete "$SMPROGRAMS\Tavrin\Tavrin ユーザーガイド.lnk"
     RMDir "$SMPROGRAMS\Tavrin"
 
     DeleteRegKey HKLM "${KEY_FOLDER_MENU}"
