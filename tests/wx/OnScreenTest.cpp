@@ -17,6 +17,8 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -26,10 +28,12 @@
 #include "WxTestSupport.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
-#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
+
+// Last: X11's headers define macros such as Status.
+#include <gdk/gdkx.h>
 
 namespace tavrin::shell {
 namespace {
@@ -206,14 +210,9 @@ TEST_F(OnScreenTest, MessageBoxesShowTheExclamationMark) {
 
 // Whether GTK's file chooser behind `dialog` lists a file of this name under its filter.
 bool Lists(wxFileDialog& dialog, const char* name) {
-    struct FilterInfo {
-        int contains;  // which of the names below are given
-        const char *filename, *uri, *displayName, *mimeType;
-    };
-    auto* filterOf = GtkSymbol<void*(void*)>("gtk_file_chooser_get_filter");
-    auto* passes = GtkSymbol<int(void*, const FilterInfo*)>("gtk_file_filter_filter");
-    const FilterInfo info{4, nullptr, nullptr, name, nullptr};  // the display name
-    return filterOf != nullptr && passes != nullptr && passes(filterOf(dialog.m_widget), &info);
+    const GtkFileFilterInfo info{GTK_FILE_FILTER_DISPLAY_NAME, nullptr, nullptr, name, nullptr};
+    GtkFileFilter* filter = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(dialog.m_widget));
+    return filter != nullptr && gtk_file_filter_filter(filter, &info);
 }
 
 // The file dialog the user sees, cancelled once its title and filter are checked. Its filter
@@ -252,19 +251,14 @@ TEST_F(OnScreenTest, TheFolderChooserReturnsTheFolderItOpensAt) {
         window.CallAfter([&] {
             Settle(50);
             // The chooser is GTK's own window, unknown to the toolkit's list of windows.
-            struct List {
-                void* data;
-                List *next, *previous;
-            };
-            auto* windows = GtkSymbol<List*()>("gtk_window_list_toplevels");
-            auto* titleOf = GtkSymbol<const char*(void*)>("gtk_window_get_title");
-            auto* respond = GtkSymbol<void(void*, int)>("gtk_dialog_response");
-            for (List* window = windows(); window != nullptr; window = window->next) {
-                const char* title = titleOf(window->data);
+            GList* windows = gtk_window_list_toplevels();
+            for (GList* top = windows; top != nullptr; top = top->next) {
+                const char* title = gtk_window_get_title(GTK_WINDOW(top->data));
                 if (title != nullptr && std::string_view(title) == "chooser") {
-                    respond(window->data, -3);  // GTK_RESPONSE_ACCEPT: its "開く" button
+                    gtk_dialog_response(GTK_DIALOG(top->data), GTK_RESPONSE_ACCEPT);  // "開く"
                 }
             }
+            g_list_free(windows);
         });
         EXPECT_EQ(CNativeChoosers().ChooseFolder(&window, "chooser", initial), folder) << initial;
     }
@@ -277,12 +271,9 @@ TEST_F(OnScreenTest, FitsTheDisplay) {
     const wxRect display = wxDisplay(&window).GetClientArea();
     // The frame the window manager drew, as it tells the display server: left, right, top,
     // bottom, in the server's pixels.
-    using GdkWindow = struct GdkWindowOpaque;
-    auto* windowOf = GtkSymbol<GdkWindow*(void*)>("gtk_widget_get_window");
-    auto* xid = GtkSymbol<unsigned long(GdkWindow*)>("gdk_x11_window_get_xid");
+    const Window xid = GDK_WINDOW_XID(gtk_widget_get_window(window.m_widget));
     const tavrin::testing::ProgramRun extents = tavrin::testing::RunProgram(
-        "/usr/bin/xprop",
-        {"-id", std::to_string(xid(windowOf(window.m_widget))), "_NET_FRAME_EXTENTS"});
+        "/usr/bin/xprop", {"-id", std::to_string(xid), "_NET_FRAME_EXTENTS"});
     int frame[4] = {};
     ASSERT_EQ(std::sscanf(extents.out.c_str(), "%*[^=]= %d, %d, %d, %d", &frame[0], &frame[1],
                           &frame[2], &frame[3]),

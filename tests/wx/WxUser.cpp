@@ -14,6 +14,8 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -25,7 +27,6 @@
 #include "scenarios/UserDriver.h"
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
-#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
 #include "support/Process.h"
 
@@ -106,9 +107,7 @@ public:
             auto* box = dynamic_cast<wxTextCtrl*>(m_window.FindWindow(id));
             // How far GTK has scrolled the entry's text, in pixels.
             int scrolled = 0;
-            if (auto* get = shell::GtkSymbol<void(void*, const char*, ...)>("g_object_get")) {
-                get(box->m_widget, "scroll-offset", &scrolled, nullptr);
-            }
+            g_object_get(box->m_widget, "scroll-offset", &scrolled, nullptr);
             return box->GetTextExtent(box->GetValue()).x - scrolled <= box->GetClientSize().x;
         });
     }
