@@ -6,7 +6,7 @@
 #include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 int FrameDecorationHeight(wxTopLevelWindow& window) {
 #ifdef __WXGTK__
@@ -26,4 +26,4 @@ int FrameDecorationHeight(wxTopLevelWindow& window) {
     return window.GetSize().GetHeight() - window.GetClientSize().GetHeight();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

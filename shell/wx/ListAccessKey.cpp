@@ -7,7 +7,7 @@
 #include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 #ifdef __WXGTK__
 
@@ -45,4 +45,4 @@ void AimAccessKeysAtLists(wxWindow&) {}
 
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

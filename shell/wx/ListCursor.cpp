@@ -6,7 +6,7 @@
 #include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 #ifdef __WXGTK__
 
@@ -31,4 +31,4 @@ void PlaceCursorWithoutSelecting(wxListBox&) {}
 
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

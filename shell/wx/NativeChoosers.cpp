@@ -9,7 +9,7 @@
 #include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<wxString> CNativeChoosers::ChooseFileToOpen(wxWindow* parent, cons
     return dialog.GetPath();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -9,7 +9,7 @@
 #include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 #ifdef __WXGTK__
 
@@ -44,4 +44,4 @@ void PaintThemeBackground(wxWindow&) {}
 
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -29,7 +29,7 @@ inline void PrintTo(const wxColour& colour, std::ostream* out) {
     *out << colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_str();
 }
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 namespace {
 
 using testing::U;
@@ -171,4 +171,4 @@ TEST_F(AboutBoxTest, DISABLED_Screenshot) {
 }
 
 }  // namespace
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -17,7 +17,7 @@
 #include "shell/wx/WxText.h"
 #include "support/TempDir.h"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 namespace {
 
 namespace fs = std::filesystem;
@@ -161,4 +161,4 @@ TEST_F(MainDialogTest, DISABLED_Screenshot) {
 }
 
 }  // namespace
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

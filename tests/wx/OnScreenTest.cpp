@@ -35,7 +35,7 @@
 // Last: X11's headers define macros such as Status.
 #include <gdk/gdkx.h>
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 namespace {
 
 namespace fs = std::filesystem;
@@ -295,4 +295,4 @@ TEST_F(OnScreenTest, FitsTheDisplay) {
 }
 
 }  // namespace
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -32,8 +32,8 @@ class CatchAllModalHook : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override {
         // The main dialog itself is run modally by the tests of closing it.
-        if (dynamic_cast<tavrin::shell::CMainDialog*>(dialog) != nullptr ||
-            tavrin::shell::testing::LetModalDialogsOpen::Active()) {
+        if (dynamic_cast<tavrin::shell::wx::CMainDialog*>(dialog) != nullptr ||
+            tavrin::shell::wx::testing::LetModalDialogsOpen::Active()) {
             return wxID_NONE;
         }
         ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\"";
@@ -44,7 +44,7 @@ protected:
 
 }  // namespace
 
-void tavrin::shell::testing::SaveScreenshot(wxWindow& window, const char* target) {
+void tavrin::shell::wx::testing::SaveScreenshot(wxWindow& window, const char* target) {
     const char* file = std::getenv(target);
     if (file == nullptr) {
         GTEST_SKIP() << target << " is not set";
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // As the program does at start-up.
-    tavrin::shell::UseUserLanguageInToolkit();
+    tavrin::shell::wx::UseUserLanguageInToolkit();
     wxSetAssertHandler(FailOnAssert);
     CatchAllModalHook hook;
     hook.Register();

@@ -7,7 +7,7 @@
 
 #include "shell/wx/MessageBox.h"
 
-namespace tavrin::shell::testing {
+namespace tavrin::shell::wx::testing {
 
 inline wxString U(const char* utf8) {
     return wxString::FromUTF8(utf8);
@@ -63,4 +63,4 @@ public:
 // variable `target` names (scripts/screenshot sets it for the README); skips when it is unset.
 void SaveScreenshot(wxWindow& window, const char* target);
 
-}  // namespace tavrin::shell::testing
+}  // namespace tavrin::shell::wx::testing

@@ -39,7 +39,7 @@ std::string Utf8(const wxString& text) {
 
 class WxUser : public IUser {
 public:
-    explicit WxUser(shell::CMainDialog& window) : m_window(window) {}
+    explicit WxUser(shell::wx::CMainDialog& window) : m_window(window) {}
 
     void Press(std::string_view key) override { Xdotool({"key", std::string(key)}); }
     void Type(std::string_view ascii) override {
@@ -214,7 +214,7 @@ private:
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
     }
 
-    shell::CMainDialog& m_window;
+    shell::wx::CMainDialog& m_window;
 };
 
 }  // namespace
@@ -227,10 +227,10 @@ void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& sce
     namespace fs = std::filesystem;
     const fs::path previous = fs::current_path();
     fs::current_path(folder);
-    shell::testing::LetModalDialogsOpen letBoxesOpen;
+    shell::wx::testing::LetModalDialogsOpen letBoxesOpen;
     shell::CGeneratorApp app;
     app.InitInstance([&](shell::CGeneratorDlg& dialog) {
-        shell::CMainDialog window(nullptr, dialog);
+        shell::wx::CMainDialog window(nullptr, dialog);
         WxUser user(window);
         std::atomic<bool> done{false};
         std::thread person([&] {
