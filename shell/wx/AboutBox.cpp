@@ -21,7 +21,7 @@
 #include "res/AboutPanel.xpm"
 #include "res/TavrinIcon32.xpm"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 CAboutBox::CAboutBox(wxWindow* parent, platform::IUrlOpener& opener) {
     LoadLayoutResources();
@@ -97,4 +97,4 @@ void CAboutBox::OnPaintPicture(wxPaintEvent&) {
     dc.DrawBitmap(m_picture, 0, 0);
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

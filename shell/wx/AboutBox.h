@@ -9,7 +9,7 @@
 
 class wxPaintEvent;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 class CLinkLabel;
 
@@ -38,4 +38,4 @@ private:
     wxWindow* m_picturePanel = nullptr;
 };
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -15,7 +15,7 @@
 // The layout resources compiled in by wxrc.
 extern void InitTavrinResources();
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 void LoadLayoutResources() {
     static bool loaded = false;
@@ -40,4 +40,4 @@ void LoadLayoutResources() {
     loaded = true;
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

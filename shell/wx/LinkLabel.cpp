@@ -11,7 +11,7 @@
 #include "shell/wx/MessageBox.h"
 #include "shell/wx/WxText.h"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 namespace {
 
@@ -109,4 +109,4 @@ void CLinkLabel::ShowOpenError(int code) {
     box.ShowModal();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -9,7 +9,7 @@
 #include "platform/UrlOpener.h"
 #include "shell/LinkLabelState.h"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // A static text of a dialog's layout turned into a hyperlink. The toolkit's generic link draws
 // the underlined text in the link colours (blue, purple once opened, the highlight colour
@@ -43,4 +43,4 @@ private:
     LabelAlignment m_alignment = LabelAlignment::Left;
 };
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

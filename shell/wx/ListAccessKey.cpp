@@ -3,29 +3,26 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 
-#include "shell/wx/GtkSymbol.h"
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 #ifdef __WXGTK__
 
 namespace {
 
 void AimNow(wxWindow& dialog) {
-    auto* getTarget = GtkSymbol<GtkWidget*(GtkWidget*)>("gtk_label_get_mnemonic_widget");
-    auto* setTarget = GtkSymbol<void(GtkWidget*, GtkWidget*)>("gtk_label_set_mnemonic_widget");
-    if (getTarget == nullptr || setTarget == nullptr) {
-        return;
-    }
     for (wxWindow* child : dialog.GetChildren()) {
         auto* label = dynamic_cast<wxStaticText*>(child);
         auto* list = dynamic_cast<wxListBox*>(child->GetNextSibling());
         if (label == nullptr || list == nullptr || list->m_treeview == nullptr) {
             continue;
         }
-        auto* treeView = reinterpret_cast<GtkWidget*>(list->m_treeview);
-        if (getTarget(label->m_widget) != treeView) {
-            setTarget(label->m_widget, treeView);
+        GtkWidget* treeView = GTK_WIDGET(list->m_treeview);
+        if (gtk_label_get_mnemonic_widget(GTK_LABEL(label->m_widget)) != treeView) {
+            gtk_label_set_mnemonic_widget(GTK_LABEL(label->m_widget), treeView);
         }
     }
 }
@@ -48,4 +45,4 @@ void AimAccessKeysAtLists(wxWindow&) {}
 
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

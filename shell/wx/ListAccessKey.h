@@ -2,7 +2,7 @@
 
 class wxWindow;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // Makes the access key of each label that comes just before a list box in `dialog` focus the
 // list itself. On GTK the label's target is the scrolled frame around the list, which takes
@@ -11,4 +11,4 @@ namespace tavrin::shell {
 // dialog manager already does this.
 void AimAccessKeysAtLists(wxWindow& dialog);
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -2,7 +2,7 @@
 
 class wxListBox;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // Puts the keyboard cursor on the first row of `list` without selecting it, when nothing is
 // selected. A Windows list box that gains the focus shows its focus frame and selects nothing;
@@ -11,4 +11,4 @@ namespace tavrin::shell {
 // replace the restored fields, before the user did anything. Does nothing on other toolkits.
 void PlaceCursorWithoutSelecting(wxListBox& list);
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -37,7 +37,7 @@
 #include "res/TavrinIcon16.xpm"
 #include "res/TavrinIcon32.xpm"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 namespace {
 
@@ -416,4 +416,4 @@ void CMainDialog::End(int result) {
     }
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -17,7 +17,7 @@ class wxContextMenuEvent;
 class wxMenu;
 class wxPoint;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // The main dialog's window on wxWidgets. It holds no behaviour of its own: it builds the
 // controls of dialog 301 from the layout resource, hands every event to the CGeneratorDlg
@@ -80,4 +80,4 @@ private:
     std::unique_ptr<INativeChoosers> m_choosers;
 };
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -6,7 +6,7 @@
 #include <wx/generic/msgdlgg.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // The message box the program shows. GTK 3's own message dialog draws no icon, whatever the
 // style asks for, so on GTK the toolkit's generic box, which shows the exclamation mark, takes
@@ -17,4 +17,4 @@ using CMessageBox = wxGenericMessageDialog;
 using CMessageBox = wxMessageDialog;
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

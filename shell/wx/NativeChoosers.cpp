@@ -6,10 +6,10 @@
 #include <wx/tokenzr.h>
 
 #ifdef __WXGTK__
-#include "shell/wx/GtkSymbol.h"
+#include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 namespace {
 
@@ -62,11 +62,7 @@ std::optional<wxString> CNativeChoosers::ChooseFolder(wxWindow* parent, const wx
     // Opened inside the folder, GTK's chooser selects the first folder in it as soon as its list
     // has the focus, and confirming returns that one (res/ instead of the project). Opened at
     // its parent with the folder itself selected, confirming returns the folder.
-    using GtkFileChooser = struct GtkFileChooserOpaque;
-    if (auto* select =
-            GtkSymbol<int(GtkFileChooser*, const char*)>("gtk_file_chooser_select_filename")) {
-        select(reinterpret_cast<GtkFileChooser*>(browser.m_widget), start.fn_str());
-    }
+    gtk_file_chooser_select_filename(GTK_FILE_CHOOSER(browser.m_widget), start.fn_str());
 #endif
     if (browser.ShowModal() != wxID_OK) {
         return std::nullopt;
@@ -85,4 +81,4 @@ std::optional<wxString> CNativeChoosers::ChooseFileToOpen(wxWindow* parent, cons
     return dialog.GetPath();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -6,7 +6,7 @@
 
 class wxWindow;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // The toolkit's own folder and file choosers. They sit behind this seam because GTK's
 // choosers cannot be driven from a test: tests put scripted ones in their place.
@@ -38,4 +38,4 @@ public:
     static wxString CaseInsensitiveWildcard(const wxString& wildcard);
 };
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

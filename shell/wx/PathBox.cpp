@@ -2,7 +2,7 @@
 
 #include <wx/textctrl.h>
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 namespace {
 
@@ -31,4 +31,4 @@ void ShowPathEnd(wxTextCtrl& box) {
     UpdateTooltip(box);
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -2,7 +2,7 @@
 
 class wxTextCtrl;
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // Makes `box` a path box (see shell/PathBox.h): its tooltip follows its text from now on.
 void AttachPathBox(wxTextCtrl& box);
@@ -10,4 +10,4 @@ void AttachPathBox(wxTextCtrl& box);
 // Shows the end of the path the dialog has just written into `box`.
 void ShowPathEnd(wxTextCtrl& box);
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -6,7 +6,7 @@
 
 #include "shell/ResourceIds.h"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 CReportDialog::CReportDialog(wxWindow* parent, const wxString& title, const wxString& text)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
@@ -28,4 +28,4 @@ CReportDialog::CReportDialog(wxWindow* parent, const wxString& title, const wxSt
     CentreOnParent();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

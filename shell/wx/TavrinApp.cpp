@@ -17,7 +17,7 @@
 
 // Outside an unnamed namespace: the wxGetApp() that wxIMPLEMENT_APP defines returns it, and
 // would otherwise be an unused function of this file.
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // The arguments as the system gave them. wx converts them through the locale's encoding and
 // makes one it cannot convert (a Japanese folder name under LANG=C) empty, which would start
@@ -57,12 +57,12 @@ public:
     }
 };
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx
 
 #ifdef __WXMSW__
-wxIMPLEMENT_APP(tavrin::shell::CTavrinApp);
+wxIMPLEMENT_APP(tavrin::shell::wx::CTavrinApp);
 #else
-wxIMPLEMENT_APP_NO_MAIN(tavrin::shell::CTavrinApp);
+wxIMPLEMENT_APP_NO_MAIN(tavrin::shell::wx::CTavrinApp);
 
 // --help and --version are answered on the terminal before the toolkit starts, so that they
 // work where no window can open (a remote shell) and never open one. The arguments are kept as
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         std::cout << *answer << std::flush;
         return std::cout.good() ? 0 : 1;
     }
-    tavrin::shell::g_arguments = std::move(arguments);
+    tavrin::shell::wx::g_arguments = std::move(arguments);
     return wxEntry(argc, argv);
 }
 #endif

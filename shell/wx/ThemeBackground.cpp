@@ -6,28 +6,25 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
-#include "shell/wx/GtkSymbol.h"
+#include <gtk/gtk.h>
 #endif
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 #ifdef __WXGTK__
 
 namespace {
 
-struct GtkStyleContext;
-
 void OnPaint(wxWindow& window) {
     wxPaintDC dc(&window);
     // The top-level widget's style is the theme's "window background" node: drawn with it, the
     // client area looks exactly as GTK draws the window when it is first shown.
-    auto* styleOf = GtkSymbol<GtkStyleContext*(GtkWidget*)>("gtk_widget_get_style_context");
-    auto* render = GtkSymbol<void(GtkStyleContext*, void*, double, double, double, double)>(
-        "gtk_render_background");
-    void* cairo = dc.GetImpl() != nullptr ? dc.GetImpl()->GetCairoContext() : nullptr;
+    auto* cairo =
+        static_cast<cairo_t*>(dc.GetImpl() != nullptr ? dc.GetImpl()->GetCairoContext() : nullptr);
     const wxSize size = window.GetClientSize();
-    if (styleOf != nullptr && render != nullptr && cairo != nullptr && window.m_widget != nullptr) {
-        render(styleOf(window.m_widget), cairo, 0, 0, size.x, size.y);
+    if (cairo != nullptr && window.m_widget != nullptr) {
+        gtk_render_background(gtk_widget_get_style_context(window.m_widget), cairo, 0, 0, size.x,
+                              size.y);
         return;
     }
     dc.SetBackground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
@@ -47,4 +44,4 @@ void PaintThemeBackground(wxWindow&) {}
 
 #endif
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -3,7 +3,7 @@
 #include <wx/translation.h>
 #include <wx/uilocale.h>
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 void UseUserLanguageInToolkit() {
     wxUILocale::UseDefault();
@@ -13,4 +13,4 @@ void UseUserLanguageInToolkit() {
     translations->AddStdCatalog();
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

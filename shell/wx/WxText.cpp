@@ -4,7 +4,7 @@
 
 #include "platform/CodePage.h"
 
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 wxString ToWx(std::string_view cp932) {
     std::string utf8 = platform::Cp932ToUtf8(cp932);
@@ -47,4 +47,4 @@ std::filesystem::path WithDefaultExtension(std::filesystem::path path,
     return path;
 }
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

@@ -8,7 +8,7 @@
 
 // The edge between the dialog's code page 932 text and the toolkit's Unicode strings, and
 // between the toolkit's path strings and the file system's.
-namespace tavrin::shell {
+namespace tavrin::shell::wx {
 
 // Code page 932 bytes as toolkit text. A byte sequence that is no valid code page 932 shows
 // as "?" rather than blanking the whole text.
@@ -27,4 +27,4 @@ wxString FromFsPath(const std::filesystem::path& path);
 std::filesystem::path WithDefaultExtension(std::filesystem::path path,
                                            std::string_view defaultExtension);
 
-}  // namespace tavrin::shell
+}  // namespace tavrin::shell::wx

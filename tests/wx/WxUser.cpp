@@ -14,6 +14,8 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -21,11 +23,9 @@
 #include <memory>
 #include <thread>
 
-#include "WxTestSupport.h"
 #include "scenarios/UserDriver.h"
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
-#include "shell/wx/GtkSymbol.h"
 #include "shell/wx/MainDialog.h"
 #include "support/Process.h"
 
@@ -38,7 +38,7 @@ std::string Utf8(const wxString& text) {
 
 class WxUser : public IUser {
 public:
-    explicit WxUser(shell::CMainDialog& window) : m_window(window) {}
+    explicit WxUser(shell::wx::CMainDialog& window) : m_window(window) {}
 
     void Press(std::string_view key) override { Xdotool({"key", std::string(key)}); }
     void Type(std::string_view ascii) override {
@@ -63,16 +63,11 @@ public:
     }
 
     std::string Text(int id) override {
-        return OnUi([this, id] {
-            auto* entry = dynamic_cast<wxTextEntry*>(m_window.FindWindow(id));
-            return entry != nullptr ? Utf8(entry->GetValue()) : std::string();
-        });
+        return OnUi([this, id] { return Utf8(Find<wxTextEntry>(id)->GetValue()); });
     }
     int Caret(int id) override {
-        return OnUi([this, id] {
-            auto* entry = dynamic_cast<wxTextEntry*>(m_window.FindWindow(id));
-            return entry != nullptr ? static_cast<int>(entry->GetInsertionPoint()) : -1;
-        });
+        return OnUi(
+            [this, id] { return static_cast<int>(Find<wxTextEntry>(id)->GetInsertionPoint()); });
     }
     int Focus() override {
         return OnUi([this] {
@@ -84,36 +79,28 @@ public:
         });
     }
     int ListSelection(int id) override {
-        return OnUi([this, id] {
-            auto* list = dynamic_cast<wxListBox*>(m_window.FindWindow(id));
-            return list != nullptr ? list->GetSelection() : -2;
-        });
+        return OnUi([this, id] { return Find<wxListBox>(id)->GetSelection(); });
     }
     bool Enabled(int id) override {
-        return OnUi([this, id] { return m_window.FindWindow(id)->IsEnabled(); });
+        return OnUi([this, id] { return Find<wxWindow>(id)->IsEnabled(); });
     }
     bool Checked(int id) override {
-        return OnUi([this, id] {
-            auto* box = dynamic_cast<wxCheckBox*>(m_window.FindWindow(id));
-            return box != nullptr && box->GetValue();
-        });
+        return OnUi([this, id] { return Find<wxCheckBox>(id)->GetValue(); });
     }
     std::string Title() override {
         return OnUi([this] { return Utf8(m_window.GetTitle()); });
     }
     bool ShowsEnd(int id) override {
         return OnUi([this, id] {
-            auto* box = dynamic_cast<wxTextCtrl*>(m_window.FindWindow(id));
+            auto* box = Find<wxTextCtrl>(id);
             // How far GTK has scrolled the entry's text, in pixels.
             int scrolled = 0;
-            if (auto* get = shell::GtkSymbol<void(void*, const char*, ...)>("g_object_get")) {
-                get(box->m_widget, "scroll-offset", &scrolled, nullptr);
-            }
+            g_object_get(box->m_widget, "scroll-offset", &scrolled, nullptr);
             return box->GetTextExtent(box->GetValue()).x - scrolled <= box->GetClientSize().x;
         });
     }
     std::string Tooltip(int id) override {
-        return OnUi([this, id] { return Utf8(m_window.FindWindow(id)->GetToolTipText()); });
+        return OnUi([this, id] { return Utf8(Find<wxWindow>(id)->GetToolTipText()); });
     }
     std::optional<OpenBox> Box() override {
         return OnUi([this]() -> std::optional<OpenBox> {
@@ -178,6 +165,12 @@ public:
     }
 
 private:
+    // The control the scenario names, which the dialog has.
+    template <class Control>
+    Control* Find(int id) {
+        return dynamic_cast<Control*>(m_window.FindWindow(id));
+    }
+
     // Runs `read` on the main thread, which owns the window, and waits for its result. The
     // round trip also lets the window deal with the keys sent before.
     template <class Read>
@@ -215,7 +208,7 @@ private:
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
     }
 
-    shell::CMainDialog& m_window;
+    shell::wx::CMainDialog& m_window;
 };
 
 }  // namespace
@@ -228,10 +221,9 @@ void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& sce
     namespace fs = std::filesystem;
     const fs::path previous = fs::current_path();
     fs::current_path(folder);
-    shell::testing::LetModalDialogsOpen letBoxesOpen;
     shell::CGeneratorApp app;
     app.InitInstance([&](shell::CGeneratorDlg& dialog) {
-        shell::CMainDialog window(nullptr, dialog);
+        shell::wx::CMainDialog window(nullptr, dialog);
         WxUser user(window);
         std::atomic<bool> done{false};
         std::thread person([&] {
