@@ -11,10 +11,10 @@
 #include <unistd.h>
 #endif
 
-#include "platform/CurrentDirectory.h"
 #include "platform/Faults.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
+#include "support/CurrentDirectoryScope.h"
 #include "support/TempDir.h"
 
 namespace tavrin::platform {
@@ -53,7 +53,7 @@ TEST(ReadFile, FailsOnMissingFileFolderDeviceAndReadError) {
     // A read error is a failure, not an early end of the file.
     dir.Write("t.txt", "content");
     faults::ScopedFault fault(faults::Call::Read);
-    EXPECT_FALSE(ReadTextFile(dir.File("t.txt"), bytes));
+    EXPECT_FALSE(ReadFileBytes(dir.File("t.txt"), bytes));
 }
 
 TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
@@ -84,15 +84,12 @@ TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
 TEST(SafeWrite, WritesAndReplacesByRelativeNames) {
     TempDir dir;
     dir.Write("sub/b.h", "old");
-    const std::string previous = CurrentDirectory();
-    ASSERT_TRUE(ChangeCurrentDirectory(dir.Path()));
-    const bool created = WriteTextFile("a.h", "one\n");
-    const bool replaced = WriteTextFile("a.h", "two\n");
-    const bool inFolder = WriteTextFile("sub\\b.h", "new\n");
-    ASSERT_TRUE(ChangeCurrentDirectory(previous));
-    EXPECT_TRUE(created);
-    EXPECT_TRUE(replaced);
-    EXPECT_TRUE(inFolder);
+    {
+        testing::CurrentDirectoryScope inside(dir.Path());
+        EXPECT_TRUE(WriteTextFile("a.h", "one\n"));
+        EXPECT_TRUE(WriteTextFile("a.h", "two\n"));
+        EXPECT_TRUE(WriteTextFile("sub\\b.h", "new\n"));
+    }
     EXPECT_EQ(dir.Read("a.h"), "two\r\n");
     EXPECT_EQ(dir.Read("sub/b.h"), "new\r\n");
     EXPECT_EQ(dir.List(), "a.h sub");
@@ -120,15 +117,6 @@ TEST(SafeWrite, WritesNamesUpToTheLongestTheFolderTakes) {
     EXPECT_EQ(dir.List().find(".tavrin"), std::string::npos);
 }
 
-#ifndef _WIN32
-void Interrupt() {
-    std::raise(SIGINT);
-}
-void Terminate() {
-    std::raise(SIGTERM);
-}
-#endif
-
 // Interrupted in the middle of a write, the process removes its temporary file and ends
 // with the status shells give a program ended by that signal; the old file stays.
 TEST(SafeWrite, InterruptRemovesTheTemporaryFile) {
@@ -141,9 +129,9 @@ TEST(SafeWrite, InterruptRemovesTheTemporaryFile) {
         faults::Hook hook;
         int status;
     } cases[] = {
-        {faults::Call::Write, Interrupt, 130},
-        {faults::Call::Flush, Terminate, 143},
-        {faults::Call::Rename, Interrupt, 130},
+        {faults::Call::Write, [] { std::raise(SIGINT); }, 130},
+        {faults::Call::Flush, [] { std::raise(SIGTERM); }, 143},
+        {faults::Call::Rename, [] { std::raise(SIGINT); }, 130},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -226,19 +214,16 @@ TEST(SafeWrite, WritesAndReadsPastTheOldPathLimit) {
 TEST(SafeWrite, RemovesTemporaryFilesThatKilledRunsLeft) {
     namespace fs = std::filesystem;
     TempDir dir;
-    const char* stale[] = {".out.h.tavrin-Ab12Cd", ".App.vcxproj.tavrin-XYZ789"};
-    const char* kept[] = {".out.h.tavrin-Ab12C", "out.h.tavrin-Ab12Cd", ".out.h.tavrin-Ab12C!",
-                          ".out.h.tavrin-Fresh1"};
-    for (const char* name : stale) {
-        dir.Write(name, "left over");
-    }
-    for (const char* name : kept) {
-        dir.Write(name, "someone's");
-    }
+    // Named so, but newer than the process: another run's, under way.
+    dir.Write(".out.h.tavrin-Fresh1", "someone's");
     dir.Write(".sub.tavrin-abcdef/x", "a folder");
+    // Only the first two are named exactly as temporary files are.
     for (const char* name :
          {".out.h.tavrin-Ab12Cd", ".App.vcxproj.tavrin-XYZ789", ".out.h.tavrin-Ab12C",
           "out.h.tavrin-Ab12Cd", ".out.h.tavrin-Ab12C!", ".sub.tavrin-abcdef"}) {
+        if (!dir.Exists(name)) {
+            dir.Write(name, "left over");
+        }
         std::error_code ignored;  // a folder's time cannot be set everywhere; it stays anyway
         fs::last_write_time(testing::Utf8Path(dir.File(name)),
                             fs::file_time_type::clock::now() - std::chrono::hours(1), ignored);
