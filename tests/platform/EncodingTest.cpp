@@ -22,8 +22,8 @@ TEST(CodePage, Cp932ToUtf8KeepsTrailBytesAndReplacesOneCharacterPerBadSequence) 
     EXPECT_EQ(Cp932ToUtf8(std::string(kSo) + "\\x"), std::string(kSoUtf8) + "\\x");
     EXPECT_EQ(Cp932ToUtf8("\x85\x40z"), "?z");   // unassigned double-byte: one "?", no "@"
     EXPECT_EQ(Cp932ToUtf8("\x81\x20z"), "? z");  // a lead byte before a byte that cannot trail
-    EXPECT_EQ(Cp932ToUtf8("a\x80\xfd"), "a??");
-    EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");  // cut short at the end
+    EXPECT_EQ(Cp932ToUtf8("\x83\x80\x80\xfd"), "\xe3\x83\xa0??");  // "ム" has the trail byte 0x80
+    EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");                         // cut short at the end
 }
 
 TEST(CodePage, Utf8ToCp932ReplacesWhatItCannotHold) {
