@@ -372,12 +372,12 @@ bool CliApp::LoadTable(CTemplateTable& table) {
     if (!location) {
         return false;
     }
-    table.SetFileName(location->tablePath);
-    if (table.Load()) {
+    const std::optional<Message> unread = LoadTemplateTable(*location, table);
+    if (!unread) {
         return true;
     }
     if (!location->folder.empty()) {
-        WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {location->folder}}.Text());
+        WriteLine(m_err, unread->Text());
     } else {
         // A folder code page 932 cannot name is shown as the system names it.
         const std::string folder = platform::NativeToTerminal(platform::NativeCurrentDirectory());

@@ -97,4 +97,14 @@ TemplateLocation LocateTemplates(const TemplatePlaces& places) {
     return location;
 }
 
+std::optional<Message> LoadTemplateTable(const TemplateLocation& location, CTemplateTable& table) {
+    table.SetFileName(location.tablePath);
+    if (table.Load()) {
+        return std::nullopt;
+    }
+    return Message{
+        IDS_TEMPLATE_LOAD_FAILED,
+        {location.folder.empty() ? platform::CurrentDirectoryForDisplay() : location.folder}};
+}
+
 }  // namespace tavrin
