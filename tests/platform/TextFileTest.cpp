@@ -14,7 +14,6 @@
 #include "platform/Faults.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
-#include "support/CurrentDirectoryScope.h"
 #include "support/TempDir.h"
 
 namespace tavrin::platform {
@@ -41,21 +40,6 @@ TEST(TextMode, ReadsCrLfAsLfAndWritesEveryLfAsCrLf) {
     EXPECT_EQ(EncodeTextMode(std::string_view("\0\n", 2)), std::string_view("\0\r\n", 3));
 }
 
-TEST(ReadFile, FailsOnMissingFileFolderDeviceAndReadError) {
-    TempDir dir;
-    std::string bytes = "stale";
-    EXPECT_FALSE(ReadFileBytes(dir.File("missing"), bytes));
-    EXPECT_TRUE(bytes.empty());
-    EXPECT_FALSE(ReadFileBytes(dir.Path(), bytes));
-#ifndef _WIN32
-    EXPECT_FALSE(ReadFileBytes("/dev/null", bytes));  // a device, though it ends at once
-#endif
-    // A read error is a failure, not an early end of the file.
-    dir.Write("t.txt", "content");
-    faults::ScopedFault fault(faults::Call::Read);
-    EXPECT_FALSE(ReadFileBytes(dir.File("t.txt"), bytes));
-}
-
 TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: symbolic links need a privilege on Windows, and file modes are "
@@ -78,21 +62,6 @@ TEST(SafeWrite, ReplacesThroughLinksAndKeepsPermissions) {
     EXPECT_EQ(dir.Read("dangling.h"), "x");
     EXPECT_EQ(dir.List(), "dangling.h link.h real.h");
 #endif
-}
-
-// An empty output folder means the current directory: a bare name, created and replaced.
-TEST(SafeWrite, WritesAndReplacesByRelativeNames) {
-    TempDir dir;
-    dir.Write("sub/b.h", "old");
-    {
-        testing::CurrentDirectoryScope inside(dir.Path());
-        EXPECT_TRUE(WriteTextFile("a.h", "one\n"));
-        EXPECT_TRUE(WriteTextFile("a.h", "two\n"));
-        EXPECT_TRUE(WriteTextFile("sub\\b.h", "new\n"));
-    }
-    EXPECT_EQ(dir.Read("a.h"), "two\r\n");
-    EXPECT_EQ(dir.Read("sub/b.h"), "new\r\n");
-    EXPECT_EQ(dir.List(), "a.h sub");
 }
 
 // The temporary file's name must fit wherever the output's own name fits.
