@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "cli/TerminalEncoding.h"
 #include "engine/ClassGeneration.h"
 #include "engine/ClosestNames.h"
 #include "engine/Mbcs.h"
@@ -12,6 +11,7 @@
 #include "platform/CurrentDirectory.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
+#include "platform/Terminal.h"
 
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "unknown"
@@ -178,7 +178,7 @@ bool ParseOperand(const std::vector<std::string>& arguments, std::size_t next,
 }
 
 void WriteLine(std::ostream& stream, std::string_view cp932) {
-    stream << ToTerminal(cp932) << '\n';
+    stream << platform::ToTerminal(cp932) << '\n';
 }
 
 bool IsYes(std::string_view answer) {
@@ -205,7 +205,7 @@ public:
         if (m_overwrite != Overwrite::kAsk) {
             return m_overwrite == Overwrite::kYes;
         }
-        m_err << ToTerminal(question.Text()) << " (y/N) " << std::flush;
+        m_err << platform::ToTerminal(question.Text()) << " (y/N) " << std::flush;
         std::optional<std::string> answer;
         if (m_readTerminalLine) {
             answer = m_readTerminalLine();
@@ -372,17 +372,18 @@ bool CliApp::LoadTable(CTemplateTable& table) {
     if (!location) {
         return false;
     }
-    table.SetFileName(location->tablePath);
-    if (table.Load()) {
+    const std::optional<Message> unread = LoadTemplateTable(*location, table);
+    if (!unread) {
         return true;
     }
     if (!location->folder.empty()) {
-        WriteLine(m_err, Message{IDS_TEMPLATE_LOAD_FAILED, {location->folder}}.Text());
+        WriteLine(m_err, unread->Text());
     } else {
         // A folder code page 932 cannot name is shown as the system names it.
-        const std::string folder = NativeToTerminal(platform::NativeCurrentDirectory());
+        const std::string folder = platform::NativeToTerminal(platform::NativeCurrentDirectory());
         const std::string_view inserts[] = {folder};
-        m_err << FormatText(ToTerminal(LoadText(IDS_TEMPLATE_LOAD_FAILED)), inserts) << '\n';
+        m_err << FormatText(platform::ToTerminal(LoadText(IDS_TEMPLATE_LOAD_FAILED)), inserts)
+              << '\n';
     }
     return false;
 }
@@ -475,14 +476,14 @@ int CliApp::Generate(const GenerateOptions& options) {
     // relative paths; they are shown in that folder as the system names it.
     std::string shownFolder;
     if (!options.outputFolder && directory.empty()) {
-        shownFolder = NativeToTerminal(platform::NativeCurrentDirectory() / "");
+        shownFolder = platform::NativeToTerminal(platform::NativeCurrentDirectory() / "");
     }
     // The class files are named as soon as they are written. An interrupt from then on waits
     // until the project step is done and has said what it wrote.
     std::optional<platform::DeferredInterrupts> deferred;
     auto written = [&](const GenerationReport& report) {
-        m_out << shownFolder << ToTerminal(report.headerPath) << '\n';
-        m_out << shownFolder << ToTerminal(report.sourcePath) << std::endl;
+        m_out << shownFolder << platform::ToTerminal(report.headerPath) << '\n';
+        m_out << shownFolder << platform::ToTerminal(report.sourcePath) << std::endl;
         deferred.emplace();
     };
     const GenerationReport report = options.dryRun
@@ -531,7 +532,7 @@ void CliApp::ShowPreview(const std::vector<PreviewEntry>& preview) {
                 WriteLine(m_out, "would replace " + entry.path + " (same contents)");
                 break;
         }
-        m_out << ToTerminal(entry.diff);
+        m_out << platform::ToTerminal(entry.diff);
     }
 }
 
@@ -559,7 +560,8 @@ int CliApp::Where() {
         return kExitFailed;
     }
     if (location->folder.empty()) {
-        m_out << NativeToTerminal(platform::NativeCurrentDirectory() / kTemplateTableName) << '\n';
+        m_out << platform::NativeToTerminal(platform::NativeCurrentDirectory() / kTemplateTableName)
+              << '\n';
     } else {
         WriteLine(m_out, location->tablePath);
     }
@@ -584,7 +586,7 @@ int CliApp::Init(std::string_view folder) {
         WriteLine(m_err, problem->Text());
         return kExitFailed;
     }
-    m_out << NativeToTerminal(*target) << '\n';
+    m_out << platform::NativeToTerminal(*target) << '\n';
     return kExitWritten;
 }
 

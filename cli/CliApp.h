@@ -15,7 +15,7 @@
 #include "engine/TemplateTable.h"
 
 // tavrin-cli: the dialog's work from a command line. All texts here are code page 932; the
-// conversion to and from the terminal happens at the edge (TerminalEncoding.h).
+// conversion to and from the terminal happens at the edge (platform/Terminal.h).
 namespace tavrin::cli {
 
 enum ExitStatus : int {

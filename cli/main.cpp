@@ -5,8 +5,8 @@
 
 #include "cli/CliApp.h"
 #include "cli/TerminalEncoding.h"
-#include "cli/TerminalStreams.h"
 #include "platform/CurrentDirectory.h"
+#include "platform/Terminal.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // What did not reach the reader was not done: a listing lost on a full disk or a closed pipe
 // must not look like success to a script, whatever the command itself achieved. A reader that
 // closed the pipe early (`| head -1`) stopped reading on purpose: that is not worth a message.
-int CheckStandardStreams(const tavrin::cli::TerminalStreams& streams, int status) {
+int CheckStandardStreams(const tavrin::platform::TerminalStreams& streams, int status) {
     std::cout.flush();
     const bool outWritten = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (!outWritten && !streams.OutputReaderGone()) {
@@ -31,7 +31,7 @@ namespace {
 
 template <typename Char>
 int RunCli(int argc, Char** argv) {
-    tavrin::cli::TerminalStreams streams;
+    tavrin::platform::TerminalStreams streams;
     // Folders given with leading -C are entered as the system names them, so that tavrin-cli
     // works in folders whose names code page 932 cannot hold.
     const std::vector<std::filesystem::path> native = tavrin::cli::NativeArguments(argc, argv);
@@ -39,7 +39,7 @@ int RunCli(int argc, Char** argv) {
     while (skip + 1 < native.size() && native[skip] == "-C") {
         if (!tavrin::platform::ChangeCurrentDirectoryNative(native[skip + 1])) {
             std::cerr << "tavrin-cli: cannot change to folder \""
-                      << tavrin::cli::NativeToTerminal(native[skip + 1]) << "\"\n"
+                      << tavrin::platform::NativeToTerminal(native[skip + 1]) << "\"\n"
                       << tavrin::cli::UsageText();
             return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
         }
@@ -54,7 +54,7 @@ int RunCli(int argc, Char** argv) {
     }
     // Ctrl-C in the middle of a generation must not leave a hidden half-written file behind.
     tavrin::platform::RemoveTemporaryFilesOnInterrupt();
-    tavrin::cli::CliApp app(std::cout, std::cerr, tavrin::cli::ReadTerminalLine);
+    tavrin::cli::CliApp app(std::cout, std::cerr, tavrin::platform::ReadTerminalLine);
     int status = tavrin::cli::kExitFailed;
     try {
         status = app.Run(arguments);

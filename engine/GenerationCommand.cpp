@@ -6,7 +6,6 @@
 
 #include "engine/BuiltInKeywords.h"
 #include "engine/Keywords.h"
-#include "engine/Mbcs.h"
 #include "engine/SubstitutionSet.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
@@ -14,16 +13,6 @@
 namespace tavrin {
 
 namespace {
-
-bool EndsWithSeparator(std::string_view folder) {
-    // Character by character: a folder ending in a double-byte character whose trail byte
-    // is 0x5C ("...表") does not end in a backslash and still needs its separator.
-    if (mbcs::EndsWithChar(folder, '\\')) {
-        return true;
-    }
-    // "/" separates on Windows too, and it is never a trail byte.
-    return !folder.empty() && folder.back() == '/';
-}
 
 // A template's files where they were found.
 struct TemplateFiles {
@@ -127,18 +116,6 @@ std::string Message::Text() const {
     return detail.empty() ? text : text + "\n" + detail;
 }
 
-std::string CGenerationCommand::JoinPath(std::string_view folder, std::string_view name) {
-    std::string out;
-    if (!folder.empty()) {
-        out = folder;
-        if (!EndsWithSeparator(out)) {
-            out.push_back(platform::kNativeSeparator);
-        }
-    }
-    out.append(name);
-    return out;
-}
-
 bool CGenerationCommand::ValidateRequest(const GenerationRequest& request) {
     int failed = 0;
     if (!request.templateName) {
@@ -197,8 +174,8 @@ GenerationOutcome CGenerationCommand::OnGenerate(const GenerationRequest& reques
         return GenerationOutcome::kTemplateMissing;
     }
 
-    m_strHeaderPath = JoinPath(request.outputFolder, request.headerFileName);
-    m_strSourcePath = JoinPath(request.outputFolder, request.sourceFileName);
+    m_strHeaderPath = platform::JoinPath(request.outputFolder, request.headerFileName);
+    m_strSourcePath = platform::JoinPath(request.outputFolder, request.sourceFileName);
     if (m_host.FileExists(m_strHeaderPath) || m_host.FileExists(m_strSourcePath)) {
         if (!m_host.AskOverwrite({IDS_CONFIRM_OVERWRITE, {m_strHeaderPath, m_strSourcePath}})) {
             return GenerationOutcome::kDeclined;

@@ -74,11 +74,6 @@ public:
     // written first, and the source is not attempted when the header fails.
     GenerationOutcome OnGenerate(const GenerationRequest& request);
 
-    // Joins a folder and a file name with exactly one separator ("\" on Windows, "/" on
-    // POSIX). A folder that already ends in a separator gets none added; an empty folder
-    // gives the bare name.
-    static std::string JoinPath(std::string_view folder, std::string_view name);
-
     // The output paths of the last run that got as far as working them out.
     const std::string& HeaderPath() const { return m_strHeaderPath; }
     const std::string& SourcePath() const { return m_strSourcePath; }

@@ -11,14 +11,6 @@ std::size_t FindChar(std::string_view text, char c, std::size_t from) {
     return std::string_view::npos;
 }
 
-bool EndsWithChar(std::string_view text, char c) {
-    std::size_t last = std::string_view::npos;
-    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
-        last = pos;
-    }
-    return last != std::string_view::npos && last + 1 == text.size() && text[last] == c;
-}
-
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
         return false;

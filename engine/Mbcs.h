@@ -4,38 +4,22 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/CodePage.h"
+
 // Byte-string helpers for code page 932, where a character is one byte or a lead byte
 // followed by a trail byte. Wherever text is cut or searched at a single-byte delimiter, the
 // search steps from character to character, so that a trail byte that happens to equal the
 // delimiter (0x5C "\", 0x7C "|", 0x40 "@", letters) is never taken for it.
 namespace tavrin::mbcs {
 
-inline constexpr bool IsLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
-inline constexpr bool IsTrailByte(unsigned char b) {
-    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-}
-
-// Length in bytes of the character that starts at `pos` (which must lie inside `text`): 2
-// for a lead byte followed by a valid trail byte, otherwise 1. A lead byte at the end, or
-// before a byte that cannot be a trail byte, is a one-byte character of its own.
-inline std::size_t CharLength(std::string_view text, std::size_t pos) {
-    if (IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() &&
-        IsTrailByte(static_cast<unsigned char>(text[pos + 1]))) {
-        return 2;
-    }
-    return 1;
-}
+// The lead and trail byte rules are the platform's, which its converters follow too.
+using platform::cp932::CharLength;
+using platform::cp932::IsLeadByte;
+using platform::cp932::IsTrailByte;
 
 // Position of the first single-byte character `c` at or after `from` (a character
 // boundary), or npos.
 std::size_t FindChar(std::string_view text, char c, std::size_t from = 0);
-
-// True when the last character of `text` (not merely its last byte) is the single-byte
-// character `c`.
-bool EndsWithChar(std::string_view text, char c);
 
 // Comparisons that ignore the case of ASCII letters only. A double-byte character compares
 // exactly: its trail byte may look like a letter, and folding it would turn it into another

@@ -37,33 +37,19 @@ struct XmlText {
 };
 
 bool Decode(std::string_view bytes, XmlText& text) {
-    bool lossless = true;
     text.encoding = EncodingOfMark(bytes);
-    const std::string_view content = bytes.substr(ByteOrderMark(text.encoding).size());
-    switch (text.encoding) {
-        case TextEncoding::kUtf8:
-            text.utf8 = content;
-            break;
-        case TextEncoding::kUtf16Le:
-        case TextEncoding::kUtf16Be:
-            text.utf8 = Utf16ToUtf8(content, text.encoding == TextEncoding::kUtf16Be, lossless);
-            break;
-        case TextEncoding::kCp932:
-            if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) {
-                return false;  // UTF-16 without its mark: not something the IDE writes
-            }
-            text.utf8 = bytes;
-            break;
+    if (text.encoding == TextEncoding::kCp932 && bytes.size() >= 2 &&
+        (bytes[0] == '\0' || bytes[1] == '\0')) {
+        return false;  // UTF-16 without its mark: not something the IDE writes
     }
+    bool lossless = true;
+    text.utf8 = ContentAsUtf8(bytes, text.encoding, lossless);
     // A broken UTF-16 unit would not come back as it was.
     return lossless;
 }
 
 std::string Encode(const XmlText& text) {
-    const bool utf16 =
-        text.encoding == TextEncoding::kUtf16Le || text.encoding == TextEncoding::kUtf16Be;
-    return std::string(ByteOrderMark(text.encoding)) +
-           (utf16 ? Utf8ToUtf16(text.utf8, text.encoding == TextEncoding::kUtf16Be) : text.utf8);
+    return Utf8WithMark(text.utf8, text.encoding);
 }
 
 bool IsSpace(char c) {

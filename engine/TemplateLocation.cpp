@@ -64,12 +64,8 @@ std::optional<Message> CopyExamples(const TemplatePlaces& places, const fs::path
 TemplateLocation StartFolderTemplates() {
     TemplateLocation location;
     location.folder = platform::CurrentDirectory();
-    location.tablePath = CGenerationCommand::JoinPath(location.folder, kTemplateTableName);
-    // The separator goes in without a look at the folder's end: at a root the system takes
-    // the two as one.
-    location.settingsPath =
-        (location.folder.empty() ? std::string() : location.folder + platform::kNativeSeparator) +
-        SettingsFileName();
+    location.tablePath = platform::JoinPath(location.folder, kTemplateTableName);
+    location.settingsPath = platform::JoinPath(location.folder, SettingsFileName());
     return location;
 }
 
@@ -94,11 +90,21 @@ TemplateLocation LocateTemplates(const TemplatePlaces& places) {
         return location;
     }
     location.folder = folder;
-    location.tablePath = CGenerationCommand::JoinPath(folder, kTemplateTableName);
+    location.tablePath = platform::JoinPath(folder, kTemplateTableName);
     if (Exists(places.userFolder)) {
-        location.settingsPath = CGenerationCommand::JoinPath(folder, SettingsFileName());
+        location.settingsPath = platform::JoinPath(folder, SettingsFileName());
     }
     return location;
+}
+
+std::optional<Message> LoadTemplateTable(const TemplateLocation& location, CTemplateTable& table) {
+    table.SetFileName(location.tablePath);
+    if (table.Load()) {
+        return std::nullopt;
+    }
+    return Message{
+        IDS_TEMPLATE_LOAD_FAILED,
+        {location.folder.empty() ? platform::CurrentDirectoryForDisplay() : location.folder}};
 }
 
 }  // namespace tavrin

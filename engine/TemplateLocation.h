@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/GenerationCommand.h"
+#include "engine/TemplateTable.h"
 
 // Where a run finds "template.tbl" and keeps its settings file; the dialog and tavrin-cli
 // both ask here.
@@ -52,6 +53,11 @@ TemplateLocation LocateTemplates(const TemplatePlaces& places);
 // kept. Nothing on success, else the message that says why not.
 std::optional<Message> CopyExamples(const TemplatePlaces& places,
                                     const std::filesystem::path& folder);
+
+// Loads the table `location` names into `table`. Nothing when it could be read; else the
+// message that says it could not, naming its folder (a current directory code page 932 cannot
+// name with "?" for what it cannot hold).
+std::optional<Message> LoadTemplateTable(const TemplateLocation& location, CTemplateTable& table);
 
 // The name of the table file.
 inline constexpr std::string_view kTemplateTableName = "template.tbl";

@@ -39,12 +39,13 @@ DecodedText DecodeText(std::string_view bytes);
 // comes back unchanged; a byte that is not code page 932 becomes "?" in Unicode.
 std::string EncodeText(std::string_view cp932, TextEncoding encoding);
 
-// UTF-8 from UTF-16 without a mark; an unpaired surrogate or a trailing odd byte becomes
-// U+FFFD and clears `lossless`.
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian, bool& lossless);
+// The text after the byte order mark of `encoding` (which must be the one `bytes` start
+// with) as UTF-8; without a mark, the bytes as they are. A broken UTF-16 unit becomes U+FFFD
+// and clears `lossless`.
+std::string ContentAsUtf8(std::string_view bytes, TextEncoding encoding, bool& lossless);
 
-// UTF-16 without a mark from valid UTF-8 (as the code page conversions give).
-std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian);
+// UTF-8 text as the bytes of `encoding`, with its byte order mark; without a mark, as it is.
+std::string Utf8WithMark(std::string_view utf8, TextEncoding encoding);
 
 // A whole file read in text mode (CR LF to LF) after its encoding is recognised. False when
 // the file cannot be read.

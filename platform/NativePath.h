@@ -19,6 +19,10 @@ std::optional<std::filesystem::path> ToNativePath(std::string_view path);
 // page 932 cannot hold become "?".
 std::string FromNativePath(const std::filesystem::path& path);
 
+// FromNativePath, and whether the bytes lead back to the same name: false when a "?" or a
+// look-alike stands for a character code page 932 cannot hold.
+bool FromNativePathExactly(const std::filesystem::path& path, std::string& cp932);
+
 // `path` as code page 932 bytes that lead back to the same file: its own name, else on
 // Windows its short name where the volume keeps one (plain ASCII). Empty when neither can be
 // had: a name with "?" in it would lead to another file.
@@ -32,6 +36,15 @@ inline constexpr char kNativeSeparator =
 #else
     '/';
 #endif
+
+// Whether a code page 932 folder ends in a separator: "\" as its last character (not merely its
+// last byte: "...表" ends in the trail byte 0x5C), or "/", which separates on Windows too and
+// is never a trail byte.
+bool EndsWithSeparator(std::string_view folder);
+
+// Joins a code page 932 folder and file name with exactly one separator (kNativeSeparator). A
+// folder that already ends in a separator gets none added; an empty folder gives the bare name.
+std::string JoinPath(std::string_view folder, std::string_view name);
 
 // Whether two spellings of a path that differ in the case of letters name the same file, as
 // they do on Windows.

@@ -45,15 +45,6 @@ std::string EncodeTextMode(std::string_view text) {
     return raw;
 }
 
-bool ReadTextFile(std::string_view path, std::string& text) {
-    std::string raw;
-    if (!ReadFileBytes(path, raw)) {
-        return false;
-    }
-    text = DecodeTextMode(raw);
-    return true;
-}
-
 bool WriteTextFile(std::string_view path, std::string_view text) {
     return WriteFileAtomically(path, EncodeTextMode(text));
 }

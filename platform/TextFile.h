@@ -16,9 +16,6 @@ std::string EncodeTextMode(std::string_view text);
 // read to its end.
 bool ReadFileBytes(std::string_view path, std::string& bytes);
 
-// Reads the whole file in text mode.
-bool ReadTextFile(std::string_view path, std::string& text);
-
 // Writes `bytes` as the new content of `path` without ever leaving a half-written file: the
 // bytes go to a temporary file in the destination's folder, which is flushed to disk and
 // then renamed over the destination. On any failure the temporary file is removed and the

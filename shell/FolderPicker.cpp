@@ -1,6 +1,5 @@
 #include "shell/FolderPicker.h"
 
-#include "engine/Mbcs.h"
 #include "engine/StringTable.h"
 #include "platform/NativePath.h"
 
@@ -12,11 +11,8 @@ std::string CFolderPicker::WithoutTrailingSeparator(std::string_view folder) {
     // "/" alone stays, as nothing would be left of it to pre-select; so does "\" where it is
     // no separator.
     const bool rootOnly = folder.size() <= 1;
-    const bool backslash =
-        mbcs::EndsWithChar(folder, '\\') && (platform::kNativeSeparator == '\\' || !rootOnly);
-    const bool slash = !folder.empty() && folder.back() == '/' && !rootOnly;
-    const bool endsInSeparator = backslash || slash;
-    if (endsInSeparator) {
+    const bool windowsRoot = platform::kNativeSeparator == '\\' && folder == "\\";
+    if (platform::EndsWithSeparator(folder) && (!rootOnly || windowsRoot)) {
         folder.remove_suffix(1);
     }
     return std::string(folder);

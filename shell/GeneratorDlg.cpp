@@ -104,15 +104,10 @@ void CGeneratorDlg::OnInitDialog() {
         m_window->ShowMessageBox(FormatString(IDS_TEMPLATE_FOLDER_CREATED, {location.folder}),
                                  kMbOkExclamation);
     }
-    m_templateTable.SetFileName(location.tablePath);
-    if (!m_templateTable.Load() && !location.problem) {
-        // The dialog opens all the same; generating then reports that nothing is selected.
-        // A folder code page 932 cannot name is shown with "?" where the box cannot say more.
-        m_window->ShowMessageBox(
-            FormatString(IDS_TEMPLATE_LOAD_FAILED,
-                         {location.folder.empty() ? platform::CurrentDirectoryForDisplay()
-                                                  : location.folder}),
-            kMbOkExclamation);
+    // The dialog opens all the same; generating then reports that nothing is selected.
+    const std::optional<Message> unread = LoadTemplateTable(location, m_templateTable);
+    if (unread && !location.problem) {
+        m_window->ShowMessageBox(unread->Text(), kMbOkExclamation);
     }
     m_window->ListReset(kIdcTemplateList);
     for (int i = 0; i < m_templateTable.GetCount(); ++i) {

@@ -97,21 +97,6 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
     return length;
 }
 
-// Bytes of the character of code page 932 at the start of `rest` that could not be converted:
-// a lead byte takes its trail byte with it when there is one, so that an unassigned
-// double-byte character gives one "?" and its trail byte is not read as a character of its
-// own.
-std::size_t Cp932SequenceLength(std::string_view rest) {
-    auto lead = static_cast<unsigned char>(rest[0]);
-    bool isLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    if (!isLead || rest.size() < 2) {
-        return 1;
-    }
-    auto trail = static_cast<unsigned char>(rest[1]);
-    bool isTrail = trail >= 0x40 && trail <= 0xFC && trail != 0x7F;
-    return isTrail ? 2 : 1;
-}
-
 }  // namespace
 
 bool Cp932ToUtf8(std::string_view cp932, std::string& utf8) {
@@ -122,7 +107,10 @@ bool Cp932ToUtf8(std::string_view cp932, std::string& utf8) {
 std::string Cp932ToUtf8(std::string_view cp932) {
     Converter converter("UTF-8", "CP932");
     std::string result;
-    converter.Run(cp932, result, Cp932SequenceLength);
+    // A lead byte takes its trail byte with it when there is one, so that an unassigned
+    // double-byte character gives one "?" and its trail byte is not read as a character of its
+    // own.
+    converter.Run(cp932, result, [](std::string_view rest) { return cp932::CharLength(rest, 0); });
     return result;
 }
 
@@ -130,28 +118,6 @@ std::string Utf8ToCp932(std::string_view utf8) {
     Converter converter("CP932", "UTF-8");
     std::string result;
     converter.Run(utf8, result, Utf8SequenceLength);
-    return result;
-}
-
-std::string Utf16ToCp932(std::string_view bytes, Utf16ByteOrder order) {
-    bool little = order == Utf16ByteOrder::LittleEndian;
-    Converter converter("CP932", little ? "UTF-16LE" : "UTF-16BE");
-    auto unitAt = [little](std::string_view rest, std::size_t i) {
-        auto lo = static_cast<unsigned char>(rest[i + (little ? 0 : 1)]);
-        auto hi = static_cast<unsigned char>(rest[i + (little ? 1 : 0)]);
-        return static_cast<unsigned>(hi << 8 | lo);
-    };
-    auto unitsToSkip = [&unitAt](std::string_view rest) -> std::size_t {
-        if (rest.size() < 2) {
-            return rest.size();
-        }
-        unsigned unit = unitAt(rest, 0);
-        bool pair = unit >= 0xD800 && unit <= 0xDBFF && rest.size() >= 4 &&
-                    unitAt(rest, 2) >= 0xDC00 && unitAt(rest, 2) <= 0xDFFF;
-        return pair ? 4 : 2;
-    };
-    std::string result;
-    converter.Run(bytes, result, unitsToSkip);
     return result;
 }
 

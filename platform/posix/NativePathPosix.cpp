@@ -19,13 +19,13 @@ std::string FromNativePath(const std::filesystem::path& path) {
     return Utf8ToCp932(path.native());
 }
 
+bool FromNativePathExactly(const std::filesystem::path& path, std::string& cp932) {
+    return Utf8ToCp932Exactly(path.native(), cp932);
+}
+
 std::string ExactCp932Path(const std::filesystem::path& path) {
-    std::string cp932 = FromNativePath(path);
-    std::string back;
-    if (!Cp932ToUtf8(cp932, back) || back != path.native()) {
-        return {};
-    }
-    return cp932;
+    std::string cp932;
+    return FromNativePathExactly(path, cp932) ? cp932 : std::string();
 }
 
 }  // namespace tavrin::platform

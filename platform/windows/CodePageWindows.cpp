@@ -15,7 +15,7 @@ namespace {
 bool HasWindowsOnlyByte(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         auto byte = static_cast<unsigned char>(text[pos]);
-        if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
+        if (cp932::IsLeadByte(byte)) {
             ++pos;  // its trail byte, whatever it is
         } else if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
             return true;
@@ -98,14 +98,6 @@ std::string FromWide(unsigned codePage, std::wstring_view wide) {
 
 namespace {
 
-bool IsLead932(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
-bool IsTrail932(unsigned char b) {
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
-
 // Converts character by character, so that one wrong character costs one "?". A lead byte
 // takes the next byte with it only when that can trail: otherwise the next byte is a
 // character of its own and must not vanish with the wrong one.
@@ -113,11 +105,7 @@ std::string Cp932ToUtf8Lossy(std::string_view text) {
     std::string utf8;
     std::wstring wide;
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t length = IsLead932(static_cast<unsigned char>(text[pos])) &&
-                                     pos + 1 < text.size() &&
-                                     IsTrail932(static_cast<unsigned char>(text[pos + 1]))
-                                 ? 2
-                                 : 1;
+        const std::size_t length = cp932::CharLength(text, pos);
         if (windows::ToWide(windows::kCodePage932, text.substr(pos, length), wide)) {
             utf8 += windows::FromWide(CP_UTF8, wide);
         } else {
@@ -157,22 +145,6 @@ std::string Utf8ToCp932(std::string_view utf8) {
         ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
     }
     return windows::FromWide(windows::kCodePage932, wide);
-}
-
-std::string Utf16ToCp932(std::string_view bytes, Utf16ByteOrder order) {
-    std::wstring wide;
-    wide.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        auto first = static_cast<unsigned char>(bytes[i]);
-        auto second = static_cast<unsigned char>(bytes[i + 1]);
-        wide.push_back(static_cast<wchar_t>(
-            order == Utf16ByteOrder::LittleEndian ? (second << 8 | first) : (first << 8 | second)));
-    }
-    std::string text = windows::FromWide(windows::kCodePage932, wide);
-    if (bytes.size() % 2 != 0) {
-        text += '?';
-    }
-    return text;
 }
 
 }  // namespace tavrin::platform

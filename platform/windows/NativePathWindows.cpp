@@ -1,23 +1,10 @@
 #include <windows.h>
 
+#include "platform/CodePage.h"
 #include "platform/NativePath.h"
 #include "platform/windows/WindowsText.h"
 
 namespace tavrin::platform {
-
-namespace {
-
-// `wide` in code page 932 when it comes back unchanged from there; otherwise empty.
-std::string ExactlyInCodePage932(const std::wstring& wide) {
-    std::string cp932 = windows::FromWide(windows::kCodePage932, wide);
-    std::wstring back;
-    if (!windows::ToWide(windows::kCodePage932, cp932, back) || back != wide) {
-        return {};
-    }
-    return cp932;
-}
-
-}  // namespace
 
 std::optional<std::filesystem::path> ToNativePath(std::string_view path) {
     std::wstring wide;
@@ -31,13 +18,17 @@ std::string FromNativePath(const std::filesystem::path& path) {
     return windows::FromWide(windows::kCodePage932, path.native());
 }
 
+bool FromNativePathExactly(const std::filesystem::path& path, std::string& cp932) {
+    return Utf8ToCp932Exactly(windows::FromWide(CP_UTF8, path.native()), cp932);
+}
+
 std::string ExactCp932Path(const std::filesystem::path& path) {
     const std::wstring& wide = path.native();
     if (wide.empty()) {
         return {};
     }
-    std::string cp932 = ExactlyInCodePage932(wide);
-    if (!cp932.empty()) {
+    std::string cp932;
+    if (FromNativePathExactly(path, cp932)) {
         return cp932;
     }
     // The short name, where the volume keeps one, is plain ASCII and leads to the same file.
@@ -51,7 +42,7 @@ std::string ExactCp932Path(const std::filesystem::path& path) {
         return {};
     }
     shortName.resize(length);
-    return ExactlyInCodePage932(shortName);
+    return FromNativePathExactly(shortName, cp932) ? cp932 : std::string();
 }
 
 }  // namespace tavrin::platform

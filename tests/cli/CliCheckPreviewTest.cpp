@@ -153,14 +153,9 @@ TEST_F(CliPreview, DiffAgreesWithTheRealRun) {
 
 // UTF-16 cannot be masked as bytes: the GUID is masked in UTF-8 and the result encoded again.
 std::string MaskGuidsIn(const std::string& bytes) {
-    DecodedText decoded = DecodeText(bytes);
-    if (decoded.encoding == TextEncoding::kUtf8 || decoded.encoding == TextEncoding::kCp932) {
-        return MaskGuids(bytes);
-    }
-    const bool bigEndian = decoded.encoding == TextEncoding::kUtf16Be;
+    const TextEncoding encoding = EncodingOfMark(bytes);
     bool lossless = true;
-    std::string utf8 = Utf16ToUtf8(std::string_view(bytes).substr(2), bigEndian, lossless);
-    return bytes.substr(0, 2) + Utf8ToUtf16(MaskGuids(utf8), bigEndian);
+    return Utf8WithMark(MaskGuids(ContentAsUtf8(bytes, encoding, lossless)), encoding);
 }
 
 // Each set has its table and both templates in one encoding behind a byte order mark; the

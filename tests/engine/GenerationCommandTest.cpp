@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "engine/BuiltInKeywords.h"
@@ -205,14 +204,6 @@ TEST_F(GenerationCommandTest, WriteFailuresAreReportedAndKeepTheOldSource) {
               FormatString(IDS_WRITE_FAILED_READ_ONLY, {dir.File("out/AboutDlg.cpp")}));
     EXPECT_TRUE(dir.Exists("out/AboutDlg.h"));
     EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "read-only");
-}
-
-// The cases are in the fixture, with "|" for the system's own separator.
-TEST(JoinPath, OneSeparatorBetweenFolderAndName) {
-    for (std::vector<std::string> c : testing::ReadCases("names/join-path.txt")) {
-        std::replace(c[1].begin(), c[1].end(), '|', platform::kNativeSeparator);
-        EXPECT_EQ(CGenerationCommand::JoinPath(c[0], "a.h"), c[1]) << c[0];
-    }
 }
 
 }  // namespace

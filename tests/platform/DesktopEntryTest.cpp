@@ -19,44 +19,15 @@ namespace {
 using testing::ScopedEnv;
 using testing::TempDir;
 
-TEST(DesktopEntryTest, ReadsKeysOfTheirGroupOnly) {
-    const std::string content =
-        "# Exec=commented\r\n"
-        "[Desktop Action new-window]\r\n"
-        "Exec=browser --new-window %u\r\n"
-        "[Desktop Entry]\r\n"
-        "Name[ja]=ブラウザ\r\n"
-        "Name = Browser \r\n"
-        "Exec=browser %u\r\n"
-        "Exec=second\r\n";
-    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Exec"), "browser %u");
-    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Name"), "Browser");
-    EXPECT_EQ(KeyFileValue(content, "Desktop Entry", "Type"), std::nullopt);
-    EXPECT_EQ(KeyFileValue(content, "Desktop", "Exec"), std::nullopt);
-    EXPECT_EQ(KeyFileValue("Exec=outside any group", "Desktop Entry", "Exec"), std::nullopt);
-}
-
 TEST(DesktopEntryTest, TurnsExecLinesIntoCommandsAndArguments) {
-    const struct {
-        const char* exec;  // as the file holds it
-        const char* command;
-        std::vector<std::string> arguments;
-    } cases[] = {
-        {"/usr/bin/chromium %U", "/usr/bin/chromium %1", {"/usr/bin/chromium", "%1"}},
-        {"browser --icon %i --name %c %k %F",
-         "browser --icon  --name   %1",
-         {"browser", "--icon", "--name", "%1"}},
-        {"app --rate=100%% %", "app --rate=100% ", {"app", "--rate=100%"}},
-        {"app\\sone\\ttwo", "app one\ttwo", {"app", "one", "two"}},
-        // Key-file escapes first, then the command line's own inside quotes.
-        {"app \"a\\\\\\\\b\" \"q\\\\\"x\" \"\" '$HOME'",
-         "app \"a\\\\b\" \"q\\\"x\" \"\" '$HOME'",
-         {"app", "a\\b", "q\"x", "", "'$HOME'"}},
-    };
-    for (const auto& c : cases) {
-        std::string command = ExecToCommand(UnescapeKeyFileString(c.exec));
-        EXPECT_EQ(command, c.command) << c.exec;
-        EXPECT_EQ(SplitCommandLine(command), c.arguments) << c.exec;
+    for (const std::vector<std::string>& c : testing::ReadCases("desktop/exec.txt")) {
+        const std::string command = ExecToCommand(UnescapeKeyFileString(c[0]));
+        EXPECT_EQ(command, c[1]) << c[0];
+        std::string words;
+        for (const std::string& word : SplitCommandLine(command)) {
+            words += (words.empty() ? "" : "|") + word;
+        }
+        EXPECT_EQ(words, c[2]) << c[0];
     }
     EXPECT_EQ(SplitCommandLine("  a \t\"c d\"e  "), (std::vector<std::string>{"a", "c de"}));
 }
@@ -65,7 +36,10 @@ TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
     TempDir dir;
     const std::vector<std::string> dataDirs = {dir.File("home"), dir.File("system")};
     dir.Write("home/applications/browser.desktop", "[Desktop Entry]\nExec=home-browser %u\n");
-    dir.Write("system/applications/browser.desktop", "[Desktop Entry]\nExec=system %u\n");
+    // Only the first Exec of the group itself counts, trimmed.
+    dir.Write("system/applications/browser.desktop",
+              "Exec=outside\n# Exec=comment\n[Desktop Entry Old]\nExec=old\n[Desktop Entry]\n"
+              "Exec[ja]=localized\nExec = system %u \r\nExec=second\n[Desktop Action x]\n");
     dir.Write("system/applications/other.desktop", "[Desktop Entry]\nExec=other %u\n");
     dir.Write("system/applications/kde4/viewer.desktop", "[Desktop Entry]\nExec=viewer \"%u\"\n");
     dir.Write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nExec=x\n");
@@ -79,6 +53,7 @@ TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
     }
     EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/kde4/viewer.desktop")),
               "viewer \"%1\"");
+    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/browser.desktop")), "system %1");
     EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/link.desktop")), std::nullopt);
 
     // The configuration's list first; an ID that is not installed passes to the next one.

@@ -28,31 +28,16 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs `program` as a process of its own, in `workingDir` unless that is empty, with standard
-// input from the null device (no terminal), and collects what it prints. Arguments and paths
-// are UTF-8. Standard output and error go to `outPath` and `errPath` instead when those are
-// given (and are then not collected).
-inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir = "", const std::string& outPath = "",
-                             const std::string& errPath = "");
+namespace process_detail {
 
 #ifdef _WIN32
 
-namespace process_detail {
-
-inline std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                     wide.data(), static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(size > 0 ? size : 0));
-    return wide;
-}
-
 // One argument quoted as the C runtime splits a command line: backslashes are literal unless
 // a quote follows them.
-inline void AppendQuoted(std::wstring& line, const std::wstring& argument) {
+inline void AppendQuoted(std::wstring& line, const std::string& utf8) {
     line += L'"';
     std::size_t backslashes = 0;
+    const std::wstring argument = Utf8Path(utf8).native();
     for (wchar_t c : argument) {
         if (c == L'\\') {
             ++backslashes;
@@ -66,67 +51,56 @@ inline void AppendQuoted(std::wstring& line, const std::wstring& argument) {
     line += L'"';
 }
 
-inline HANDLE Inheritable(const std::wstring& path, DWORD access, DWORD disposition) {
+inline HANDLE Inheritable(const std::string& path, DWORD access, DWORD disposition) {
     SECURITY_ATTRIBUTES security{sizeof security, nullptr, TRUE};
-    return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
-                         disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return ::CreateFileW(Utf8Path(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         &security, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-}  // namespace process_detail
-
-inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir, const std::string& outPath,
-                             const std::string& errPath) {
-    TempDir capture;
+// The exit status, or -1.
+inline int Spawn(const char* program, const std::vector<std::string>& arguments,
+                 const std::string& workingDir, const std::string& out, const std::string& err) {
     std::wstring line;
-    using namespace process_detail;
-    AppendQuoted(line, Wide(program));
+    AppendQuoted(line, program);
     for (const std::string& argument : arguments) {
         line += L' ';
-        AppendQuoted(line, Wide(argument));
+        AppendQuoted(line, argument);
     }
-    HANDLE in = Inheritable(L"NUL", GENERIC_READ, OPEN_EXISTING);
-    HANDLE out = Inheritable(Wide(outPath.empty() ? capture.File("out") : outPath), GENERIC_WRITE,
-                             CREATE_ALWAYS);
-    HANDLE err = Inheritable(Wide(errPath.empty() ? capture.File("err") : errPath), GENERIC_WRITE,
-                             CREATE_ALWAYS);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = in;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
+    startup.hStdInput = Inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = Inheritable(out, GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = Inheritable(err, GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION process{};
-    std::wstring directory = Wide(workingDir);
-    ProgramRun run;
+    const std::wstring directory = Utf8Path(workingDir).native();
+    int status = -1;
     // No console of its own, so the program sees its output redirected, as in a script.
     if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                          directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
         DWORD code = 0;
         if (::WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
             ::GetExitCodeProcess(process.hProcess, &code)) {
-            run.status = static_cast<int>(code);
+            status = static_cast<int>(code);
         }
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }
-    ::CloseHandle(in);
-    ::CloseHandle(out);
-    ::CloseHandle(err);
-    if (run.status != -1) {
-        // Redirected output is code page 932 on Windows.
-        run.out = outPath.empty() ? platform::Cp932ToUtf8(capture.Read("out")) : "";
-        run.err = errPath.empty() ? platform::Cp932ToUtf8(capture.Read("err")) : "";
+    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        ::CloseHandle(handle);
     }
-    return run;
+    return status;
+}
+
+// Redirected output is code page 932 on Windows.
+inline std::string AsUtf8(const std::string& printed) {
+    return platform::Cp932ToUtf8(printed);
 }
 
 #else
 
-inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
-                             const std::string& workingDir, const std::string& outPath,
-                             const std::string& errPath) {
-    TempDir capture;
+inline int Spawn(const char* program, const std::vector<std::string>& arguments,
+                 const std::string& workingDir, const std::string& out, const std::string& err) {
     std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -135,26 +109,44 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    const std::string out = outPath.empty() ? capture.File("out") : outPath;
-    const std::string err = errPath.empty() ? capture.File("err") : errPath;
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
     if (!workingDir.empty()) {
         posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
     }
-    ProgramRun run;
     pid_t pid = 0;
     int wait = 0;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0 &&
-        waitpid(pid, &wait, 0) == pid && WIFEXITED(wait)) {
-        run.status = WEXITSTATUS(wait);
-        run.out = outPath.empty() ? capture.Read("out") : "";
-        run.err = errPath.empty() ? capture.Read("err") : "";
-    }
+    const bool ended = posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0 &&
+                       waitpid(pid, &wait, 0) == pid && WIFEXITED(wait);
     posix_spawn_file_actions_destroy(&actions);
-    return run;
+    return ended ? WEXITSTATUS(wait) : -1;
+}
+
+inline std::string AsUtf8(const std::string& printed) {
+    return printed;
 }
 
 #endif
+
+}  // namespace process_detail
+
+// Runs `program` as a process of its own, in `workingDir` unless that is empty, with standard
+// input from the null device (no terminal), and collects what it prints. Arguments and paths
+// are UTF-8. Standard output and error go to `outPath` and `errPath` instead when those are
+// given (and are then not collected).
+inline ProgramRun RunProgram(const char* program, const std::vector<std::string>& arguments,
+                             const std::string& workingDir = "", const std::string& outPath = "",
+                             const std::string& errPath = "") {
+    TempDir capture;
+    ProgramRun run;
+    run.status = process_detail::Spawn(program, arguments, workingDir,
+                                       outPath.empty() ? capture.File("out") : outPath,
+                                       errPath.empty() ? capture.File("err") : errPath);
+    if (run.status != -1) {
+        run.out = outPath.empty() ? process_detail::AsUtf8(capture.Read("out")) : "";
+        run.err = errPath.empty() ? process_detail::AsUtf8(capture.Read("err")) : "";
+    }
+    return run;
+}
 
 }  // namespace tavrin::testing

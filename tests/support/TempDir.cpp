@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -54,11 +56,12 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::File(std::string_view name) const {
-    // The system's own separator, as the program joins paths with it.
+    // The system's own separator, as the program joins paths with it. Bytes only: tests also
+    // name files in code page 932.
     std::string native(name);
     std::replace(native.begin(), native.end(), '/',
-                 fs::path::preferred_separator == L'\\' ? '\\' : '/');
-    return m_path + (fs::path::preferred_separator == L'\\' ? "\\" : "/") + native;
+                 static_cast<char>(fs::path::preferred_separator));
+    return m_path + static_cast<char>(fs::path::preferred_separator) + native;
 }
 
 void TempDir::Write(std::string_view name, std::string_view bytes) const {
@@ -79,9 +82,7 @@ std::string ReadOrFail(const std::string& path) {
         ADD_FAILURE() << "cannot read " << path;
         return {};
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace
@@ -96,12 +97,11 @@ bool TempDir::Exists(std::string_view name) const {
 }
 
 std::string TempDir::List() const {
-    std::vector<std::string> names;
+    std::set<std::string> names;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(Utf8Path(m_path), error)) {
-        names.push_back(Utf8Name(entry.path().filename()));
+        names.insert(Utf8Name(entry.path().filename()));
     }
-    std::sort(names.begin(), names.end());
     std::string joined;
     for (const auto& name : names) {
         joined += (joined.empty() ? "" : " ") + name;

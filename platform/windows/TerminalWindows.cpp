@@ -1,22 +1,69 @@
-#include "cli/TerminalStreams.h"
+#include <windows.h>
 
 #include <iostream>
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h>
-
+#include "platform/CodePage.h"
+#include "platform/Terminal.h"
 #include "platform/windows/WindowsText.h"
-#else
-#include <poll.h>
-#include <unistd.h>
 
-#include <csignal>
-#endif
+namespace tavrin::platform {
 
-namespace tavrin::cli {
+namespace {
 
-#ifdef _WIN32
+constexpr unsigned kCp932 = windows::kCodePage932;
+
+}  // namespace
+
+std::string ToTerminal(std::string_view cp932) {
+    return std::string(cp932);
+}
+
+std::string NativeToTerminal(const std::filesystem::path& path) {
+    // "?" for each character code page 932 cannot hold, with no look-alike put in its place.
+    const std::wstring& wide = path.native();
+    std::string text;
+    for (std::size_t i = 0; i < wide.size();) {
+        std::size_t length = i + 1 < wide.size() && wide[i] >= 0xD800 && wide[i] <= 0xDBFF &&
+                                     wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF
+                                 ? 2
+                                 : 1;
+        std::string one;
+        const bool exact =
+            Utf8ToCp932Exactly(windows::FromWide(CP_UTF8, wide.substr(i, length)), one);
+        text += exact ? one : "?";
+        i += length;
+    }
+    return text;
+}
+
+std::optional<std::string> ReadTerminalLine() {
+    HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    if (!::GetConsoleMode(input, &mode)) {
+        return std::nullopt;
+    }
+    // Read as UTF-16 from the console, whatever its code page.
+    std::wstring line;
+    while (true) {
+        wchar_t c = 0;
+        DWORD got = 0;
+        if (!::ReadConsoleW(input, &c, 1, &got, nullptr) || got == 0) {
+            if (line.empty()) {
+                return std::nullopt;
+            }
+            break;
+        }
+        if (c == L'\n') {
+            break;
+        }
+        line += c;
+    }
+    if (!line.empty() && line.back() == L'\r') {
+        line.pop_back();
+    }
+    return windows::FromWide(kCp932, line);
+}
 
 namespace {
 
@@ -25,9 +72,7 @@ namespace {
 std::size_t CompleteLength(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        auto byte = static_cast<unsigned char>(text[pos]);
-        bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        if (!lead) {
+        if (!cp932::IsLeadByte(static_cast<unsigned char>(text[pos]))) {
             ++pos;
         } else if (pos + 1 < text.size()) {
             pos += 2;
@@ -80,11 +125,11 @@ private:
 
     bool WriteConsole(std::string_view cp932) {
         std::wstring wide;
-        if (!platform::windows::ToWide(platform::windows::kCodePage932, cp932, wide)) {
+        if (!windows::ToWide(windows::kCodePage932, cp932, wide)) {
             // Not valid code page 932: each wrong byte shows as the system's default
             // character rather than the whole text being lost.
             wide.resize(cp932.size());
-            int size = ::MultiByteToWideChar(platform::windows::kCodePage932, 0, cp932.data(),
+            int size = ::MultiByteToWideChar(windows::kCodePage932, 0, cp932.data(),
                                              static_cast<int>(cp932.size()), wide.data(),
                                              static_cast<int>(wide.size()));
             wide.resize(static_cast<std::size_t>(size > 0 ? size : 0));
@@ -124,40 +169,29 @@ private:
 
 }  // namespace
 
-TerminalStreams::TerminalStreams()
-    : m_out(std::make_unique<HandleBuffer>(::GetStdHandle(STD_OUTPUT_HANDLE))),
-      m_err(std::make_unique<HandleBuffer>(::GetStdHandle(STD_ERROR_HANDLE))) {
+struct TerminalStreams::State {
+    HandleBuffer out{::GetStdHandle(STD_OUTPUT_HANDLE)};
+    HandleBuffer err{::GetStdHandle(STD_ERROR_HANDLE)};
+    std::streambuf* previousOut = nullptr;
+    std::streambuf* previousErr = nullptr;
+};
+
+TerminalStreams::TerminalStreams() : m_state(std::make_unique<State>()) {
     std::cout.flush();
     std::cerr.flush();
-    m_previousOut = std::cout.rdbuf(m_out.get());
-    m_previousErr = std::cerr.rdbuf(m_err.get());
+    m_state->previousOut = std::cout.rdbuf(&m_state->out);
+    m_state->previousErr = std::cerr.rdbuf(&m_state->err);
 }
 
 TerminalStreams::~TerminalStreams() {
     std::cout.flush();
     std::cerr.flush();
-    std::cout.rdbuf(m_previousOut);
-    std::cerr.rdbuf(m_previousErr);
+    std::cout.rdbuf(m_state->previousOut);
+    std::cerr.rdbuf(m_state->previousErr);
 }
 
 bool TerminalStreams::OutputReaderGone() const {
-    return static_cast<const HandleBuffer*>(m_out.get())->ReaderGone();
+    return m_state->out.ReaderGone();
 }
 
-#else
-
-TerminalStreams::TerminalStreams() {
-    ::signal(SIGPIPE, SIG_IGN);
-}
-
-TerminalStreams::~TerminalStreams() = default;
-
-bool TerminalStreams::OutputReaderGone() const {
-    // The write end of a pipe without a reader reports an error condition.
-    pollfd out{STDOUT_FILENO, POLLOUT, 0};
-    return ::poll(&out, 1, 0) == 1 && (out.revents & POLLERR) != 0;
-}
-
-#endif
-
-}  // namespace tavrin::cli
+}  // namespace tavrin::platform
