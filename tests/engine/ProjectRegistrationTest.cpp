@@ -1,4 +1,4 @@
-#include "engine/ProjectRegistration.h"
+#include "engine/project/ProjectRegistration.h"
 
 #include <gtest/gtest.h>
 
