@@ -92,8 +92,8 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         TempDir dir;
         std::map<std::string, std::string> expected;  // each file's name, or its twin's
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / fixture)) {
-            const std::string name =
-                testing::Utf8Name(entry.path().lexically_relative(root / fixture));
+            std::string name = testing::Utf8Name(entry.path().lexically_relative(root / fixture));
+            std::replace(name.begin(), name.end(), '\\', '/');  // as the case names files
             if (entry.is_regular_file() && name != "case" && !name.ends_with(".expected")) {
                 dir.Write(name, ReadFixture(folder + name));
                 fs::path twin = entry.path();
