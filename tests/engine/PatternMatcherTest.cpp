@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/Mbcs.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -48,10 +47,11 @@ TEST(PatternMatcherTest, MatchesAsTable) {
     }
 }
 
-// A search from any character boundary equals a fresh search of the rest: "^" and look-behind
-// see the boundary as the start. Behind a double-byte character an ASCII rest is searched
-// through the mapped units, where the fresh search takes the byte code of the same expression.
-TEST(PatternMatcherTest, ASearchFromABoundaryEqualsASearchOfTheRest) {
+// A search from any byte equals a fresh search of the rest: "^" and look-behind see that byte
+// as the start, and a search from the middle of a character reads the rest afresh from there.
+// Behind a double-byte character an ASCII rest is searched through the mapped units, where the
+// fresh search takes the byte code of the same expression.
+TEST(PatternMatcherTest, ASearchFromAnyByteEqualsASearchOfTheRest) {
     std::vector<std::string> subjects = {"ab\x83\x41-Ab\x81\x40@A\n"};
     for (const std::string& ascii : {"a"s, "ab\n"s, "xaab b12_\n"s, "a\0b"s, "\n\n"s, "ba"s}) {
         subjects.push_back("\x83\x41" + ascii);
@@ -68,8 +68,7 @@ TEST(PatternMatcherTest, ASearchFromABoundaryEqualsASearchOfTheRest) {
             ASSERT_NE(compiled, nullptr) << pattern;
             for (const std::string& subject : subjects) {
                 SubjectSearch search(*compiled, subject);
-                for (std::size_t from = 0; from < subject.size();
-                     from += mbcs::CharLength(subject, from)) {
+                for (std::size_t from = 0; from < subject.size(); ++from) {
                     EXPECT_EQ(Find(search, compiled->GroupCount(), from),
                               Search(pattern, subject.substr(from)))
                         << pattern << " from " << from << " of " << subject;
