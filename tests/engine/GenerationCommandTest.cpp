@@ -162,7 +162,7 @@ TEST_F(GenerationCommandTest, BuiltInKeywordsFollowTheTemplatesOwn) {
     EXPECT_EQ(dir.Read("out/AboutDlg.h"),
               dateAndYear + v[2].second + " " + v[1].second + " " + v[2].second + "\r\n");
     ASSERT_EQ(Run("Own"), GenerationOutcome::kWritten);
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), dateAndYear + "me me\r\n");
+    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), dateAndYear + "me ($$USER$$) me ($$USER$$)\r\n");
 }
 
 TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
