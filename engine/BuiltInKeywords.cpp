@@ -1,6 +1,5 @@
 #include "engine/BuiltInKeywords.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "engine/Keywords.h"
@@ -23,9 +22,7 @@ std::vector<std::pair<std::string_view, std::string>> BuiltInKeywordValues(
 void AddBuiltInKeywords(CSubstitutionSet& set) {
     for (const auto& builtIn :
          BuiltInKeywordValues(platform::Today(), platform::AccountUserName())) {
-        const auto& declared = set.KeywordEntries();
-        if (std::none_of(declared.begin(), declared.end(),
-                         [&](const auto& entry) { return entry->m_keyword == builtIn.first; })) {
+        if (!set.HasKeyword(builtIn.first)) {
             set.AddKeyword(builtIn.first, builtIn.second);
         }
     }

@@ -1,8 +1,8 @@
 #include "engine/ClassGeneration.h"
 
-#include "engine/ProjectXml.h"
 #include "engine/TextEncoding.h"
 #include "engine/UnifiedDiff.h"
+#include "engine/project/ProjectXml.h"
 #include "platform/FileStatus.h"
 #include "platform/FolderListing.h"
 #include "platform/NativePath.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/GenerationCommand.h"
-#include "engine/ProjectRegistration.h"
 #include "engine/TemplateTable.h"
+#include "engine/project/ProjectRegistration.h"
 
 // Generating a class as both front ends offer it: the header and source written by the
 // generation command, then, when a project is named, added to that project and its filters

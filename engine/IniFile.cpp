@@ -143,18 +143,6 @@ std::optional<IniDocument::SectionBody> IniDocument::FindSection(std::string_vie
     return found->second;
 }
 
-std::vector<std::string> IniDocument::ReadSection(std::string_view section) const {
-    std::vector<IniLine> numbered;
-    int headerLine = 0;
-    ReadSectionLines(section, numbered, headerLine);
-    std::vector<std::string> lines;
-    lines.reserve(numbered.size());
-    for (IniLine& line : numbered) {
-        lines.push_back(std::move(line.text));
-    }
-    return lines;
-}
-
 bool IniDocument::ReadSectionLines(std::string_view section, std::vector<IniLine>& lines,
                                    int& headerLine) const {
     lines.clear();
@@ -224,25 +212,6 @@ std::optional<std::string> IniDocument::WriteString(std::string_view section, st
         output.push_back('\n');
     }
     return output;
-}
-
-std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section) {
-    DecodedText text;
-    if (!ReadEncodedTextFile(path, text)) {
-        return {};
-    }
-    return IniDocument(std::move(text.cp932)).ReadSection(section);
-}
-
-bool ReadIniSectionLines(std::string_view path, std::string_view section,
-                         std::vector<IniLine>& lines, int& headerLine) {
-    lines.clear();
-    headerLine = 0;
-    DecodedText text;
-    if (!ReadEncodedTextFile(path, text)) {
-        return false;
-    }
-    return IniDocument(std::move(text.cp932)).ReadSectionLines(section, lines, headerLine);
 }
 
 std::string ReadIniString(std::string_view path, std::string_view section, std::string_view key,

@@ -8,8 +8,9 @@
 #include <vector>
 
 // Files in INI form: a line whose text starts with "[" and holds a "]" opens the section named
-// between them, and the lines up to the next such line belong to it. The template table is
-// read through ReadIniSection, the settings file through ReadIniString and WriteIniString.
+// between them, and the lines up to the next such line belong to it. The template table reads
+// the sections of its bytes through an IniDocument, the settings file is read and written
+// through ReadIniString and WriteIniString.
 //
 // The files are code page 932 text read and written in text mode (CR LF or LF in, CR LF out),
 // or UTF-8 or UTF-16 behind a byte order mark, which the writer keeps.
@@ -23,7 +24,7 @@
 // turning into a template, a keyword or a setting; the writer keeps them where they are.
 namespace tavrin {
 
-// One line ReadIniSection delivers, with its line number in the file (from 1).
+// One line of a section, with its line number in the file (from 1).
 struct IniLine {
     int number = 0;
     std::string text;
@@ -39,12 +40,15 @@ public:
     IniDocument(const IniDocument&) = delete;
     IniDocument& operator=(const IniDocument&) = delete;
 
-    // ReadIniSection, ReadIniSectionLines, ReadIniString and WriteIniString on the text;
-    // WriteString returns the changed text, or nothing when the names or the value cannot be
-    // stored, and writes nothing.
-    std::vector<std::string> ReadSection(std::string_view section) const;
+    // Every line of section `section`, in file order, trimmed of white space at both ends,
+    // quotes and "=" untouched; blank lines and comments are left out. A section of any size
+    // is read whole. `headerLine` is the number of the line that opens the section, 0 when it
+    // is missing. False when the section is missing or has no such line.
     bool ReadSectionLines(std::string_view section, std::vector<IniLine>& lines,
                           int& headerLine) const;
+
+    // ReadIniString and WriteIniString on the text; WriteString returns the changed text, or
+    // nothing when the names or the value cannot be stored, and writes nothing.
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     std::optional<std::string> WriteString(std::string_view section, std::string_view key,
@@ -63,16 +67,6 @@ private:
     std::vector<std::string_view> m_lines;                    // views into m_text
     std::unordered_map<std::string, SectionBody> m_sections;  // by folded name
 };
-
-// Every line of section `section`, in file order, trimmed of white space at both ends, quotes
-// and "=" untouched; blank lines and comments are left out. A section of any size is read
-// whole. Empty when the file cannot be read, the section is missing, or it has no such line.
-std::vector<std::string> ReadIniSection(std::string_view path, std::string_view section);
-
-// ReadIniSection with line numbers; `headerLine` is the number of the line that opens the
-// section, or 0 when the file cannot be read or the section is missing.
-bool ReadIniSectionLines(std::string_view path, std::string_view section,
-                         std::vector<IniLine>& lines, int& headerLine);
 
 // The value of the first line "key=value" of section `section`, trimmed of white space; when
 // the trimmed value starts and ends with a double quote, that one pair of quotes is removed

@@ -12,6 +12,28 @@
 namespace tavrin {
 namespace {
 
+// PCRE2's objects, each released by its own free function when its owner goes.
+template <auto Free>
+struct Releaser {
+    template <typename Object>
+    void operator()(Object* object) const noexcept {
+        Free(object);
+    }
+};
+using CompileContext8 =
+    std::unique_ptr<pcre2_compile_context_8, Releaser<pcre2_compile_context_free_8>>;
+using CompileContext32 =
+    std::unique_ptr<pcre2_compile_context_32, Releaser<pcre2_compile_context_free_32>>;
+using Code8 = std::unique_ptr<pcre2_code_8, Releaser<pcre2_code_free_8>>;
+using Code32 = std::unique_ptr<pcre2_code_32, Releaser<pcre2_code_free_32>>;
+using MatchContext8 = std::unique_ptr<pcre2_match_context_8, Releaser<pcre2_match_context_free_8>>;
+using MatchContext32 =
+    std::unique_ptr<pcre2_match_context_32, Releaser<pcre2_match_context_free_32>>;
+using JitStack8 = std::unique_ptr<pcre2_jit_stack_8, Releaser<pcre2_jit_stack_free_8>>;
+using JitStack32 = std::unique_ptr<pcre2_jit_stack_32, Releaser<pcre2_jit_stack_free_32>>;
+using MatchData8 = std::unique_ptr<pcre2_match_data_8, Releaser<pcre2_match_data_free_8>>;
+using MatchData32 = std::unique_ptr<pcre2_match_data_32, Releaser<pcre2_match_data_free_32>>;
+
 // Nothing inside an expression may switch modes: "(*UTF)" would make PCRE2 decode our mapped
 // double-byte units as code points, and "(*UCP)" would let "\w" match them.
 constexpr std::uint32_t kCompileOptions = PCRE2_NEVER_UTF | PCRE2_NEVER_UCP;
@@ -21,43 +43,22 @@ struct ParsedText {
     bool doubleByte = false;
 };
 
-void SetMessage(std::string* message, std::string_view text) {
-    if (message != nullptr) {
-        message->assign(text);
-    }
-}
-
 // The expression ends at the last slash. Looking for the first unescaped slash instead would
 // take the 0x5C trail byte of a double-byte character for a backslash and run past the real
 // end; 0x2F itself is never a trail byte, so the last one is always the delimiter.
-bool ParsePatternText(std::string_view text, ParsedText& parsed, std::string* message) {
+bool ParsePatternText(std::string_view text, ParsedText& parsed) {
     const std::size_t last = text.rfind('/');
     if (text.empty() || text.front() != '/' || last == 0) {
-        SetMessage(message, "a pattern is written as /expression/options");
         return false;
     }
     parsed.expression = text.substr(1, last - 1);
     for (char option : text.substr(last + 1)) {
         if (option != 'k') {
-            SetMessage(message, "unknown option");
             return false;
         }
         parsed.doubleByte = true;
     }
     return true;
-}
-
-void SetCompileError(std::string* message, int error) {
-    if (message == nullptr) {
-        return;
-    }
-    PCRE2_UCHAR8 buffer[256];
-    const int length = pcre2_get_error_message_8(error, buffer, sizeof buffer);
-    if (length < 0) {
-        message->assign("the expression does not compile");
-    } else {
-        message->assign(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(length));
-    }
 }
 
 // Every code page 932 character becomes one code unit, so that PCRE2's characters are ours:
@@ -87,44 +88,32 @@ void MapCharacters(std::string_view text, std::size_t from, std::vector<PCRE2_UC
     }
 }
 
-pcre2_code_8* CompileNarrow(std::string_view expression, std::string* message) {
-    pcre2_compile_context_8* context = pcre2_compile_context_create_8(nullptr);
-    if (context == nullptr) {
-        SetMessage(message, "out of memory");
-        return nullptr;
+Code8 CompileNarrow(std::string_view expression) {
+    const CompileContext8 context(pcre2_compile_context_create_8(nullptr));
+    if (!context) {
+        return nullptr;  // out of memory
     }
-    pcre2_set_newline_8(context, PCRE2_NEWLINE_LF);
+    pcre2_set_newline_8(context.get(), PCRE2_NEWLINE_LF);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    pcre2_code_8* code =
-        pcre2_compile_8(reinterpret_cast<PCRE2_SPTR8>(expression.data()), expression.size(),
-                        kCompileOptions, &error, &errorOffset, context);
-    pcre2_compile_context_free_8(context);
-    if (code == nullptr) {
-        SetCompileError(message, error);
-    }
-    return code;
+    return Code8(pcre2_compile_8(reinterpret_cast<PCRE2_SPTR8>(expression.data()),
+                                 expression.size(), kCompileOptions, &error, &errorOffset,
+                                 context.get()));
 }
 
-pcre2_code_32* CompileWide(std::string_view expression, std::string* message) {
+Code32 CompileWide(std::string_view expression) {
     std::vector<PCRE2_UCHAR32> units;
     MapCharacters(expression, 0, units, nullptr);
     units.push_back(0);  // so that data() is never null, even for an empty expression
-    pcre2_compile_context_32* context = pcre2_compile_context_create_32(nullptr);
-    if (context == nullptr) {
-        SetMessage(message, "out of memory");
-        return nullptr;
+    const CompileContext32 context(pcre2_compile_context_create_32(nullptr));
+    if (!context) {
+        return nullptr;  // out of memory
     }
-    pcre2_set_newline_32(context, PCRE2_NEWLINE_LF);
+    pcre2_set_newline_32(context.get(), PCRE2_NEWLINE_LF);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    pcre2_code_32* code = pcre2_compile_32(units.data(), units.size() - 1, kCompileOptions, &error,
-                                           &errorOffset, context);
-    pcre2_compile_context_free_32(context);
-    if (code == nullptr) {
-        SetCompileError(message, error);
-    }
-    return code;
+    return Code32(pcre2_compile_32(units.data(), units.size() - 1, kCompileOptions, &error,
+                                   &errorOffset, context.get()));
 }
 
 // Every search is bounded, so that no pattern (a keyword may hold "+" and "?") can make a
@@ -145,40 +134,35 @@ public:
         static const MatchContexts contexts;
         return contexts;
     }
-    MatchContexts(const MatchContexts&) = delete;
-    MatchContexts& operator=(const MatchContexts&) = delete;
 
-    pcre2_match_context_8* narrow = nullptr;
-    pcre2_match_context_32* wide = nullptr;
+    pcre2_match_context_8* Narrow() const { return m_narrow.get(); }
+    pcre2_match_context_32* Wide() const { return m_wide.get(); }
 
 private:
-    MatchContexts() {
-        narrow = pcre2_match_context_create_8(nullptr);
-        wide = pcre2_match_context_create_32(nullptr);
-        m_narrowStack = pcre2_jit_stack_create_8(kJitStackStart, kJitStackMax, nullptr);
-        m_wideStack = pcre2_jit_stack_create_32(kJitStackStart, kJitStackMax, nullptr);
-        if (narrow != nullptr) {
-            pcre2_set_match_limit_8(narrow, kMatchLimit);
-            pcre2_set_depth_limit_8(narrow, kDepthLimit);
-            pcre2_set_heap_limit_8(narrow, kHeapLimitKibibytes);
-            pcre2_jit_stack_assign_8(narrow, nullptr, m_narrowStack);
+    MatchContexts()
+        : m_narrowStack(pcre2_jit_stack_create_8(kJitStackStart, kJitStackMax, nullptr)),
+          m_wideStack(pcre2_jit_stack_create_32(kJitStackStart, kJitStackMax, nullptr)),
+          m_narrow(pcre2_match_context_create_8(nullptr)),
+          m_wide(pcre2_match_context_create_32(nullptr)) {
+        if (m_narrow) {
+            pcre2_set_match_limit_8(m_narrow.get(), kMatchLimit);
+            pcre2_set_depth_limit_8(m_narrow.get(), kDepthLimit);
+            pcre2_set_heap_limit_8(m_narrow.get(), kHeapLimitKibibytes);
+            pcre2_jit_stack_assign_8(m_narrow.get(), nullptr, m_narrowStack.get());
         }
-        if (wide != nullptr) {
-            pcre2_set_match_limit_32(wide, kMatchLimit);
-            pcre2_set_depth_limit_32(wide, kDepthLimit);
-            pcre2_set_heap_limit_32(wide, kHeapLimitKibibytes);
-            pcre2_jit_stack_assign_32(wide, nullptr, m_wideStack);
+        if (m_wide) {
+            pcre2_set_match_limit_32(m_wide.get(), kMatchLimit);
+            pcre2_set_depth_limit_32(m_wide.get(), kDepthLimit);
+            pcre2_set_heap_limit_32(m_wide.get(), kHeapLimitKibibytes);
+            pcre2_jit_stack_assign_32(m_wide.get(), nullptr, m_wideStack.get());
         }
-    }
-    ~MatchContexts() {
-        pcre2_match_context_free_8(narrow);
-        pcre2_match_context_free_32(wide);
-        pcre2_jit_stack_free_8(m_narrowStack);
-        pcre2_jit_stack_free_32(m_wideStack);
     }
 
-    pcre2_jit_stack_8* m_narrowStack = nullptr;
-    pcre2_jit_stack_32* m_wideStack = nullptr;
+    // The stacks first, so that they outlive the contexts that use them.
+    JitStack8 m_narrowStack;
+    JitStack32 m_wideStack;
+    MatchContext8 m_narrow;
+    MatchContext32 m_wide;
 };
 
 // A search that ended without an answer: a bound was reached, or memory ran out.
@@ -190,16 +174,8 @@ bool SearchGaveUp(int count) {
 // its expression is plain ASCII it also keeps the narrow code, which gives the same results
 // on a plain ASCII subject without mapping it.
 struct Codes {
-    Codes() = default;
-    Codes(const Codes&) = delete;
-    Codes& operator=(const Codes&) = delete;
-    ~Codes() {
-        pcre2_code_free_8(narrow);
-        pcre2_code_free_32(wide);
-    }
-
-    pcre2_code_8* narrow = nullptr;
-    pcre2_code_32* wide = nullptr;
+    Code8 narrow;
+    Code32 wide;
     int groupCount = 0;
 };
 
@@ -208,12 +184,6 @@ struct Codes {
 class SearchState {
 public:
     explicit SearchState(const Codes& codes) : m_codes(codes) {}
-    SearchState(const SearchState&) = delete;
-    SearchState& operator=(const SearchState&) = delete;
-    ~SearchState() {
-        pcre2_match_data_free_8(m_narrowData);
-        pcre2_match_data_free_32(m_wideData);
-    }
 
     void Prepare(std::string_view subject) {
         m_subject = subject;
@@ -221,12 +191,14 @@ public:
         m_useWide =
             m_codes.wide != nullptr && (m_codes.narrow == nullptr || mbcs::HasHighBytes(subject));
         if (m_useWide) {
-            if (m_wideData == nullptr) {
-                m_wideData = pcre2_match_data_create_from_pattern_32(m_codes.wide, nullptr);
+            if (!m_wideData) {
+                m_wideData.reset(
+                    pcre2_match_data_create_from_pattern_32(m_codes.wide.get(), nullptr));
             }
             MapCharacters(m_subject, 0, m_units, &m_offsets);
-        } else if (m_narrowData == nullptr) {
-            m_narrowData = pcre2_match_data_create_from_pattern_8(m_codes.narrow, nullptr);
+        } else if (!m_narrowData) {
+            m_narrowData.reset(
+                pcre2_match_data_create_from_pattern_8(m_codes.narrow.get(), nullptr));
         }
     }
 
@@ -252,20 +224,20 @@ public:
 
 private:
     bool FindNarrow(std::size_t from, std::uint32_t options) {
-        if (m_narrowData == nullptr) {
+        if (!m_narrowData) {
             return false;
         }
         const int count = pcre2_match_8(
-            m_codes.narrow, reinterpret_cast<PCRE2_SPTR8>(m_subject.data() + from),
-            m_subject.size() - from, 0, options, m_narrowData, MatchContexts::Get().narrow);
+            m_codes.narrow.get(), reinterpret_cast<PCRE2_SPTR8>(m_subject.data() + from),
+            m_subject.size() - from, 0, options, m_narrowData.get(), MatchContexts::Get().Narrow());
         m_gaveUp = SearchGaveUp(count);
-        Record(count, pcre2_get_ovector_pointer_8(m_narrowData),
+        Record(count, pcre2_get_ovector_pointer_8(m_narrowData.get()),
                [from](PCRE2_SIZE unit) { return from + unit; });
         return count > 0;
     }
 
     bool FindWide(std::size_t from, std::uint32_t options) {
-        if (m_wideData == nullptr) {
+        if (!m_wideData) {
             return false;
         }
         auto start = std::lower_bound(m_offsets.begin(), m_offsets.end(), from);
@@ -277,10 +249,10 @@ private:
         }
         const auto first = static_cast<std::size_t>(start - m_offsets.begin());
         const int count =
-            pcre2_match_32(m_codes.wide, m_units.data() + first, m_units.size() - first, 0, options,
-                           m_wideData, MatchContexts::Get().wide);
+            pcre2_match_32(m_codes.wide.get(), m_units.data() + first, m_units.size() - first, 0,
+                           options, m_wideData.get(), MatchContexts::Get().Wide());
         m_gaveUp = SearchGaveUp(count);
-        Record(count, pcre2_get_ovector_pointer_32(m_wideData),
+        Record(count, pcre2_get_ovector_pointer_32(m_wideData.get()),
                [this, first](PCRE2_SIZE unit) { return m_offsets[first + unit]; });
         return count > 0;
     }
@@ -295,8 +267,8 @@ private:
     }
 
     const Codes& m_codes;
-    pcre2_match_data_8* m_narrowData = nullptr;
-    pcre2_match_data_32* m_wideData = nullptr;
+    MatchData8 m_narrowData;
+    MatchData32 m_wideData;
     std::string_view m_subject;
     bool m_useWide = false;
     std::vector<PCRE2_UCHAR32> m_units;
@@ -308,10 +280,7 @@ private:
 }  // namespace
 
 struct CompiledPattern::Impl {
-    std::string text;
     Codes codes;
-    SearchState lastMatch{codes};  // the state of the last BMatch
-    const char* subjectBegin = nullptr;
 };
 
 struct SubjectSearch::Impl {
@@ -321,39 +290,37 @@ struct SubjectSearch::Impl {
 
 namespace {
 
-std::unique_ptr<CompiledPattern::Impl> Compile(std::string_view patternText, bool forRepeatedUse,
-                                               std::string* message) {
+std::unique_ptr<CompiledPattern::Impl> Compile(std::string_view patternText, bool forRepeatedUse) {
     ParsedText parsed;
-    if (!ParsePatternText(patternText, parsed, message)) {
+    if (!ParsePatternText(patternText, parsed)) {
         return nullptr;
     }
     auto impl = std::make_unique<CompiledPattern::Impl>();
-    impl->text.assign(patternText);
     Codes& codes = impl->codes;
     std::uint32_t groupCount = 0;
     if (parsed.doubleByte) {
-        codes.wide = CompileWide(parsed.expression, message);
-        if (codes.wide == nullptr) {
+        codes.wide = CompileWide(parsed.expression);
+        if (!codes.wide) {
             return nullptr;
         }
-        pcre2_pattern_info_32(codes.wide, PCRE2_INFO_CAPTURECOUNT, &groupCount);
+        pcre2_pattern_info_32(codes.wide.get(), PCRE2_INFO_CAPTURECOUNT, &groupCount);
         if (!mbcs::HasHighBytes(parsed.expression)) {
-            codes.narrow = CompileNarrow(parsed.expression, nullptr);
+            codes.narrow = CompileNarrow(parsed.expression);
         }
     } else {
-        codes.narrow = CompileNarrow(parsed.expression, message);
-        if (codes.narrow == nullptr) {
+        codes.narrow = CompileNarrow(parsed.expression);
+        if (!codes.narrow) {
             return nullptr;
         }
-        pcre2_pattern_info_8(codes.narrow, PCRE2_INFO_CAPTURECOUNT, &groupCount);
+        pcre2_pattern_info_8(codes.narrow.get(), PCRE2_INFO_CAPTURECOUNT, &groupCount);
     }
     codes.groupCount = static_cast<int>(groupCount);
     // Without JIT support the interpreter gives the same results, only slower.
-    if (forRepeatedUse && codes.narrow != nullptr) {
-        pcre2_jit_compile_8(codes.narrow, PCRE2_JIT_COMPLETE);
+    if (forRepeatedUse && codes.narrow) {
+        pcre2_jit_compile_8(codes.narrow.get(), PCRE2_JIT_COMPLETE);
     }
-    if (forRepeatedUse && codes.wide != nullptr) {
-        pcre2_jit_compile_32(codes.wide, PCRE2_JIT_COMPLETE);
+    if (forRepeatedUse && codes.wide) {
+        pcre2_jit_compile_32(codes.wide.get(), PCRE2_JIT_COMPLETE);
     }
     return impl;
 }
@@ -364,57 +331,13 @@ CompiledPattern::CompiledPattern(std::unique_ptr<Impl> impl) : m_impl(std::move(
 
 CompiledPattern::~CompiledPattern() = default;
 
-const std::string& CompiledPattern::PatternText() const {
-    return m_impl->text;
-}
-
 int CompiledPattern::GroupCount() const {
     return m_impl->codes.groupCount;
 }
 
-const char* CompiledPattern::MatchBegin(int index) const {
-    const MatchSpan span = m_impl->lastMatch.Group(index);
-    return span.matched ? m_impl->subjectBegin + span.begin : nullptr;
-}
-
-const char* CompiledPattern::MatchEnd(int index) const {
-    const MatchSpan span = m_impl->lastMatch.Group(index);
-    return span.matched ? m_impl->subjectBegin + span.end : nullptr;
-}
-
-void CompiledPatternDeleter::operator()(CompiledPattern* pattern) const noexcept {
-    delete pattern;
-}
-
 CompiledPatternPtr CompilePattern(std::string_view patternText, bool forRepeatedUse) {
-    std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, forRepeatedUse, nullptr);
+    std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, forRepeatedUse);
     return CompiledPatternPtr(impl ? new CompiledPattern(std::move(impl)) : nullptr);
-}
-
-int BMatch(std::string_view patternText, const char* subjectBegin, const char* subjectEnd,
-           CompiledPattern** handle, std::string* message) {
-    if (handle == nullptr) {
-        return 0;
-    }
-    if (*handle == nullptr) {
-        std::unique_ptr<CompiledPattern::Impl> impl = Compile(patternText, false, message);
-        if (!impl) {
-            return 0;
-        }
-        // The handle owns it from here until BRegfree.
-        *handle = CompiledPatternPtr(new CompiledPattern(std::move(impl))).release();
-    }
-    CompiledPattern::Impl& impl = *(*handle)->m_impl;
-    const std::size_t size = subjectBegin != nullptr && subjectEnd > subjectBegin
-                                 ? static_cast<std::size_t>(subjectEnd - subjectBegin)
-                                 : 0;
-    impl.subjectBegin = subjectBegin;
-    impl.lastMatch.Prepare(std::string_view(subjectBegin, size));
-    return impl.lastMatch.Find(0, 0) ? 1 : 0;
-}
-
-void BRegfree(CompiledPattern* handle) {
-    CompiledPatternPtr released(handle);
 }
 
 SubjectSearch::SubjectSearch(const CompiledPattern& pattern, std::string_view subject)
@@ -434,11 +357,6 @@ bool SubjectSearch::GaveUp() const {
 
 MatchSpan SubjectSearch::Group(int index) const {
     return m_impl->state.Group(index);
-}
-
-bool IsMatch(std::string_view subject, std::string_view patternText) {
-    const CompiledPatternPtr pattern = CompilePattern(patternText);
-    return pattern && SubjectSearch(*pattern, subject).Find(0);
 }
 
 }  // namespace tavrin

@@ -11,7 +11,7 @@
 namespace tavrin {
 
 bool CResourceScanner::Scan(std::string_view path) {
-    ids.clear();
+    m_ids.clear();
     std::string bytes;
     if (!platform::ReadFileBytes(path, bytes)) {
         return false;
@@ -20,7 +20,7 @@ bool CResourceScanner::Scan(std::string_view path) {
 }
 
 bool CResourceScanner::ScanBytes(std::string_view bytes) {
-    ids.clear();
+    m_ids.clear();
     // Resource scripts saved by current tools carry a byte order mark and are Unicode; they
     // are brought to code page 932 so that they scan like the old ones. Without a mark the
     // bytes are taken as code page 932, whatever they are.
@@ -44,12 +44,12 @@ bool CResourceScanner::ScanBytes(std::string_view bytes) {
         if (IsDialogDeclaration(line)) {
             // Only spaces delimit the ID: a leading tab stays part of it.
             if (std::optional<std::string_view> id = mbcs::Tokenizer(line, ' ').Next()) {
-                ids.emplace_back(*id);
+                m_ids.emplace_back(*id);
             }
         }
         hit = lineEnd < all.size() ? FindDialogKeyword(all, lineEnd + 1) : std::string_view::npos;
     }
-    return !ids.empty();
+    return !m_ids.empty();
 }
 
 }  // namespace tavrin

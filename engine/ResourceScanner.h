@@ -19,10 +19,10 @@ public:
     bool ScanBytes(std::string_view bytes);
 
     // The IDs in file order; an ID declared twice is listed twice.
-    const std::vector<std::string>& GetIds() const { return ids; }
+    const std::vector<std::string>& GetIds() const { return m_ids; }
 
 private:
-    std::vector<std::string> ids;
+    std::vector<std::string> m_ids;
 };
 
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #include "engine/SubstitutionSet.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -49,6 +50,11 @@ std::string RequiredText(const CSubstitutionEntry& entry) {
         return entry.m_keyword;
     }
     return {};
+}
+
+// The pattern text an entry is searched with: its expression over code page 932.
+std::string PatternTextOf(const CSubstitutionEntry& entry) {
+    return "/" + entry.m_pattern + "/k";
 }
 
 }  // namespace
@@ -110,16 +116,17 @@ CSubstitutionSet::Generation::~Generation() {
     m_set.EndGeneration();
 }
 
-std::string CSubstitutionSet::PatternTextOf(const CSubstitutionEntry& entry) {
-    return "/" + entry.m_pattern + "/k";
-}
-
 void CSubstitutionSet::AddKeyword(std::string_view keyword, std::string_view value) {
     auto entry = std::make_unique<CSubstitutionEntry>();
     entry->m_keyword = keyword;
     entry->m_value = value;
     entry->m_pattern = EscapePattern(keyword);
     m_keywordEntries.push_back(std::move(entry));
+}
+
+bool CSubstitutionSet::HasKeyword(std::string_view keyword) const {
+    return std::any_of(m_keywordEntries.begin(), m_keywordEntries.end(),
+                       [keyword](const auto& entry) { return entry->m_keyword == keyword; });
 }
 
 void CSubstitutionSet::SetKeywordValue(std::string_view keyword, std::string_view value) {
@@ -214,7 +221,7 @@ std::string CSubstitutionSet::EscapePattern(std::string_view text) {
 
 bool CSubstitutionSet::Substitute(std::string_view line, CSubstitutionEntry& entry,
                                   std::string& out) {
-    if (FindsPlainKeywordsByBytes() && PreparedPattern(entry).literal) {
+    if (PreparedPattern(entry).literal) {
         return SubstituteLiteral(line, entry, out);
     }
     const CompiledPattern* compiled = PatternFor(entry, line);

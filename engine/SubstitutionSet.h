@@ -50,12 +50,15 @@ public:
 class CSubstitutionSet {
 public:
     CSubstitutionSet();
-    virtual ~CSubstitutionSet();
+    ~CSubstitutionSet();
     CSubstitutionSet(const CSubstitutionSet&) = delete;
     CSubstitutionSet& operator=(const CSubstitutionSet&) = delete;
 
     // Appends a keyword entry; duplicates are kept, and the first one found wins lookups.
     void AddKeyword(std::string_view keyword, std::string_view value);
+
+    // Whether a keyword entry with exactly this keyword was added.
+    bool HasKeyword(std::string_view keyword) const;
 
     // Sets the value of the first keyword entry with exactly this keyword; does nothing when
     // there is none.
@@ -107,25 +110,6 @@ public:
     // double-byte character is copied whole, never split by a backslash.
     static std::string EscapePattern(std::string_view text);
 
-    const std::vector<std::unique_ptr<CSubstitutionEntry>>& KeywordEntries() const {
-        return m_keywordEntries;
-    }
-
-protected:
-    // The compiled pattern that finds `entry`, or null when the pattern does not compile or
-    // `line` cannot hold a match. This one compiles each entry once per generation and skips
-    // a line without the text every match must contain. The tests and the benchmark compile
-    // afresh for every line instead, as the oracle this must agree with byte for byte.
-    virtual const CompiledPattern* PatternFor(const CSubstitutionEntry& entry,
-                                              std::string_view line);
-
-    // The pattern text an entry is searched with: its expression over code page 932.
-    static std::string PatternTextOf(const CSubstitutionEntry& entry);
-
-    // Whether a keyword that escapes into a plain ASCII literal is found by a byte search
-    // instead of its expression. The oracle searches everything with the expression.
-    virtual bool FindsPlainKeywordsByBytes() const { return true; }
-
 private:
     void AddFunction(std::unique_ptr<CSubstitutionEntry> entry, std::string_view keyword,
                      const char* pattern);
@@ -140,6 +124,11 @@ private:
     bool SubstituteLiteral(std::string_view line, CSubstitutionEntry& entry, std::string& out);
     // Appends the line with every entry applied to `out`.
     void AppendExpandedLine(std::string_view line, std::string& out);
+
+    // The compiled pattern that finds `entry`, or null when the pattern does not compile or
+    // `line` cannot hold a match: each entry's pattern is compiled once per generation, and a
+    // line without the text every match must contain is passed over.
+    const CompiledPattern* PatternFor(const CSubstitutionEntry& entry, std::string_view line);
 
     bool GaveUpBefore(const CSubstitutionEntry& entry) const;
     void NoteGaveUp(const CSubstitutionEntry& entry);

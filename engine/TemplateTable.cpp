@@ -96,58 +96,58 @@ CTemplateEntry ParseTemplateLine(const IniDocument& table, const KeyValue& line)
 }  // namespace
 
 void CTemplateTable::SetFileName(std::string_view path) {
-    fileName = path;
+    m_fileName = path;
 }
 
 bool CTemplateTable::Load() {
-    entries.clear();
+    m_entries.clear();
     std::string bytes;
-    return platform::ReadFileBytes(fileName, bytes) && LoadBytes(bytes);
+    return platform::ReadFileBytes(m_fileName, bytes) && LoadBytes(bytes);
 }
 
 bool CTemplateTable::LoadBytes(std::string_view bytes) {
-    entries.clear();
-    dropped.clear();
-    lineOutsideCp932 = 0;
+    m_entries.clear();
+    m_dropped.clear();
+    m_lineOutsideCp932 = 0;
     // A table saved in UTF-8 or UTF-16 behind a byte order mark is read as code page 932.
     const DecodedText decoded = DecodeText(bytes);
     const IniDocument table(platform::DecodeTextMode(decoded.cp932));
     for (const KeyValue& line : ReadSection(table, "Template", nullptr)) {
         CTemplateEntry entry = ParseTemplateLine(table, line);
-        (entry.keywords.empty() ? dropped : entries).push_back(std::move(entry));
+        (entry.keywords.empty() ? m_dropped : m_entries).push_back(std::move(entry));
     }
     if (!decoded.lossless) {
         const std::vector<int> lost = LinesOutsideCp932(bytes);
         auto isLost = [&lost](int number) {
             return std::binary_search(lost.begin(), lost.end(), number);
         };
-        for (const CTemplateEntry& entry : entries) {
+        for (const CTemplateEntry& entry : m_entries) {
             int first = isLost(entry.line) ? entry.line : 0;
             for (const CTemplateKeyword& keyword : entry.keywords) {
                 first = first == 0 && isLost(keyword.line) ? keyword.line : first;
             }
-            if (first != 0 && (lineOutsideCp932 == 0 || first < lineOutsideCp932)) {
-                lineOutsideCp932 = first;
+            if (first != 0 && (m_lineOutsideCp932 == 0 || first < m_lineOutsideCp932)) {
+                m_lineOutsideCp932 = first;
             }
         }
-        if (lineOutsideCp932 != 0) {
-            entries.clear();
+        if (m_lineOutsideCp932 != 0) {
+            m_entries.clear();
         }
     }
-    return !entries.empty();
+    return !m_entries.empty();
 }
 
 int CTemplateTable::GetCount() const {
-    return static_cast<int>(entries.size());
+    return static_cast<int>(m_entries.size());
 }
 
 const CTemplateEntry& CTemplateTable::GetAt(int index) const {
     assert(index >= 0 && index < GetCount());
-    return entries[static_cast<std::size_t>(index)];
+    return m_entries[static_cast<std::size_t>(index)];
 }
 
 const CTemplateEntry* CTemplateTable::FindEntry(std::string_view name) const {
-    for (const CTemplateEntry& entry : entries) {
+    for (const CTemplateEntry& entry : m_entries) {
         if (entry.name == name) {
             return &entry;
         }

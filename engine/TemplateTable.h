@@ -39,7 +39,7 @@ class CTemplateTable {
 public:
     // Stores the path of the table file; reads nothing.
     void SetFileName(std::string_view path);
-    const std::string& FileName() const { return fileName; }
+    const std::string& FileName() const { return m_fileName; }
 
     // Empties the table and reads it again. A template whose section yields no keyword is left
     // out. True when at least one template was loaded. The file is read once, whatever the
@@ -57,10 +57,10 @@ public:
     // character code page 932 cannot hold, in a table saved in Unicode; 0 when there is none.
     // Such a table is refused as a whole, as a template file with one is: its value would be
     // written as "?" or a look-alike.
-    int LineOutsideCp932() const { return lineOutsideCp932; }
+    int LineOutsideCp932() const { return m_lineOutsideCp932; }
 
     // The templates the last Load left out because their sections gave no keyword.
-    const std::vector<CTemplateEntry>& Dropped() const { return dropped; }
+    const std::vector<CTemplateEntry>& Dropped() const { return m_dropped; }
 
     // The first template named `name`, or null.
     const CTemplateEntry* FindEntry(std::string_view name) const;
@@ -69,10 +69,10 @@ public:
                                         std::string_view keyword) const;
 
 private:
-    std::vector<CTemplateEntry> entries;
-    std::vector<CTemplateEntry> dropped;
-    std::string fileName;
-    int lineOutsideCp932 = 0;
+    std::vector<CTemplateEntry> m_entries;
+    std::vector<CTemplateEntry> m_dropped;
+    std::string m_fileName;
+    int m_lineOutsideCp932 = 0;
 };
 
 // Where the template file that the table at `tablePath` names as `written` is. A relative

@@ -1,7 +1,6 @@
-// Line expansion with keywords of any bytes, plain keywords found by their bytes or by their
-// expression: a line that holds no keyword and no "$" comes out unchanged.
+// Line expansion with keywords of any bytes: a line that holds no keyword and no "$" comes out
+// unchanged.
 #include <algorithm>
-#include <memory>
 #include <string>
 
 #include "engine/SubstitutionSet.h"
@@ -10,12 +9,6 @@
 namespace tavrin::fuzz {
 
 namespace {
-
-// Searches every keyword with its expression, as the byte search must agree with.
-class ExpressionOnlySet : public CSubstitutionSet {
-protected:
-    bool FindsPlainKeywordsByBytes() const override { return false; }
-};
 
 // Expansion multiplies a line's length by up to (1 + value length) for each keyword: a pattern
 // that matches the empty string puts the value between every two characters, and the next
@@ -30,11 +23,10 @@ int FuzzExpandLine(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
+    // The first byte once chose how plain keywords were searched; it is skipped still, so that
+    // the stored inputs keep their meaning.
     const std::vector<std::string_view> fields = SplitFields(data + 1, size - 1, 7);
-    const std::unique_ptr<CSubstitutionSet> owned = (data[0] & 1) != 0
-                                                        ? std::make_unique<ExpressionOnlySet>()
-                                                        : std::make_unique<CSubstitutionSet>();
-    CSubstitutionSet& set = *owned;
+    CSubstitutionSet set;
     bool literalKeywords = true;
     std::vector<std::string_view> keywords;
     std::size_t growth = 4;  // $$GUID()$$ and $$LARGE(...)$$ at most

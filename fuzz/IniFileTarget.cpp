@@ -17,7 +17,9 @@ int FuzzIniFile(const std::uint8_t* data, std::size_t size) {
     const std::string_view value = fields[2];
     const IniDocument document(platform::DecodeTextMode(fields[3]));
 
-    document.ReadSection(section);
+    std::vector<IniLine> lines;
+    int headerLine = 0;
+    document.ReadSectionLines(section, lines, headerLine);
     document.ReadString(section, key, "");
 
     const std::optional<std::string> written = document.WriteString(section, key, value);

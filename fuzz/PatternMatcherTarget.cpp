@@ -1,6 +1,6 @@
 // The pattern matcher with and without "k", interpreted and compiled to machine code: the
 // matches of a global search lie inside the subject, in order, and with "k" on character
-// boundaries; BMatch agrees with the first search.
+// boundaries.
 #include <string>
 
 #include "engine/Mbcs.h"
@@ -37,49 +37,32 @@ int FuzzPatternMatcher(const std::uint8_t* data, std::size_t size) {
         return 0;
     }
     const std::vector<bool> boundary = CharacterBoundaries(subject);
-    bool first = false;
-    MatchSpan firstMatch;
-    {
-        SubjectSearch search(*pattern, subject);
-        std::size_t pos = 0;
-        bool afterEmpty = false;
-        for (std::size_t round = 0; round <= subject.size() && pos < subject.size(); ++round) {
-            if (!search.Find(pos, afterEmpty)) {
-                if (!afterEmpty) {
-                    break;
-                }
-                pos += mbcs::CharLength(subject, pos);
-                afterEmpty = false;
-                continue;
+    SubjectSearch search(*pattern, subject);
+    std::size_t pos = 0;
+    bool afterEmpty = false;
+    for (std::size_t round = 0; round <= subject.size() && pos < subject.size(); ++round) {
+        if (!search.Find(pos, afterEmpty)) {
+            if (!afterEmpty) {
+                break;
             }
-            const MatchSpan match = search.Group(0);
-            Check(match.matched && pos <= match.begin && match.begin <= match.end &&
-                      match.end <= subject.size(),
-                  "a match lies inside the rest of the subject");
-            Check(!doubleByte || (boundary[match.begin] && boundary[match.end]),
-                  "with k a match starts and ends between characters");
-            for (int group = 1; group <= pattern->GroupCount(); ++group) {
-                const MatchSpan span = search.Group(group);
-                Check(!span.matched || (span.begin <= span.end && span.end <= subject.size()),
-                      "a group lies inside the subject");
-            }
-            if (round == 0) {
-                first = true;
-                firstMatch = match;
-            }
-            afterEmpty = match.begin == match.end;
-            pos = match.end;
+            pos += mbcs::CharLength(subject, pos);
+            afterEmpty = false;
+            continue;
         }
+        const MatchSpan match = search.Group(0);
+        Check(match.matched && pos <= match.begin && match.begin <= match.end &&
+                  match.end <= subject.size(),
+              "a match lies inside the rest of the subject");
+        Check(!doubleByte || (boundary[match.begin] && boundary[match.end]),
+              "with k a match starts and ends between characters");
+        for (int group = 1; group <= pattern->GroupCount(); ++group) {
+            const MatchSpan span = search.Group(group);
+            Check(!span.matched || (span.begin <= span.end && span.end <= subject.size()),
+                  "a group lies inside the subject");
+        }
+        afterEmpty = match.begin == match.end;
+        pos = match.end;
     }
-    // BMatch takes over the pattern as its handle, and BRegfree releases it.
-    CompiledPattern* handle = pattern.release();
-    const int matched = BMatch(text, subject.data(), subject.data() + subject.size(), &handle);
-    if (first && matched != 0) {
-        Check(handle->MatchBegin(0) == subject.data() + firstMatch.begin &&
-                  handle->MatchEnd(0) == subject.data() + firstMatch.end,
-              "BMatch finds what the first search found");
-    }
-    BRegfree(handle);
     return 0;
 }
 

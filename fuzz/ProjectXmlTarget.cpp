@@ -4,7 +4,7 @@
 // file (bit 0) and a shared-items project (bit 1).
 #include <string>
 
-#include "engine/ProjectXml.h"
+#include "engine/project/ProjectXml.h"
 #include "fuzz/FuzzTargets.h"
 
 namespace tavrin::fuzz {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -9,53 +11,24 @@ namespace {
 
 using testing::TempDir;
 
-// Where the project of a class is looked for: the output folder, the script's folder, then
-// upwards. Each case lays out its files and names the project expected (empty: none).
+// The cases, each with what it shows, are in the fixture.
 TEST(FindProject, LooksInTheOutputFolderTheScriptsFolderThenAbove) {
-    const struct {
-        const char* what;
-        std::vector<const char*> files;
-        const char* output;
-        const char* script;
-        const char* expected;
-    } cases[] = {
-        {"in the output folder",
-         {"app/App.vcxproj", "lib/Lib.vcxproj"},
-         "app",
-         "lib/x.rc",
-         "app/App.vcxproj"},
-        {"upper-case extension", {"app/APP.VCXPROJ"}, "app/", "", "app/APP.VCXPROJ"},
-        {"beside the script",
-         {"lib/Lib.vcxproj", "out/readme.txt"},
-         "out",
-         "lib/x.rc",
-         "lib/Lib.vcxproj"},
-        {"above the output folder",
-         {"App.vcxproj", "src/dlg/readme.txt"},
-         "src/dlg",
-         "",
-         "App.vcxproj"},
-        {"two side by side are passed over",
-         {"a/A.vcxproj", "a/B.vcxproj", "a/b/c.txt"},
-         "a/b",
-         "",
-         ""},
-        {"a folder named like one", {"app/Dir.vcxproj/x.txt"}, "app", "", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (std::vector<std::string> c : testing::ReadCases("find-project/cases.txt")) {
+        c.resize(4);
+        SCOPED_TRACE(c[0]);
         TempDir dir;
-        for (const char* file : c.files) {
+        std::istringstream files(c[0]);
+        for (std::string file; files >> file;) {
             dir.Write(file, "<Project/>");
         }
-        const std::string script = *c.script != '\0' ? dir.File(c.script) : std::string();
-        std::optional<std::string> found = FindProject(dir.File(c.output), script);
-        if (*c.expected == '\0') {
+        const std::optional<std::string> found =
+            FindProject(dir.File(c[1]), c[2].empty() ? std::string() : dir.File(c[2]));
+        if (c[3].empty()) {
             EXPECT_FALSE(found.has_value()) << *found;
         } else {
             ASSERT_TRUE(found.has_value());
             EXPECT_TRUE(std::filesystem::equivalent(testing::Utf8Path(*found),
-                                                    testing::Utf8Path(dir.File(c.expected))))
+                                                    testing::Utf8Path(dir.File(c[3]))))
                 << *found;
         }
     }

@@ -13,31 +13,41 @@ namespace tavrin {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // "ゾ" ends in the byte of "]"; "ア" and "ヂ" differ only in a trail byte that reads as A / a.
 #define ZO "\x83\x5d"
 #define A_KANA "\x83\x41"
 #define DI_KANA "\x83\x61"
 
+// "number:text" of every line the section delivers, then "header:number".
+std::vector<std::string> Section(const IniDocument& document, std::string_view name) {
+    std::vector<IniLine> lines;
+    int header = 0;
+    document.ReadSectionLines(name, lines, header);
+    std::vector<std::string> texts;
+    for (const IniLine& line : lines) {
+        texts.push_back(std::to_string(line.number) + ":" + line.text);
+    }
+    texts.push_back("header:" + std::to_string(header));
+    return texts;
+}
+
 TEST(IniFileTest, ReadsSectionLinesWhole) {
-    testing::TempDir dir;
     std::string big = "[Big]\n";
     for (int i = 0; i < 500; ++i) {
         big += "key" + std::to_string(i) + " = a fairly long value to pass 4096 bytes\n";
     }
-    dir.Write("t.ini",
-              "[First]\r\n  a = \"q\"  \r\n\r\n; comment\r\n  ;indented comment\r\nb\r\n"
-              "[ first ]\r\nsecond occurrence\r\n"
-              "[" ZO "]\r\nzo\r\n[" DI_KANA "]\r\ndi\r\n" +
-                  big);
-    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), "FIRST"), ElementsAre("a = \"q\"", "b"));
-    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), ZO), ElementsAre("zo"));
-    EXPECT_THAT(ReadIniSection(dir.File("t.ini"), A_KANA), IsEmpty());
-    const std::vector<std::string> lines = ReadIniSection(dir.File("t.ini"), "big");
-    ASSERT_EQ(lines.size(), 500u);
-    EXPECT_EQ(lines.back(), "key499 = a fairly long value to pass 4096 bytes");
-    EXPECT_THAT(ReadIniSection(dir.File("missing.ini"), "First"), IsEmpty());
+    const IniDocument document(
+        "[First]\n  a = \"q\"  \n\n; comment\n  ;indented comment\nb\n"
+        "[ first ]\nsecond occurrence\n"
+        "[" ZO "]\nzo\n[" DI_KANA "]\ndi\n" +
+        big);
+    EXPECT_THAT(Section(document, "FIRST"), ElementsAre("2:a = \"q\"", "6:b", "header:1"));
+    EXPECT_THAT(Section(document, ZO), ElementsAre("10:zo", "header:9"));
+    EXPECT_THAT(Section(document, A_KANA), ElementsAre("header:0"));
+    const std::vector<std::string> lines = Section(document, "big");
+    ASSERT_EQ(lines.size(), 501u);
+    EXPECT_EQ(lines[499], "513:key499 = a fairly long value to pass 4096 bytes");
 }
 
 TEST(IniFileTest, ReadsValuesOrDefault) {

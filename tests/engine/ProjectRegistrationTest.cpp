@@ -1,4 +1,4 @@
-#include "engine/ProjectRegistration.h"
+#include "engine/project/ProjectRegistration.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/project/ProjectXml.h"
 #include "platform/CodePage.h"
 #include "platform/Faults.h"
 #include "platform/NativePath.h"
@@ -24,67 +25,51 @@ using testing::TempDir;
 using Status = ProjectRegistration::Status;
 namespace fs = std::filesystem;
 
-constexpr const char* kProject = "App.vcxproj";
-constexpr const char* kFilters = "App.vcxproj.filters";
-
-// `name` under `dir` as a code page 932 path; the folder itself is plain ASCII.
+// `name` (UTF-8) under `dir` as a code page 932 path; the folder itself is plain ASCII.
 std::string PathIn(const TempDir& dir, std::string_view name) {
-    return dir.Path() + "/" + std::string(name);
+    return dir.Path() + "/" + platform::Utf8ToCp932(name);
 }
 
-// The fixture's files copied into `dir`.
-void CopyFixture(const TempDir& dir, std::string_view fixture, bool withFilters) {
-    const std::string folder = "project/" + std::string(fixture) + "/";
-    dir.Write(kProject, ReadFixture(folder + std::string(kProject)));
-    if (withFilters) {
-        dir.Write(kFilters, ReadFixture(folder + std::string(kFilters)));
+// Writes for real, except the writes whose numbers (from 1) are listed.
+class FailingWriter : public CFileOutputWriter {
+public:
+    explicit FailingWriter(std::string failing) : m_failing(" " + std::move(failing) + " ") {}
+    bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
+                 bool& changed) override {
+        changed = false;
+        return m_failing.find(" " + std::to_string(++m_writes) + " ") == std::string::npos &&
+               CFileOutputWriter::Replace(path, expected, bytes, changed);
     }
-}
 
-// One folder of fixtures/project: its "case" file names the project and the class's two files
-// (UTF-8, relative to the fixture's folder) and the outcome, as "key value" lines.
-struct FixtureCase {
-    std::string project = kProject;
-    std::string header;
-    std::string source;
-    std::string status;
-    std::string detail;  // what the result's detail must contain
-    std::string file;    // the file a refusal names, when not the project
+private:
+    std::string m_failing;
+    int m_writes = 0;
 };
-
-void ReadCase(const std::string& folder, FixtureCase& c) {
-    std::istringstream lines(ReadFixture(folder + "case"));
-    std::string line;
-    while (std::getline(lines, line)) {
-        const std::size_t blank = line.find(' ');
-        const std::string key = line.substr(0, blank);
-        const std::string value = blank == std::string::npos ? "" : line.substr(blank + 1);
-        std::string* field = key == "project"  ? &c.project
-                             : key == "header" ? &c.header
-                             : key == "source" ? &c.source
-                             : key == "status" ? &c.status
-                             : key == "detail" ? &c.detail
-                             : key == "file"   ? &c.file
-                                               : nullptr;
-        ASSERT_NE(field, nullptr) << folder << "case: " << line;
-        *field = value;
-    }
-}
 
 std::string StatusName(Status status) {
     static const std::map<Status, std::string> kNames = {
-        {Status::kAdded, "added"},          {Status::kAlreadyThere, "already-there"},
-        {Status::kNotXml, "not-xml"},       {Status::kNotProject, "not-project"},
-        {Status::kOldFormat, "old-format"}, {Status::kBadEncoding, "bad-encoding"},
+        {Status::kAdded, "added"},
+        {Status::kAlreadyThere, "already-there"},
+        {Status::kNotXml, "not-xml"},
+        {Status::kNotProject, "not-project"},
+        {Status::kOldFormat, "old-format"},
+        {Status::kBadEncoding, "bad-encoding"},
         {Status::kNotUtf8, "not-utf8"},
+        {Status::kUnreadable, "unreadable"},
+        {Status::kWriteFailed, "write-failed"},
+        {Status::kHalfWritten, "half-written"},
     };
     auto found = kNames.find(status);
     return found == kNames.end() ? "other" : found->second;
 }
 
-// Every project of the fixtures, each shaped like a real project of its kind: its files are
-// copied, the class is added, and each file must then equal its ".expected" twin, or be as it
-// was where it has none. A project that took the class takes nothing on a second run.
+// Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
+// "case" file says what it shows ("#" lines) and, as "key value" lines, the project and the
+// class's two files (UTF-8, relative to the folder), the writes that fail ("fail-writes 2 3"),
+// and the outcome: the status, text the detail holds, and the file a refusal names when not
+// the project. The files are copied, the class is added, and each file must then equal its
+// ".expected" twin, or be as it was where it has none; exactly the files with a twin are
+// reported written. A project that took the class takes nothing on a second run.
 TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
     const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
     std::vector<std::string> fixtures;
@@ -92,101 +77,57 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         fixtures.push_back(testing::Utf8Name(entry.path().filename()));
     }
     std::sort(fixtures.begin(), fixtures.end());
-    ASSERT_GE(fixtures.size(), 25U);
+    ASSERT_GE(fixtures.size(), 60U);
     for (const std::string& fixture : fixtures) {
         SCOPED_TRACE(fixture);
         const std::string folder = "project/" + fixture + "/";
-        FixtureCase c;
-        ASSERT_NO_FATAL_FAILURE(ReadCase(folder, c));
+        std::map<std::string, std::string> c = {{"project", "App.vcxproj"}};
+        std::istringstream lines(ReadFixture(folder + "case"));
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line[0] != '#') {
+                const std::size_t blank = line.find(' ');
+                c[line.substr(0, blank)] = blank == std::string::npos ? "" : line.substr(blank + 1);
+            }
+        }
         TempDir dir;
-        std::vector<std::string> files;
+        std::map<std::string, std::string> expected;  // each file's name, or its twin's
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / fixture)) {
-            const std::string name =
-                testing::Utf8Name(entry.path().lexically_relative(root / fixture));
+            std::string name = testing::Utf8Name(entry.path().lexically_relative(root / fixture));
+            std::replace(name.begin(), name.end(), '\\', '/');  // as the case names files
             if (entry.is_regular_file() && name != "case" && !name.ends_with(".expected")) {
-                files.push_back(name);
                 dir.Write(name, ReadFixture(folder + name));
+                fs::path twin = entry.path();
+                expected[name] = fs::exists(twin += ".expected") ? name + ".expected" : name;
             }
         }
-        CFileOutputWriter writer;
+        std::vector<std::string> changing;
+        for (const auto& [name, twin] : expected) {
+            if (twin != name) {
+                changing.push_back(PathIn(dir, name));
+            }
+        }
+        FailingWriter writer(c["fail-writes"]);
         auto run = [&] {
-            return RegisterClassFiles(PathIn(dir, platform::Utf8ToCp932(c.project)),
-                                      PathIn(dir, platform::Utf8ToCp932(c.header)),
-                                      PathIn(dir, platform::Utf8ToCp932(c.source)), writer);
+            return RegisterClassFiles(PathIn(dir, c["project"]), PathIn(dir, c["header"]),
+                                      PathIn(dir, c["source"]), writer);
         };
-        ProjectRegistration result = run();
-        EXPECT_EQ(StatusName(result.status), c.status) << result.file << " " << result.detail;
-        EXPECT_NE(result.detail.find(c.detail), std::string::npos) << result.detail;
-        if (result.status != Status::kAdded && result.status != Status::kAlreadyThere) {
-            EXPECT_EQ(result.file, PathIn(dir, c.file.empty() ? c.project : c.file));
-            EXPECT_TRUE(result.written.empty());
+        const ProjectRegistration result = run();
+        EXPECT_EQ(StatusName(result.status), c["status"]) << result.file << " " << result.detail;
+        EXPECT_NE(result.detail.find(c["detail"]), std::string::npos) << result.detail;
+        EXPECT_EQ(result.written, changing);
+        const bool took = result.status == Status::kAdded || result.status == Status::kAlreadyThere;
+        if (!took) {
+            EXPECT_EQ(result.file, PathIn(dir, c.contains("file") ? c["file"] : c["project"]));
         }
-        std::map<std::string, std::string> after;
-        for (const std::string& name : files) {
-            const bool changes = fs::exists(root / fixture / testing::Utf8Path(name + ".expected"));
-            after[name] = dir.Read(name);
-            EXPECT_EQ(after[name], ReadFixture(folder + name + (changes ? ".expected" : "")))
-                << name;
-        }
-        if (result.status == Status::kAdded || result.status == Status::kAlreadyThere) {
-            EXPECT_EQ(StatusName(run().status), "already-there");
-            for (const std::string& name : files) {
-                EXPECT_EQ(dir.Read(name), after[name]) << name << " changed on the second run";
+        auto check = [&] {
+            for (const auto& [name, twin] : expected) {
+                EXPECT_EQ(dir.Read(name), ReadFixture(folder + twin)) << name;
             }
-        }
-    }
-}
-
-// A project that is not there cannot be read.
-TEST(ProjectRegistration, SaysWhenTheProjectCannotBeRead) {
-    TempDir dir;
-    CFileOutputWriter writer;
-    EXPECT_EQ(
-        RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "A.h"), PathIn(dir, "A.cpp"), writer)
-            .status,
-        Status::kUnreadable);
-}
-
-// Writes files for real, except where told to fail.
-class FailingWriter : public IOutputWriter {
-public:
-    bool Write(std::string_view path, std::string_view bytes) override {
-        ++m_writes;
-        if (path.ends_with(".filters") || (m_failRestore && m_writes > 2)) {
-            return false;
-        }
-        return m_files.Write(path, bytes);
-    }
-
-    explicit FailingWriter(bool failRestore) : m_failRestore(failRestore) {}
-
-private:
-    CFileOutputWriter m_files;
-    bool m_failRestore;
-    int m_writes = 0;
-};
-
-// Both files change or neither: a filters file that cannot be written takes the project's
-// change back, and where even that fails the result says the project alone changed.
-TEST(ProjectRegistration, PutsTheProjectBackWhenTheFiltersCannotBeWritten) {
-    for (bool failRestore : {false, true}) {
-        SCOPED_TRACE(failRestore ? "the put-back fails too" : "the put-back works");
-        TempDir dir;
-        CopyFixture(dir, "vs2022-mfc", true);
-        FailingWriter writer(failRestore);
-        ProjectRegistration result =
-            RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "SettingsDlg.h"),
-                               PathIn(dir, "SettingsDlg.cpp"), writer);
-        EXPECT_EQ(result.file, PathIn(dir, kFilters));
-        EXPECT_EQ(dir.Read(kFilters), ReadFixture("project/vs2022-mfc/App.vcxproj.filters"));
-        if (failRestore) {
-            EXPECT_EQ(result.status, Status::kHalfWritten);
-            EXPECT_EQ(result.written, std::vector<std::string>{PathIn(dir, kProject)});
-            EXPECT_EQ(dir.Read(kProject), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
-        } else {
-            EXPECT_EQ(result.status, Status::kWriteFailed);
-            EXPECT_TRUE(result.written.empty());
-            EXPECT_EQ(dir.Read(kProject), ReadFixture("project/vs2022-mfc/App.vcxproj"));
+        };
+        check();
+        if (took) {
+            EXPECT_EQ(StatusName(run().status), "already-there");
+            check();
         }
     }
 }
@@ -208,32 +149,28 @@ void SaveAsAnotherProgram() {
 // A save by another program between our reading and our replacing is never overwritten: the
 // class is added to what it saved; when it keeps saving, nothing of ours is written.
 TEST(ProjectRegistration, KeepsWhatAnotherProgramSavedMeanwhile) {
+    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
     for (int saves : {1, 3}) {
         SCOPED_TRACE(saves);
         TempDir dir;
-        CopyFixture(dir, "vs2022-mfc", true);
-        g_otherPath = dir.File(kProject);
-        g_otherSave = ReadFixture("project/vs2022-mfc/App.vcxproj");
+        dir.Write("App.vcxproj", ReadFixture(fixture));
+        dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
+        g_otherPath = dir.File("App.vcxproj");
+        g_otherSave = ReadFixture(fixture);
         g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- saved -->");
         g_otherSaves = saves;
         platform::faults::SetHook(platform::faults::Call::Rename, SaveAsAnotherProgram);
         CFileOutputWriter writer;
-        ProjectRegistration result =
-            RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "SettingsDlg.h"),
-                               PathIn(dir, "SettingsDlg.cpp"), writer);
+        const ProjectRegistration result =
+            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
+                               dir.File("SettingsDlg.cpp"), writer);
         platform::faults::Clear();
-        const std::string project = dir.Read(kProject);
+        const std::string project = dir.Read("App.vcxproj");
         EXPECT_NE(project.find("<!-- saved -->"), std::string::npos);
-        EXPECT_EQ(dir.Read(kFilters),
-                  ReadFixture(saves == 1 ? "project/vs2022-mfc/App.vcxproj.filters.expected"
-                                         : "project/vs2022-mfc/App.vcxproj.filters"));
-        if (saves == 1) {
-            EXPECT_EQ(result.status, Status::kAdded);
-            EXPECT_NE(project.find("SettingsDlg.h"), std::string::npos);
-        } else {
-            EXPECT_EQ(result.status, Status::kChangedMeanwhile);
-            EXPECT_EQ(project.find("SettingsDlg.h"), std::string::npos);
-        }
+        EXPECT_EQ(project.find("SettingsDlg.h") != std::string::npos, saves == 1);
+        EXPECT_EQ(result.status, saves == 1 ? Status::kAdded : Status::kChangedMeanwhile);
+        EXPECT_EQ(dir.Read("App.vcxproj.filters"),
+                  ReadFixture(fixture + (saves == 1 ? ".filters.expected" : ".filters")));
     }
 }
 
@@ -252,45 +189,38 @@ TEST(ProjectRegistration, InterruptWaitsForBothFiles) {
     GTEST_SKIP() << "POSIX signals; the console's events take their place on Windows";
 #else
     GTEST_FLAG_SET(death_test_style, "fast");
+    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
     TempDir dir;
-    CopyFixture(dir, "vs2022-mfc", true);
+    dir.Write("App.vcxproj", ReadFixture(fixture));
+    dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
     EXPECT_EXIT(
         {
             platform::RemoveTemporaryFilesOnInterrupt();
             platform::faults::SetHook(platform::faults::Call::Rename, TerminateAtTheSecondRename);
             CFileOutputWriter writer;
-            RegisterClassFiles(PathIn(dir, kProject), PathIn(dir, "SettingsDlg.h"),
-                               PathIn(dir, "SettingsDlg.cpp"), writer);
+            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
+                               dir.File("SettingsDlg.cpp"), writer);
             std::_Exit(0);
         },
         ::testing::ExitedWithCode(143), "");
-    EXPECT_EQ(dir.Read(kProject), ReadFixture("project/vs2022-mfc/App.vcxproj.expected"));
-    EXPECT_EQ(dir.Read(kFilters), ReadFixture("project/vs2022-mfc/App.vcxproj.filters.expected"));
+    EXPECT_EQ(dir.Read("App.vcxproj"), ReadFixture(fixture + ".expected"));
+    EXPECT_EQ(dir.Read("App.vcxproj.filters"), ReadFixture(fixture + ".filters.expected"));
 #endif
 }
 
+// The cases are in the fixture; drive letters and case-blind names are Windows's alone.
 TEST(ProjectRegistration, NamesFilesRelativeToTheProjectsFolder) {
-    const struct {
-        std::string_view project;
-        std::string_view file;
-        std::string_view expected;
-        bool windowsOnly;
-    } cases[] = {
-        {"proj/App.vcxproj", "proj/A.h", "A.h", false},
-        {"proj/App.vcxproj", "proj/src/ui/A.h", "src\\ui\\A.h", false},
-        {"proj/App.vcxproj", "other/A.h", "..\\other\\A.h", false},
-        {"proj/sub/App.vcxproj", "proj/./x/../A.h", "..\\A.h", false},
-        // "表" ends in the byte of "\": it must stay one character.
-        {"proj/App.vcxproj", "proj/\x95\x5c/A.h", "\x95\x5c\\A.h", false},
-        {"C:\\Work\\App\\App.vcxproj", "c:\\work\\app\\Src\\A.h", "Src\\A.h", true},
-        {"C:\\Work\\App\\App.vcxproj", "D:\\Shared\\A.h", "D:\\Shared\\A.h", true},
-    };
-    for (const auto& c : cases) {
-        if (c.windowsOnly && !platform::kPathsIgnoreCase) {
-            continue;  // drive letters and case-blind names are Windows's alone
+    for (const std::vector<std::string>& c : testing::ReadCases("names/project-relative.txt")) {
+        if (c.size() < 4 || platform::kPathsIgnoreCase) {
+            EXPECT_EQ(ProjectRelativePath(c[0], c[1]).value_or("(none)"), c[2]) << c[1];
         }
-        EXPECT_EQ(ProjectRelativePath(c.project, c.file).value_or("(none)"), c.expected) << c.file;
     }
+}
+
+TEST(ProjectXml, ShowsProjectTextInCodePage932) {
+    EXPECT_EQ(ProjectTextForDisplay("\xE8\xA1\xA8"), "\x95\x5c");              // UTF-8, no mark
+    EXPECT_EQ(ProjectTextForDisplay("\xEF\xBB\xBF\xE8\xA1\xA8"), "\x95\x5c");  // with its mark
+    EXPECT_EQ(ProjectTextForDisplay(std::string("\xFF\xFE\x68\x88", 4)), "\x95\x5c");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "support/TempDir.h"
 
 namespace tavrin {
 namespace {
@@ -30,26 +33,11 @@ TEST(StringTableTest, EveryIdHasItsTextAndNoOtherHasOne) {
     EXPECT_EQ(FormatString(-1, {"x"}), "");
 }
 
-struct FormatCase {
-    const char* name;
-    std::string_view format;
-    std::initializer_list<std::string_view> inserts;
-    std::string_view expected;
-};
-
+// The cases, each with what it shows, are in the fixture.
 TEST(StringTableTest, FormatTextFillsLikePrintfS) {
-    const FormatCase cases[] = {
-        {"in order", "[%s]-[%s]", {"a", "b"}, "[a]-[b]"},
-        {"percent pair", "100%% [%s]", {"x"}, "100% [x]"},
-        {"missing insert gives nothing", "[%s][%s]", {"a"}, "[a][]"},
-        {"extra inserts ignored", "[%s]", {"a", "b"}, "[a]"},
-        {"other directive kept", "%d%s", {"a"}, "%da"},
-        {"trailing percent kept", "50%", {}, "50%"},
-        {"empty insert", "[%s]", {""}, "[]"},
-        {"inserts are not formats", "[%s][%s]", {"100%s", "%%"}, "[100%s][%%]"},
-    };
-    for (const FormatCase& c : cases) {
-        EXPECT_EQ(FormatText(c.format, c.inserts), c.expected) << c.name;
+    for (const std::vector<std::string>& c : testing::ReadCases("strings/format.txt")) {
+        const std::vector<std::string_view> inserts(c.begin() + 2, c.end());
+        EXPECT_EQ(FormatText(c[0], inserts), c[1]) << c[0];
     }
 }
 

@@ -8,40 +8,17 @@
 #include <vector>
 
 #include "support/ApplyDiff.h"
+#include "support/TempDir.h"
 
 namespace tavrin {
 namespace {
 
+// The cases, each with what it shows, are in the fixture.
 TEST(UnifiedDiff, WritesHunksAsDiffDoes) {
-    const struct {
-        const char* name;
-        std::string_view oldText;
-        std::string_view newText;
-        std::string_view expected;
-    } cases[] = {
-        {"equal", "a\nb\n", "a\nb\n", ""},
-        {"one line changed, context cut at three", "1\n2\n3\n4\n5\n6\n7\n8\n9\n",
-         "1\n2\n3\n4\nV\n6\n7\n8\n9\n",
-         "--- o\n+++ n\n@@ -2,7 +2,7 @@\n 2\n 3\n 4\n-5\n+V\n 6\n 7\n 8\n"},
-        {"changes far apart make two hunks", "a\n1\n2\n3\n4\n5\n6\n7\nb\n",
-         "A\n1\n2\n3\n4\n5\n6\n7\nB\n",
-         "--- o\n+++ n\n@@ -1,4 +1,4 @@\n-a\n+A\n 1\n 2\n 3\n@@ -6,4 +6,4 @@\n 5\n 6\n "
-         "7\n-b\n+B\n"},
-        {"into an empty file", "", "x\n", "--- o\n+++ n\n@@ -0,0 +1 @@\n+x\n"},
-        {"everything removed", "x\ny\n", "", "--- o\n+++ n\n@@ -1,2 +0,0 @@\n-x\n-y\n"},
-        {"only the line end differs, shown as it is", "a\r\nb\r\n", "a\r\nb\n",
-         "--- o\n+++ n\n@@ -1,2 +1,2 @@\n a\r\n-b\r\n+b\n"},
-        {"a last line without its line feed", "a\nb", "a\nb\n",
-         "--- o\n+++ n\n@@ -1,2 +1,2 @@\n a\n-b\n\\ No newline at end of file\n+b\n"},
-        {"lines that look like the header", "--- a\n+++ b\nc\n", "-- a\n++ b\nc\n",
-         "--- o\n+++ n\n@@ -1,3 +1,3 @@\n---- a\n-+++ b\n+-- a\n+++ b\n c\n"},
-        {"insertion after the last line names the line before", "a\nb\nc\nd\n", "a\nb\nc\nd\ne\n",
-         "--- o\n+++ n\n@@ -2,3 +2,4 @@\n b\n c\n d\n+e\n"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(UnifiedDiff(c.oldText, c.newText, "o", "n"), c.expected) << c.name;
-        EXPECT_EQ(testing::ApplyUnifiedDiff(c.oldText, c.expected), std::string(c.newText))
-            << c.name;
+    for (const std::vector<std::string>& c : testing::ReadCases("diff/cases.txt")) {
+        ASSERT_EQ(c.size(), 3u) << c[0];
+        EXPECT_EQ(UnifiedDiff(c[0], c[1], "o", "n"), c[2]) << c[0];
+        EXPECT_EQ(testing::ApplyUnifiedDiff(c[0], c[2]), c[1]) << c[0];
     }
 }
 

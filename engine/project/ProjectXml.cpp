@@ -1,4 +1,4 @@
-#include "engine/ProjectXml.h"
+#include "engine/project/ProjectXml.h"
 
 #include <pugixml.hpp>
 

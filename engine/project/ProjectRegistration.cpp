@@ -1,10 +1,10 @@
-#include "engine/ProjectRegistration.h"
+#include "engine/project/ProjectRegistration.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "engine/Mbcs.h"
-#include "engine/ProjectXml.h"
+#include "engine/project/ProjectXml.h"
 #include "platform/CodePage.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
