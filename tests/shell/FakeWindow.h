@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/DialogEvents.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
 #include "shell/ResourceIds.h"
@@ -13,9 +14,9 @@
 
 namespace tavrin::shell::testing {
 
-// A window without a display: records what the dialog shows and plays the user's part.
-// Unlike the real window, writing the derived class name box raises its change event unless
-// the dialog has locked notifications out, so that a missing lock shows in the results.
+// A window without a display: records what the dialog shows and plays the user's part. Its
+// events go through the same routes as the real windows'. Unlike a real window, every write
+// raises the box's change event, so that a missing lock shows in the results.
 class FakeWindow : public IDialogWindow {
 public:
     explicit FakeWindow(CGeneratorDlg& dialog) : m_dialog(dialog) { dialog.AttachWindow(*this); }
@@ -23,21 +24,18 @@ public:
     // The user's actions.
     void Type(int controlId, const std::string& text) {
         texts[controlId] = text;
-        if (controlId == kIdcDerivedClassName) {
-            m_dialog.OnChangeDerivedClassName();
-        }
+        RouteControlEvent(m_dialog, controlId, ControlEvent::TextChanged);
     }
     void SelectTemplate(int index) {
         listSelection = index;
-        m_dialog.OnSelchangeTemplateList();
+        RouteControlEvent(m_dialog, kIdcTemplateList, ControlEvent::SelectionChanged);
     }
+    void Click(int controlId) { RouteControlEvent(m_dialog, controlId, ControlEvent::Clicked); }
 
     std::string GetText(int controlId) override { return texts[controlId]; }
     void SetText(int controlId, std::string_view text) override {
         texts[controlId] = std::string(text);
-        if (controlId == kIdcDerivedClassName && !m_dialog.NotificationsLocked()) {
-            m_dialog.OnChangeDerivedClassName();
-        }
+        RouteControlEvent(m_dialog, controlId, ControlEvent::TextChanged);
     }
     void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
     bool GetCheck(int controlId) override { return checked[controlId]; }
@@ -69,7 +67,7 @@ public:
     }
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
-        return style == kMbYesNoExclamation ? overwriteAnswer : kIdOk;
+        return MessageBoxAnswer(style, overwriteAnswer == kIdYes);
     }
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
