@@ -40,10 +40,10 @@ public:
     void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
     bool GetCheck(int controlId) override { return checked[controlId]; }
     void SetCheck(int controlId, bool check) override { checked[controlId] = check; }
-    void SetToolTip(int controlId, std::string_view text) override {
-        tips[controlId] = std::string(text);
-    }
-    void SetTitle(std::string_view text) override { title = text; }
+    // What the title, the tooltips and the reports show is the scenarios' (tests/scenarios),
+    // seen in the real windows.
+    void SetToolTip(int, std::string_view) override {}
+    void SetTitle(std::string_view) override {}
     void ListReset(int) override {
         listItems.clear();
         listSelection = -1;
@@ -84,10 +84,7 @@ public:
         return fileAnswer.has_value();
     }
     void ShowAboutBox() override {}
-    void ShowReport(std::string_view caption, std::string_view text) override {
-        reports.push_back({std::string(text), 0});
-        reportTitle = caption;
-    }
+    void ShowReport(std::string_view, std::string_view) override {}
 
     struct Shown {
         std::string text;
@@ -96,10 +93,6 @@ public:
     std::map<int, std::string> texts;
     std::map<int, bool> enabled;
     std::map<int, bool> checked;
-    std::map<int, std::string> tips;
-    std::string title;
-    std::string reportTitle;
-    std::vector<Shown> reports;
     std::vector<std::string> listItems;
     int listSelection = -1;
     std::vector<std::string> comboItems;
