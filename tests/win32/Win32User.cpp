@@ -331,7 +331,9 @@ void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& sce
             scenario(user);
             user.CloseWhatIsOpen();
         });
-        window.RunModal();
+        // Closed with the close button or cancelled: a modal run ends with what Close gave.
+        const INT_PTR result = window.RunModal();
+        EXPECT_TRUE(result == shell::kIdOk || result == shell::kIdCancel) << result;
     });
     person.join();
 }
