@@ -15,9 +15,9 @@
 namespace tavrin::shell::win32 {
 
 // The main dialog as a native dialog from resource 301: the window side of CGeneratorDlg.
-// Notifications go to the dialog's handlers; texts cross here between UTF-16 and code page
-// 932.
-// Run modally, it returns 1 when closed with the close button, 2 when cancelled.
+// Notifications go to the dialog's handlers through the shared routes (shell/DialogEvents.h);
+// texts cross here between UTF-16 and code page 932. Run modally, it returns 1 when closed
+// with the close button, 2 when cancelled.
 class CMainWindow : public CDialogBase, public IDialogWindow {
 public:
     CMainWindow(CGeneratorDlg& dialog, platform::IUrlOpener& opener);
