@@ -205,10 +205,6 @@ void CGeneratorDlg::FillDialogResourceIds() {
 }
 
 void CGeneratorDlg::OnChangeDerivedClassName() {
-    // Our own writes to the box are no change the user made.
-    if (m_notificationsLocked) {
-        return;
-    }
     UpdateData(true);
     ClassFileNames names = DeriveFileNames(m_strDerivedClassName);
     m_strHeaderFileName = std::move(names.header);

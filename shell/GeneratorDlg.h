@@ -44,7 +44,7 @@ public:
     // folder made just now, or why it could not be made.
     void OnInitDialog();
 
-    // Events of the window.
+    // Events of the window, routed to these by RouteControlEvent (shell/DialogEvents.h).
     void OnSelchangeTemplateList();
     void OnChangeDerivedClassName();  // a change the user made to control 2005
     void OnBrowseOutputFolder();
@@ -75,7 +75,8 @@ public:
     void ShowMessage(const Message& message) override;
     bool AskOverwrite(const Message& question) override;
 
-    // True while UpdateData(false) runs; the window ignores change events then.
+    // True while UpdateData(false) runs: change events then are the dialog's own, which
+    // RouteControlEvent drops.
     bool NotificationsLocked() const { return m_notificationsLocked; }
 
     std::string m_strBasicClassName;

@@ -7,45 +7,26 @@
 
 namespace tavrin::shell::win32 {
 
-CAboutBox::CAboutBox(platform::IUrlOpener& opener) : m_linkHome(opener), m_linkMail(opener) {}
+CAboutBox::CAboutBox(platform::IUrlOpener& opener)
+    : CDialogBase(kIddAboutBox), m_linkHome(opener), m_linkMail(opener) {}
 
-void CAboutBox::RunModal(HWND owner) {
-    m_modal = true;
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddAboutBox), owner,
-                    &CAboutBox::DialogProc, reinterpret_cast<LPARAM>(this));
-}
-
-HWND CAboutBox::CreateModeless(HWND owner) {
-    m_modal = false;
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddAboutBox), owner,
-                              &CAboutBox::DialogProc, reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK CAboutBox::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    }
-    auto* self = reinterpret_cast<CAboutBox*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self == nullptr ? FALSE : self->OnMessage(hwnd, message, wParam, lParam);
-}
-
-void CAboutBox::OnInitDialog(HWND hwnd) {
-    m_linkHome.Attach(GetDlgItem(hwnd, kIdcHomeLink));
-    m_linkMail.Attach(GetDlgItem(hwnd, kIdcMailLink));
+void CAboutBox::OnInitDialog() {
+    m_linkHome.Attach(GetDlgItem(m_hwnd, kIdcHomeLink));
+    m_linkMail.Attach(GetDlgItem(m_hwnd, kIdcMailLink));
     m_linkMail.SetTarget(MailTarget());
 
-    std::string productName = Narrow(WindowTextOf(GetDlgItem(hwnd, kIdcProductName)));
-    std::string version = Narrow(WindowTextOf(GetDlgItem(hwnd, kIdcProductVersion)));
+    std::string productName = Narrow(WindowTextOf(GetDlgItem(m_hwnd, kIdcProductName)));
+    std::string version = Narrow(WindowTextOf(GetDlgItem(m_hwnd, kIdcProductVersion)));
     ApplyVersionInfo(productName, version);
-    SetDlgItemTextW(hwnd, kIdcProductName, Wide(productName).c_str());
-    SetDlgItemTextW(hwnd, kIdcProductVersion, Wide(version).c_str());
-    CentreDialog(hwnd);
+    SetDlgItemTextW(m_hwnd, kIdcProductName, Wide(productName).c_str());
+    SetDlgItemTextW(m_hwnd, kIdcProductVersion, Wide(version).c_str());
+    CentreDialog(m_hwnd);
 }
 
-INT_PTR CAboutBox::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CAboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            OnInitDialog(hwnd);
+            OnInitDialog();
             return TRUE;
         case WM_CTLCOLORSTATIC: {
             auto* control = reinterpret_cast<HWND>(lParam);
@@ -69,11 +50,7 @@ INT_PTR CAboutBox::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             } else if (HIWORD(wParam) == STN_CLICKED && id == kIdcMailLink) {
                 m_linkMail.OnClicked();
             } else if (id == kIdOk || id == kIdCancel) {
-                if (m_modal) {
-                    EndDialog(hwnd, id);
-                } else {
-                    DestroyWindow(hwnd);
-                }
+                Close(id);
             }
             return TRUE;
         }

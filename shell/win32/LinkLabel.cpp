@@ -26,12 +26,6 @@ CLinkLabel::~CLinkLabel() {
             ReleaseCapture();
         }
     }
-    if (m_tip != nullptr) {
-        DestroyWindow(m_tip);
-    }
-    if (m_fontLink != nullptr) {
-        DeleteObject(m_fontLink);
-    }
 }
 
 void CLinkLabel::Attach(HWND control) {
@@ -48,14 +42,14 @@ void CLinkLabel::Attach(HWND control) {
     LOGFONTW description{};
     if (GetObjectW(font, sizeof description, &description) != 0) {
         description.lfUnderline = TRUE;
-        m_fontLink = CreateFontIndirectW(&description);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontLink), TRUE);
+        m_fontLink.reset(CreateFontIndirectW(&description));
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontLink.get()), TRUE);
     }
     FitToText();
 
-    m_tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    m_tip.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control,
+                                nullptr, GetModuleHandleW(nullptr), nullptr));
     if (m_tip != nullptr) {
         std::wstring tipText = Wide(m_state.Target());
         TOOLINFOW tool{};
@@ -65,7 +59,7 @@ void CLinkLabel::Attach(HWND control) {
         tool.uId = kToolId;
         GetClientRect(control, &tool.rect);
         tool.lpszText = tipText.data();
-        SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     SetWindowSubclass(control, &CLinkLabel::SubclassProc, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -81,7 +75,7 @@ void CLinkLabel::SetTarget(std::string target) {
         tool.hwnd = m_hwnd;
         tool.uId = kToolId;
         tool.lpszText = tipText.data();
-        SendMessageW(m_tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_tip.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -98,8 +92,8 @@ void CLinkLabel::FitToText() {
     const std::wstring text = WindowTextOf(m_hwnd);
     SIZE extent{};
     HDC dc = GetDC(m_hwnd);
-    HGDIOBJ previous = SelectObject(dc, m_fontLink != nullptr ? static_cast<HGDIOBJ>(m_fontLink)
-                                                              : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ previous = SelectObject(
+        dc, m_fontLink ? static_cast<HGDIOBJ>(m_fontLink.get()) : GetStockObject(DEFAULT_GUI_FONT));
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(m_hwnd, dc);
@@ -147,7 +141,7 @@ void CLinkLabel::OnClicked() {
     }
     MessageBeep(MB_ICONEXCLAMATION);
     MessageBoxW(GetParent(m_hwnd), Wide(OpenErrorMessage(result)).c_str(),
-                Wide(LoadText(514)).c_str(), MB_OK | MB_ICONEXCLAMATION);
+                Wide(LoadText(IDS_APP_TITLE)).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 LRESULT CALLBACK CLinkLabel::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

@@ -6,6 +6,7 @@
 
 #include "platform/UrlOpener.h"
 #include "shell/LinkLabelState.h"
+#include "shell/win32/Win32Handles.h"
 
 namespace tavrin::shell::win32 {
 
@@ -44,8 +45,8 @@ private:
     platform::IUrlOpener& m_opener;
     CLinkLabelState m_state;
     HWND m_hwnd = nullptr;
-    HFONT m_fontLink = nullptr;
-    HWND m_tip = nullptr;
+    UniqueFont m_fontLink;
+    UniqueWindow m_tip;
     // The label holds the mouse capture while the pointer is over it.
     bool m_captured = false;
 };

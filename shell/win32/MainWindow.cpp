@@ -3,10 +3,12 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/StringTable.h"
+#include "shell/DialogEvents.h"
 #include "shell/PathBox.h"
 #include "shell/ResourceIds.h"
 #include "shell/win32/AboutBox.h"
@@ -38,56 +40,28 @@ std::string ItemText(HWND control, UINT lengthMessage, UINT textMessage, int ind
     return Narrow(text);
 }
 
+// The notifications of the controls that have handlers, by their codes.
+std::optional<ControlEvent> EventOf(int code) {
+    switch (code) {
+        case BN_CLICKED:
+            return ControlEvent::Clicked;
+        case LBN_SELCHANGE:
+            return ControlEvent::SelectionChanged;
+        case EN_CHANGE:
+            return ControlEvent::TextChanged;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 CMainWindow::CMainWindow(CGeneratorDlg& dialog, platform::IUrlOpener& opener)
-    : m_dialog(dialog), m_opener(opener) {
-    m_hIcon = LoadMainIcon(SM_CXICON, SM_CYICON);
-    m_hSmallIcon = LoadMainIcon(SM_CXSMICON, SM_CYSMICON);
-}
-
-CMainWindow::~CMainWindow() {
-    if (m_hwnd != nullptr && !m_modal) {
-        DestroyWindow(m_hwnd);
-    }
-    for (HICON icon : {m_hIcon, m_hSmallIcon}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
-    }
-}
-
-INT_PTR CMainWindow::RunModal() {
-    m_modal = true;
-    const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddMainDialog), nullptr,
-                        &CMainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
-    m_hwnd = nullptr;
-    return result;
-}
-
-HWND CMainWindow::CreateModeless() {
-    m_modal = false;
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddMainDialog), nullptr,
-                              &CMainWindow::DialogProc, reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK CMainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<CMainWindow*>(lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<CMainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        self->m_hwnd = nullptr;
-        return FALSE;
-    }
-    return self->OnMessage(message, wParam, lParam);
-}
+    : CDialogBase(kIddMainDialog),
+      m_dialog(dialog),
+      m_opener(opener),
+      m_icon(LoadMainIcon(SM_CXICON, SM_CYICON)),
+      m_smallIcon(LoadMainIcon(SM_CXSMICON, SM_CYSMICON)) {}
 
 INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -99,15 +73,13 @@ INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_SYSCOMMAND:
-            for (const MenuCommand& command : kMenuCommands) {
-                if ((wParam & 0xFFF0) == static_cast<WPARAM>(command.id)) {
-                    m_dialog.OnSysCommand(static_cast<int>(wParam));
-                    return TRUE;
-                }
+            if (IsMenuCommand(static_cast<int>(wParam))) {
+                m_dialog.OnSysCommand(static_cast<int>(wParam));
+                return TRUE;
             }
             return FALSE;
         case WM_QUERYDRAGICON:
-            return reinterpret_cast<INT_PTR>(m_hIcon);
+            return reinterpret_cast<INT_PTR>(m_icon.get());
         default:
             (void)lParam;
             return FALSE;
@@ -116,15 +88,16 @@ INT_PTR CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMainWindow::OnInitDialog() {
     HMENU systemMenu = GetSystemMenu(m_hwnd, FALSE);
-    if (systemMenu != nullptr && !LoadText(IDS_ABOUTBOX).empty()) {
+    const std::vector<MenuEntry> entries = MenuEntries();
+    if (systemMenu != nullptr && !entries.empty()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        for (const MenuCommand& command : kMenuCommands) {
-            AppendMenuW(systemMenu, MF_STRING, static_cast<UINT_PTR>(command.id),
-                        Wide(LoadText(command.text)).c_str());
+        for (const MenuEntry& entry : entries) {
+            AppendMenuW(systemMenu, MF_STRING, static_cast<UINT_PTR>(entry.id),
+                        Wide(entry.text).c_str());
         }
     }
-    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.get()));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
     // The template gives no position: the dialog would open in the screen's corner. Placed
     // before the dialog's opening, which may show a message box over it.
     CentreDialog(m_hwnd);
@@ -134,31 +107,6 @@ void CMainWindow::OnInitDialog() {
 
 void CMainWindow::OnCommand(int id, int code) {
     switch (id) {
-        case kIdcGenerate:
-            if (code == BN_CLICKED) {
-                m_dialog.OnGenerate();
-            }
-            break;
-        case kIdcTemplateList:
-            if (code == LBN_SELCHANGE) {
-                m_dialog.OnSelchangeTemplateList();
-            }
-            break;
-        case kIdcBrowseOutputFolder:
-            if (code == BN_CLICKED) {
-                m_dialog.OnBrowseOutputFolder();
-            }
-            break;
-        case kIdcBrowseResourceFile:
-            if (code == BN_CLICKED) {
-                m_dialog.OnBrowseResourceFile();
-            }
-            break;
-        case kIdcDerivedClassName:
-            if (code == EN_CHANGE && !m_writing && !m_dialog.NotificationsLocked()) {
-                m_dialog.OnChangeDerivedClassName();
-            }
-            break;
         case kIdcOutputFolder:
         case kIdcResourceFile:
             if (code == EN_CHANGE) {
@@ -174,15 +122,10 @@ void CMainWindow::OnCommand(int id, int code) {
             Close(kIdCancel);
             break;
         default:
+            if (std::optional<ControlEvent> event = EventOf(code)) {
+                RouteControlEvent(m_dialog, id, *event, m_writing);
+            }
             break;
-    }
-}
-
-void CMainWindow::Close(int result) {
-    if (m_modal) {
-        EndDialog(m_hwnd, result);
-    } else {
-        DestroyWindow(m_hwnd);
     }
 }
 
@@ -292,8 +235,10 @@ void CMainWindow::ComboSelect(int controlId, int index) {
 }
 
 int CMainWindow::ShowMessageBox(std::string_view text, int style) {
-    return MessageBoxW(m_hwnd, Wide(text).c_str(), Wide(LoadText(514)).c_str(),
-                       static_cast<UINT>(style));
+    const int pressed =
+        MessageBoxW(m_hwnd, Wide(text).c_str(), Wide(LoadText(IDS_APP_TITLE)).c_str(),
+                    static_cast<UINT>(style));
+    return MessageBoxAnswer(style, pressed == IDYES);
 }
 
 bool CMainWindow::RunFolderBrowser(std::string_view title, std::string_view initialFolder,

@@ -8,29 +8,19 @@
 #include "platform/UrlOpener.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
+#include "shell/win32/DialogBase.h"
 #include "shell/win32/PathBox.h"
+#include "shell/win32/Win32Handles.h"
 
 namespace tavrin::shell::win32 {
 
 // The main dialog as a native dialog from resource 301: the window side of CGeneratorDlg.
-// Notifications go to the dialog's handlers; texts cross here between UTF-16 and code page
-// 932.
-class CMainWindow : public IDialogWindow {
+// Notifications go to the dialog's handlers through the shared routes (shell/DialogEvents.h);
+// texts cross here between UTF-16 and code page 932. Run modally, it returns 1 when closed
+// with the close button, 2 when cancelled.
+class CMainWindow : public CDialogBase, public IDialogWindow {
 public:
     CMainWindow(CGeneratorDlg& dialog, platform::IUrlOpener& opener);
-    ~CMainWindow() override;
-    CMainWindow(const CMainWindow&) = delete;
-    CMainWindow& operator=(const CMainWindow&) = delete;
-
-    // Runs the dialog modally and returns when it has closed: 1 closed with the close
-    // button, 2 cancelled.
-    INT_PTR RunModal();
-
-    // Creates the dialog without waiting for it, for a caller that drives it with messages.
-    // Closing it destroys the window. Null when the resource is missing.
-    HWND CreateModeless();
-
-    HWND Handle() const { return m_hwnd; }
 
     std::string GetText(int controlId) override;
     void SetText(int controlId, std::string_view text) override;
@@ -57,22 +47,18 @@ public:
     void ShowReport(std::string_view title, std::string_view text) override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog();
     void OnCommand(int id, int code);
-    void Close(int result);
     HWND Item(int controlId) const { return GetDlgItem(m_hwnd, controlId); }
 
     CGeneratorDlg& m_dialog;
     platform::IUrlOpener& m_opener;
-    HWND m_hwnd = nullptr;
-    bool m_modal = false;
     // True while the window writes a control's text itself: the change notification that
     // the write raises is not the user's.
     bool m_writing = false;
-    HICON m_hIcon = nullptr;
-    HICON m_hSmallIcon = nullptr;
+    UniqueIcon m_icon;
+    UniqueIcon m_smallIcon;
     CPathBoxes m_pathBoxes;
 };
 

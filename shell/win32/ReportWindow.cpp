@@ -3,17 +3,13 @@
 #include <string>
 
 #include "shell/ResourceIds.h"
+#include "shell/win32/DialogBase.h"
 #include "shell/win32/Win32Text.h"
 #include "shell/win32/WindowPlacement.h"
 
 namespace tavrin::shell::win32 {
 
 namespace {
-
-struct Report {
-    std::wstring title;
-    std::wstring text;
-};
 
 // An edit box breaks lines at CR LF only.
 std::wstring WithCrLf(const std::wstring& text) {
@@ -28,36 +24,43 @@ std::wstring WithCrLf(const std::wstring& text) {
     return result;
 }
 
-INT_PTR CALLBACK ReportProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: {
-            const auto* report = reinterpret_cast<const Report*>(lParam);
-            SetWindowTextW(hwnd, report->title.c_str());
-            SetDlgItemTextW(hwnd, kIdcReportText, report->text.c_str());
-            CentreDialog(hwnd);
-            // The focus on the text, nothing selected: ready to scroll with the keys.
-            HWND text = GetDlgItem(hwnd, kIdcReportText);
-            SetFocus(text);
-            SendMessageW(text, EM_SETSEL, 0, 0);
-            return FALSE;
-        }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == kIdOk || LOWORD(wParam) == kIdCancel) {
-                EndDialog(hwnd, LOWORD(wParam));
-                return TRUE;
+class CReportWindow : public CDialogBase {
+public:
+    CReportWindow(std::string_view title, std::string_view text)
+        : CDialogBase(kIddReport), m_title(Wide(title)), m_text(WithCrLf(Wide(text))) {}
+
+private:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) override {
+        switch (message) {
+            case WM_INITDIALOG: {
+                SetWindowTextW(m_hwnd, m_title.c_str());
+                SetDlgItemTextW(m_hwnd, kIdcReportText, m_text.c_str());
+                CentreDialog(m_hwnd);
+                // The focus on the text, nothing selected: ready to scroll with the keys.
+                HWND text = GetDlgItem(m_hwnd, kIdcReportText);
+                SetFocus(text);
+                SendMessageW(text, EM_SETSEL, 0, 0);
+                return FALSE;
             }
-            return FALSE;
-        default:
-            return FALSE;
+            case WM_COMMAND:
+                if (LOWORD(wParam) == kIdOk || LOWORD(wParam) == kIdCancel) {
+                    Close(LOWORD(wParam));
+                    return TRUE;
+                }
+                return FALSE;
+            default:
+                return FALSE;
+        }
     }
-}
+
+    std::wstring m_title;
+    std::wstring m_text;
+};
 
 }  // namespace
 
 void RunReportWindow(HWND owner, std::string_view title, std::string_view text) {
-    const Report report{Wide(title), WithCrLf(Wide(text))};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIddReport), owner, &ReportProc,
-                    reinterpret_cast<LPARAM>(&report));
+    CReportWindow(title, text).RunModal(owner);
 }
 
 }  // namespace tavrin::shell::win32

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -20,6 +21,7 @@
 
 #include "engine/StringTable.h"
 #include "platform/NativePath.h"
+#include "shell/DialogEvents.h"
 #include "shell/PathBox.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/AboutBox.h"
@@ -67,6 +69,18 @@ std::string EntryBytes(wxItemContainer& items, int index) {
 // Windows shows when the program gives none.
 const char kFileOpenTitle[] = "開く";
 
+wxEventTypeTag<wxCommandEvent> EventTypeOf(ControlEvent event) {
+    switch (event) {
+        case ControlEvent::Clicked:
+            return wxEVT_BUTTON;
+        case ControlEvent::SelectionChanged:
+            return wxEVT_LISTBOX;
+        case ControlEvent::TextChanged:
+            break;
+    }
+    return wxEVT_TEXT;
+}
+
 wxIconBundle ApplicationIcons() {
     wxIconBundle icons;
     icons.AddIcon(wxIcon(tavrin_icon_16_xpm));
@@ -88,26 +102,15 @@ CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
     PaintThemeBackground(*this);
     AimAccessKeysAtLists(*this);
 
-    Bind(
-        wxEVT_LISTBOX, [this](wxCommandEvent&) { m_dialog.OnSelchangeTemplateList(); },
-        kIdcTemplateList);
-    Bind(
-        wxEVT_TEXT,
-        [this](wxCommandEvent&) {
-            // Writes by the dialog itself are no change the user made.
-            if (!m_dialog.NotificationsLocked()) {
-                m_dialog.OnChangeDerivedClassName();
-            }
-        },
-        kIdcDerivedClassName);
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnGenerate(); }, kIdcGenerate);
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseOutputFolder(); },
-        kIdcBrowseOutputFolder);
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_dialog.OnBrowseResourceFile(); },
-        kIdcBrowseResourceFile);
+    for (const EventRoute& route : kEventRoutes) {
+        // The toolkit's writes raise no change events (ChangeValue).
+        Bind(
+            EventTypeOf(route.event),
+            [this, route](wxCommandEvent&) {
+                RouteControlEvent(m_dialog, route.controlId, route.event);
+            },
+            route.controlId);
+    }
     Bind(wxEVT_BUTTON, &CMainDialog::OnCloseButton, this, kIdOk);
     Bind(wxEVT_CHAR_HOOK, &CMainDialog::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainDialog::OnCloseWindow, this);
@@ -258,11 +261,7 @@ int CMainDialog::ShowMessageBox(std::string_view text, int style) {
         // click of its affirmative button, Yes.
         box.SetEscapeId(wxID_NO);
     }
-    int answer = box.ShowModal();
-    if (!yesNo) {
-        return kIdOk;
-    }
-    return answer == wxID_YES ? kIdYes : kIdNo;
+    return MessageBoxAnswer(style, box.ShowModal() == wxID_YES);
 }
 
 bool CMainDialog::RunFolderBrowser(std::string_view title, std::string_view initialFolder,
@@ -309,35 +308,37 @@ void CMainDialog::ShowAboutBox() {
 }
 
 std::unique_ptr<wxMenu> CMainDialog::CreateAboutMenu() const {
-    if (LoadText(IDS_ABOUTBOX).empty()) {
+    const std::vector<MenuEntry> entries = MenuEntries();
+    if (entries.empty()) {
         return nullptr;
     }
     auto menu = std::make_unique<wxMenu>();
-    for (const MenuCommand& command : kMenuCommands) {
-        menu->Append(command.id, ToWx(LoadText(command.text)));
+    for (const MenuEntry& entry : entries) {
+        menu->Append(entry.id, ToWx(entry.text));
     }
     return menu;
 }
 
 void CMainDialog::AddAboutCommand() {
-    if (LoadText(IDS_ABOUTBOX).empty()) {
+    const std::vector<MenuEntry> entries = MenuEntries();
+    if (entries.empty()) {
         return;
     }
 #ifdef __WXMSW__
     if (wxMenu* systemMenu = MSWGetSystemMenu()) {
         systemMenu->AppendSeparator();
-        for (const MenuCommand& command : kMenuCommands) {
-            systemMenu->Append(command.id, ToWx(LoadText(command.text)));
+        for (const MenuEntry& entry : entries) {
+            systemMenu->Append(entry.id, ToWx(entry.text));
         }
     }
 #else
     // No system menu here: the commands go into the dialog's context menu instead.
     Bind(wxEVT_CONTEXT_MENU, &CMainDialog::OnContextMenu, this);
 #endif
-    for (const MenuCommand& command : kMenuCommands) {
+    for (const MenuEntry& entry : entries) {
         Bind(
-            wxEVT_MENU, [this, id = command.id](wxCommandEvent&) { m_dialog.OnSysCommand(id); },
-            command.id);
+            wxEVT_MENU, [this, id = entry.id](wxCommandEvent&) { m_dialog.OnSysCommand(id); },
+            entry.id);
     }
 }
 

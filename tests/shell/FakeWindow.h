@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/DialogEvents.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
 #include "shell/ResourceIds.h"
@@ -13,9 +14,9 @@
 
 namespace tavrin::shell::testing {
 
-// A window without a display: records what the dialog shows and plays the user's part.
-// Unlike the real window, writing the derived class name box raises its change event unless
-// the dialog has locked notifications out, so that a missing lock shows in the results.
+// A window without a display: records what the dialog shows and plays the user's part. Its
+// events go through the same routes as the real windows'. Unlike a real window, every write
+// raises the box's change event, so that a missing lock shows in the results.
 class FakeWindow : public IDialogWindow {
 public:
     explicit FakeWindow(CGeneratorDlg& dialog) : m_dialog(dialog) { dialog.AttachWindow(*this); }
@@ -23,29 +24,26 @@ public:
     // The user's actions.
     void Type(int controlId, const std::string& text) {
         texts[controlId] = text;
-        if (controlId == kIdcDerivedClassName) {
-            m_dialog.OnChangeDerivedClassName();
-        }
+        RouteControlEvent(m_dialog, controlId, ControlEvent::TextChanged);
     }
     void SelectTemplate(int index) {
         listSelection = index;
-        m_dialog.OnSelchangeTemplateList();
+        RouteControlEvent(m_dialog, kIdcTemplateList, ControlEvent::SelectionChanged);
     }
+    void Click(int controlId) { RouteControlEvent(m_dialog, controlId, ControlEvent::Clicked); }
 
     std::string GetText(int controlId) override { return texts[controlId]; }
     void SetText(int controlId, std::string_view text) override {
         texts[controlId] = std::string(text);
-        if (controlId == kIdcDerivedClassName && !m_dialog.NotificationsLocked()) {
-            m_dialog.OnChangeDerivedClassName();
-        }
+        RouteControlEvent(m_dialog, controlId, ControlEvent::TextChanged);
     }
     void EnableControl(int controlId, bool enable) override { enabled[controlId] = enable; }
     bool GetCheck(int controlId) override { return checked[controlId]; }
     void SetCheck(int controlId, bool check) override { checked[controlId] = check; }
-    void SetToolTip(int controlId, std::string_view text) override {
-        tips[controlId] = std::string(text);
-    }
-    void SetTitle(std::string_view text) override { title = text; }
+    // What the title, the tooltips and the reports show is the scenarios' (tests/scenarios),
+    // seen in the real windows.
+    void SetToolTip(int, std::string_view) override {}
+    void SetTitle(std::string_view) override {}
     void ListReset(int) override {
         listItems.clear();
         listSelection = -1;
@@ -69,7 +67,7 @@ public:
     }
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
-        return style == kMbYesNoExclamation ? overwriteAnswer : kIdOk;
+        return MessageBoxAnswer(style, overwriteAnswer == kIdYes);
     }
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
@@ -86,10 +84,7 @@ public:
         return fileAnswer.has_value();
     }
     void ShowAboutBox() override {}
-    void ShowReport(std::string_view caption, std::string_view text) override {
-        reports.push_back({std::string(text), 0});
-        reportTitle = caption;
-    }
+    void ShowReport(std::string_view, std::string_view) override {}
 
     struct Shown {
         std::string text;
@@ -98,10 +93,6 @@ public:
     std::map<int, std::string> texts;
     std::map<int, bool> enabled;
     std::map<int, bool> checked;
-    std::map<int, std::string> tips;
-    std::string title;
-    std::string reportTitle;
-    std::vector<Shown> reports;
     std::vector<std::string> listItems;
     int listSelection = -1;
     std::vector<std::string> comboItems;

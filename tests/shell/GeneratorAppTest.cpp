@@ -139,7 +139,7 @@ TEST(GeneratorAppTest, WorksWhereverItIsStarted) {
                 window.Type(kIdcDerivedClassName, "CConfigDlg");
                 window.texts[kIdcDialogResourceId] = "IDD_INPUT_DIALOG";
                 platform::ChangeCurrentDirectory(dir.Path());
-                dialog.OnGenerate();
+                window.Click(kIdcGenerate);
                 EXPECT_EQ(window.messages.size(), run.messages.size());
                 EXPECT_TRUE(fs::exists(root / run.start / "ConfigDlg.h"));
                 window.texts[kIdcOutputFolder] = "remembered";

@@ -182,7 +182,7 @@ TEST_F(GeneratorDlgTest, PickingAResourceScriptListsItsDialogs) {
     Open();
 
     window.fileAnswer = dir.File("app.rc");
-    dialog.OnBrowseResourceFile();
+    window.Click(kIdcBrowseResourceFile);
     EXPECT_EQ(window.fileFilter, "Resource files(*.rc)|*.rc|.rc");
     EXPECT_EQ(dialog.m_strResourceFile, dir.File("app.rc"));
     EXPECT_EQ(window.texts[kIdcResourceFile], dir.File("app.rc"));
@@ -193,7 +193,7 @@ TEST_F(GeneratorDlgTest, PickingAResourceScriptListsItsDialogs) {
     dir.Write("none.rc", "// nothing\r\n");
     window.fileAnswer = dir.File("none.rc");
     window.texts[kIdcDialogResourceId] = "IDD_TYPED";
-    dialog.OnBrowseResourceFile();
+    window.Click(kIdcBrowseResourceFile);
     EXPECT_TRUE(window.comboItems.empty());
     EXPECT_EQ(window.texts[kIdcDialogResourceId], "IDD_TYPED");
     EXPECT_TRUE(window.messages.empty());
@@ -218,17 +218,17 @@ TEST_F(GeneratorDlgTest, BrowsingForTheOutputFolderKeepsWhatWasTyped) {
     Open();
     for (const auto& c : cases) {
         window.texts[kIdcOutputFolder] = c.initial;
-        dialog.OnBrowseOutputFolder();
+        window.Click(kIdcBrowseOutputFolder);
         EXPECT_EQ(window.browsedFrom, c.preSelected) << c.initial;
     }
     EXPECT_EQ(window.browsedTitle, LoadText(IDS_OUTPUT_FOLDER_TITLE));
 
     window.texts[kIdcBasicClassName] = "CTyped";
     window.folderAnswer = "";
-    dialog.OnBrowseOutputFolder();
+    window.Click(kIdcBrowseOutputFolder);
     EXPECT_EQ(dialog.m_strOutputFolder, dir.Path());
     window.folderAnswer = "/chosen";
-    dialog.OnBrowseOutputFolder();
+    window.Click(kIdcBrowseOutputFolder);
     EXPECT_EQ(dialog.m_strOutputFolder, "/chosen");
     EXPECT_EQ(window.texts[kIdcOutputFolder], "/chosen");
     EXPECT_EQ(window.texts[kIdcBasicClassName], "CTyped");
@@ -245,7 +245,7 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     window.texts[kIdcOutputFolder] = dir.File("out");
     dir.Write("out/keep", "");
 
-    dialog.OnGenerate();
+    window.Click(kIdcGenerate);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
     EXPECT_EQ(dir.Read("out/MyDlg.cpp"), "first MyDlg.h\r\n");
@@ -253,7 +253,7 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     // Both exist now: the question is asked with Yes and No, and No writes nothing.
     window.overwriteAnswer = kIdNo;
     dir.Write("h.txt", "changed\n");
-    dialog.OnGenerate();
+    window.Click(kIdcGenerate);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].style, kMbYesNoExclamation);
     EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/LinkLabelState.h"
+#include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
@@ -36,24 +37,10 @@ public:
 };
 
 TEST(LinkTargetTest, FallbackCommandIsCutBeforeThePlaceholder) {
-    const struct {
-        const char* registered;
-        const char* command;
-    } cases[] = {
-        // A quoted placeholder goes with its quotes; the blank before it stays.
-        {"\"C:\\Browser\\browser.exe\" -nohome \"%1\" -new",
-         "\"C:\\Browser\\browser.exe\" -nohome  T"},
-        // A bare placeholder: everything from it on is dropped.
-        {"browser.exe -url=%1 -new-window", "browser.exe -url= T"},
-        {"browser.exe", "browser.exe T"},
-        // The first quoted one wins over an earlier bare one; a one-sided quote is none.
-        {"browser.exe %1 \"%1\"", "browser.exe %1  T"},
-        {"browser.exe \"%1", "browser.exe \" T"},
-        // Double-byte characters before the placeholder stay whole.
-        {"\x83\x75\x83\x89\x83\x45\x83\x55.exe \"%1\"", "\x83\x75\x83\x89\x83\x45\x83\x55.exe  T"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(BuildFallbackCommand(c.registered, "T"), c.command) << c.registered;
+    // The registered command, then the command run for the target "T".
+    for (const std::vector<std::string>& c :
+         tavrin::testing::ReadCases("link/fallback-commands.txt")) {
+        EXPECT_EQ(BuildFallbackCommand(c.at(0), "T"), c.at(1)) << c.at(0);
     }
     // No buffer limits the command, whatever its length.
     std::string longCommand(2000, 'b');

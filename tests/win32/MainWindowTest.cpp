@@ -17,13 +17,6 @@
 namespace tavrin::testing {
 namespace {
 
-using shell::win32::Narrow;
-
-// A UTF-8 literal as code page 932, the dialog's text.
-std::string Sjis(const char* utf8) {
-    return Narrow(WideFromUtf8(utf8));
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,29 +51,6 @@ protected:
     shell::CGeneratorDlg m_dialog;
     std::unique_ptr<shell::win32::CMainWindow> m_window;
 };
-
-TEST_F(MainWindowTest, OpensWithTheTemplatesInFileOrder) {
-    ModalWatcher watcher;
-    HWND hwnd = Open();
-    ASSERT_NE(hwnd, nullptr);
-    EXPECT_TRUE(watcher.seen.empty());
-    const char* expected[] = {"ダイアログ", "フォームビュー", "プロパティページ", "ウィンドウ",
-                              "汎用クラス"};
-    ASSERT_EQ(SendMessageW(Item(2010), LB_GETCOUNT, 0, 0), 5);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(m_window->ListGetText(2010, i), Sjis(expected[i]));
-    }
-}
-
-// The dialog's own writes derive nothing, not even a write of the text the box holds.
-TEST_F(MainWindowTest, WritingTheDerivedNameDerivesNothing) {
-    Open();
-    m_dialog.m_strDerivedClassName = "CView";
-    m_dialog.UpdateData(false);
-    m_window->SetText(2005, "CView");
-    EXPECT_EQ(Text(2006), "");
-    EXPECT_EQ(Text(2007), "");
-}
 
 TEST_F(MainWindowTest, MissingTemplateTableIsReportedInAMessageBox) {
     std::filesystem::remove(Utf8Path(m_dir.File("template.tbl")));

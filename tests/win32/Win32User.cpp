@@ -26,16 +26,6 @@
 namespace tavrin::testing {
 namespace {
 
-// A window's text, read with messages so that another thread's window answers itself.
-std::wstring TextOf(HWND window) {
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    const LRESULT copied =
-        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 struct NamedKey {
     const char* name;
     WORD key;
@@ -130,7 +120,9 @@ public:
         }
     }
 
-    std::string Text(int id) override { return Utf8(TextOf(GetDlgItem(m_dialog, id))); }
+    std::string Text(int id) override {
+        return Utf8(shell::win32::WindowTextOf(GetDlgItem(m_dialog, id)));
+    }
     int Caret(int id) override {
         HWND control = GetDlgItem(m_dialog, id);
         DWORD start = 0;
@@ -162,7 +154,7 @@ public:
     bool Checked(int id) override {
         return SendMessageW(GetDlgItem(m_dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    std::string Title() override { return Utf8(TextOf(m_dialog)); }
+    std::string Title() override { return Utf8(shell::win32::WindowTextOf(m_dialog)); }
     bool ShowsEnd(int id) override {
         HWND box = GetDlgItem(m_dialog, id);
         const auto length = static_cast<WPARAM>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
@@ -208,11 +200,11 @@ public:
         if (box == nullptr) {
             return std::nullopt;
         }
-        OpenBox seen{Utf8(TextOf(box)), {}};
+        OpenBox seen{Utf8(shell::win32::WindowTextOf(box)), {}};
         if (HWND message = GetDlgItem(box, 0xFFFF)) {
-            seen.text = Utf8(TextOf(message));
+            seen.text = Utf8(shell::win32::WindowTextOf(message));
         } else if (HWND report = GetDlgItem(box, shell::kIdcReportText)) {
-            seen.text = Utf8(TextOf(report));
+            seen.text = Utf8(shell::win32::WindowTextOf(report));
         }
         return seen;
     }
@@ -331,7 +323,9 @@ void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& sce
             scenario(user);
             user.CloseWhatIsOpen();
         });
-        window.RunModal();
+        // Closed with the close button or cancelled: a modal run ends with what Close gave.
+        const INT_PTR result = window.RunModal();
+        EXPECT_TRUE(result == shell::kIdOk || result == shell::kIdCancel) << result;
     });
     person.join();
 }

@@ -85,8 +85,6 @@ public:
 
     std::vector<SeenModal> seen;
     std::function<void(HWND)> onDialog;
-    // Also top-level windows without owner: the program's own modal main dialog.
-    bool includeUnowned = false;
     int m_answer;
 
 private:
@@ -104,7 +102,7 @@ private:
         }
         // Dialogs only: message boxes, the About box and the file dialog are all dialogs.
         if (code == HCBT_ACTIVATE && self != nullptr && lstrcmpW(windowClass, L"#32770") == 0 &&
-            (self->includeUnowned || GetWindow(window, GW_OWNER) != nullptr) &&
+            GetWindow(window, GW_OWNER) != nullptr &&
             std::find(self->m_handled.begin(), self->m_handled.end(), window) ==
                 self->m_handled.end()) {
             self->m_handled.push_back(window);
@@ -130,14 +128,5 @@ private:
     HHOOK m_hook = nullptr;
     std::vector<HWND> m_handled;
 };
-
-// Handles what was posted to this thread's windows.
-inline void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 }  // namespace tavrin::testing
