@@ -233,23 +233,12 @@ std::string_view UsageText() {
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments parsed;
     Invocation invocation;
-    std::size_t i = 0;
-    for (; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        if (argument == "-C") {
-            if (i + 1 == arguments.size()) {
-                parsed.error = "option -C needs a folder";
-                return parsed;
-            }
-            invocation.directories.push_back(arguments[++i]);
-        } else if (IsHelp(argument) || argument == "--version") {
-            invocation.command = IsHelp(argument) ? Command::kHelp : Command::kVersion;
-            parsed.invocation = std::move(invocation);
-            return parsed;
-        } else {
-            break;
-        }
+    if (!arguments.empty() && (IsHelp(arguments[0]) || arguments[0] == "--version")) {
+        invocation.command = IsHelp(arguments[0]) ? Command::kHelp : Command::kVersion;
+        parsed.invocation = std::move(invocation);
+        return parsed;
     }
+    std::size_t i = 0;
     if (i == arguments.size()) {
         parsed.error = "missing command";
         return parsed;
@@ -332,11 +321,6 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
         default:
             break;
     }
-    for (const std::string& directory : invocation.directories) {
-        if (!platform::ChangeCurrentDirectory(directory)) {
-            return UsageError("cannot change to folder " + Quoted(directory));
-        }
-    }
     switch (invocation.command) {
         case Command::kList:
             return List();
@@ -356,7 +340,7 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
 }
 
 std::optional<TemplateLocation> CliApp::Locate() {
-    TemplateLocation location = LocateTemplates(m_places ? *m_places : InstalledTemplatePlaces());
+    TemplateLocation location = LocateTemplates(InstalledTemplatePlaces());
     if (location.problem) {
         WriteLine(m_err, location.problem->Text());
         return std::nullopt;
@@ -567,7 +551,7 @@ int CliApp::Where() {
 }
 
 int CliApp::Init(std::string_view folder) {
-    const TemplatePlaces places = m_places ? *m_places : InstalledTemplatePlaces();
+    const TemplatePlaces places = InstalledTemplatePlaces();
     std::optional<std::filesystem::path> target =
         folder.empty() ? std::optional(places.userFolder) : platform::ToNativePath(folder);
     if (!target || target->empty()) {

@@ -32,11 +32,16 @@ namespace {
 template <typename Char>
 int RunCli(int argc, Char** argv) {
     tavrin::cli::TerminalStreams streams;
-    // Folders given with leading -C are entered as the system names them, so that tavrin-cli
-    // works in folders whose names code page 932 cannot hold.
+    // The leading -C folders are entered here, and only here, as the system names them: before
+    // any argument passes through code page 932, so that tavrin-cli works in folders whose names
+    // code page 932 cannot hold.
     const std::vector<std::filesystem::path> native = tavrin::cli::NativeArguments(argc, argv);
     std::size_t skip = 0;
-    while (skip + 1 < native.size() && native[skip] == "-C") {
+    while (skip < native.size() && native[skip] == "-C") {
+        if (skip + 1 == native.size()) {
+            std::cerr << "tavrin-cli: option -C needs a folder\n" << tavrin::cli::UsageText();
+            return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
+        }
         if (!tavrin::platform::ChangeCurrentDirectoryNative(native[skip + 1])) {
             std::cerr << "tavrin-cli: cannot change to folder \""
                       << tavrin::cli::NativeToTerminal(native[skip + 1]) << "\"\n"
