@@ -56,8 +56,9 @@ struct ParsedArguments {
     std::string error;
 };
 
-// The usage lines, as --help and a usage error print them.
-std::string_view UsageText();
+// The usage lines in the user's language, as terminal text, as --help and a usage error
+// print them.
+std::string UsageText();
 
 // Parses the arguments after the program's name and after the leading `-C DIR`, which main()
 // has entered already: a folder is entered as the system names it, before any argument passes

@@ -14,7 +14,11 @@ namespace {
 
 constexpr std::string_view kProjectExtension = ".vcxproj";
 
-std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, bool withDiffs) {
+std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, bool withDiffs,
+                                          std::string_view (*translate)(std::string_view)) {
+    const auto translated = [translate](std::string_view english) {
+        return std::string(translate != nullptr ? translate(english) : english);
+    };
     std::vector<PreviewEntry> entries;
     for (const CPreviewOutputWriter::File& file : preview.Files()) {
         PreviewEntry entry;
@@ -32,8 +36,9 @@ std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, b
             auto text = [&entry](std::string_view bytes) {
                 return entry.projectFile ? ProjectTextForDisplay(bytes) : DecodeText(bytes).cp932;
             };
-            entry.diff = UnifiedDiff(text(existing), text(file.bytes), file.path + "\t(existing)",
-                                     file.path + "\t(would be written)");
+            entry.diff = UnifiedDiff(text(existing), text(file.bytes),
+                                     file.path + "\t" + translated("(existing)"),
+                                     file.path + "\t" + translated("(would be written)"));
         }
         entries.push_back(std::move(entry));
     }
@@ -86,11 +91,12 @@ GenerationReport CClassGenerator::Generate(const GenerationRequest& request,
 }
 
 GenerationReport CClassGenerator::Preview(const GenerationRequest& request,
-                                          std::string_view projectPath, bool withDiffs) {
+                                          std::string_view projectPath, bool withDiffs,
+                                          std::string_view (*translate)(std::string_view)) {
     CPreviewOutputWriter preview;
     GenerationReport report = Run(request, projectPath, preview, {});
     if (report.Written()) {
-        report.preview = DescribePreview(preview, withDiffs);
+        report.preview = DescribePreview(preview, withDiffs, translate);
     }
     return report;
 }

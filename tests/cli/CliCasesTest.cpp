@@ -7,7 +7,10 @@
 //           copy SRC [DEST]  a fixture (file or folder, under fixtures/) into the work folder
 //           expect PATH SRC  the work folder's PATH must afterwards equal the fixture SRC
 //           mkdir, readonly, fifo PATH; symlink TARGET PATH   made before the run, in order
-//           env NAME VALUE   set for the run; cwd PATH: run there, not in the work folder
+//           env NAME VALUE   set for the run (LC_ALL is C.UTF-8 and LANGUAGE en unless set)
+//           user-language ja|en   LANGUAGE unset: the user's language decides (on Windows,
+//                            where the environment cannot change it, the case runs for one)
+//           cwd PATH         run there, not in the work folder
 //           stdout-to / stderr-to PATH   the stream goes there and is not compared
 //           unchecked PATH   files under PATH are not compared
 //   in/     files copied into the work folder after the fixtures
@@ -25,6 +28,7 @@
 #include <map>
 #include <optional>
 
+#include "platform/UserLanguage.h"
 #include "support/Process.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -107,7 +111,10 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
     const std::string dir = Utf8Name(root);
     std::vector<std::string> arguments;
     std::vector<std::string> unchecked;
+    // English unless a case asks for another language; LANG alone decides when LC_ALL is empty.
     std::vector<std::unique_ptr<testing::ScopedEnv>> environment;
+    environment.push_back(std::make_unique<testing::ScopedEnv>("LC_ALL", "C.UTF-8"));
+    environment.push_back(std::make_unique<testing::ScopedEnv>("LANGUAGE", "en"));
     std::map<std::string, std::string> option;  // status, cwd, stdout-to, stderr-to
     Files expected;
     for (const std::vector<std::string>& line :
@@ -120,6 +127,13 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
             }
         } else if (directive == "only" && line.at(1) != (kWindows ? "windows" : "posix")) {
             GTEST_SKIP() << "runs on " << line[1] << " only";
+        } else if (directive == "user-language") {
+            // Wine gives every process the locale the test run started with.
+            const bool japanese = (platform::UserDefaultLanguageId() & 0x3FF) == 0x11;
+            if (kWindows && japanese != (line.at(1) == "ja")) {
+                GTEST_SKIP() << "for a user whose language is " << line[1];
+            }
+            environment.push_back(std::make_unique<testing::ScopedEnv>("LANGUAGE", std::nullopt));
         } else if (directive == "copy") {
             fs::path target = line.size() > 2 ? at(2) : root;
             fs::create_directories(fs::is_directory(Utf8Path(TAVRIN_FIXTURES_DIR "/" + line[1]))
@@ -168,7 +182,9 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
                                 : dir;
     testing::ProgramRun run = testing::RunProgram(TAVRIN_CLI_PATH, arguments, cwd,
                                                   option["stdout-to"], option["stderr-to"]);
-    environment.clear();
+    while (!environment.empty()) {
+        environment.pop_back();  // the last set first, so that the first value comes back
+    }
 
     const auto shown = [&](std::string text) {
         return Replace(Replace(Replace(std::move(text), "{dir}", dir), "{/}",
@@ -180,7 +196,7 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
          {std::pair{"stdout", &run.out}, std::pair{"stderr", &run.err}}) {
         const fs::path own = folder / (std::string(stream) + (kWindows ? ".windows" : ""));
         const fs::path file = fs::exists(own) ? own : folder / stream;
-        if (update && !fs::exists(own) && (*printed != shown(ReadFile(file).value_or("")))) {
+        if (update && file == folder / stream && (*printed != shown(ReadFile(file).value_or("")))) {
             WriteFile(file, Replace(*printed, dir, "{dir}"));
         }
         EXPECT_EQ(Masked(*printed), Masked(shown(ReadFile(file).value_or("")))) << stream;
