@@ -45,20 +45,6 @@ std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, b
     return entries;
 }
 
-int WriteFailureReason(platform::WriteFailure failure) {
-    switch (failure) {
-        case platform::WriteFailure::kReadOnly:
-            return IDS_REASON_READ_ONLY;
-        case platform::WriteFailure::kDenied:
-            return IDS_REASON_DENIED;
-        case platform::WriteFailure::kDiskFull:
-            return IDS_REASON_DISK_FULL;
-        case platform::WriteFailure::kOther:
-            break;
-    }
-    return 0;
-}
-
 // The folder above `folder`, or nothing at the drive's root.
 std::optional<std::filesystem::path> Parent(const std::filesystem::path& folder) {
     std::filesystem::path parent = folder.parent_path();
@@ -173,10 +159,11 @@ std::optional<Message> ProjectStepMessage(const GenerationReport& report,
             break;
         case Status::kWriteFailed:
         case Status::kHalfWritten: {
-            const int reason = WriteFailureReason(result.failure);
+            const std::string why =
+                FormatString(WriteFailureMessage(result.failure), {result.file});
             problem = {result.status == Status::kWriteFailed ? IDS_PROJECT_WRITE_FAILED
                                                              : IDS_PROJECT_HALF_WRITTEN,
-                       {reason != 0 ? LoadText(reason) : std::string(), result.file, project}};
+                       {why, project}};
             break;
         }
     }
