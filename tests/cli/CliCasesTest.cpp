@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -101,6 +102,23 @@ Files FilesUnder(const fs::path& root) {
     return fs::is_directory(root) ? Snapshot(root, {}) : Files{};
 }
 
+// Variables set for one run, the last set put back first, so that each one's value before the
+// run comes back however the test ends.
+struct Environment {
+    std::deque<std::string> names;  // ScopedEnv keeps the name's address
+    std::vector<std::unique_ptr<testing::ScopedEnv>> set;
+    void Set(std::string name, std::optional<std::string> value) {
+        names.push_back(std::move(name));
+        set.push_back(std::make_unique<testing::ScopedEnv>(names.back().c_str(), std::move(value)));
+    }
+    void Restore() {
+        while (!set.empty()) {
+            set.pop_back();
+        }
+    }
+    ~Environment() { Restore(); }
+};
+
 class CliCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
@@ -112,9 +130,9 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
     std::vector<std::string> arguments;
     std::vector<std::string> unchecked;
     // English unless a case asks for another language; LANG alone decides when LC_ALL is empty.
-    std::vector<std::unique_ptr<testing::ScopedEnv>> environment;
-    environment.push_back(std::make_unique<testing::ScopedEnv>("LC_ALL", "C.UTF-8"));
-    environment.push_back(std::make_unique<testing::ScopedEnv>("LANGUAGE", "en"));
+    Environment environment;
+    environment.Set("LC_ALL", "C.UTF-8");
+    environment.Set("LANGUAGE", "en");
     std::map<std::string, std::string> option;  // status, cwd, stdout-to, stderr-to
     Files expected;
     for (const std::vector<std::string>& line :
@@ -133,7 +151,7 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
             if (kWindows && japanese != (line.at(1) == "ja")) {
                 GTEST_SKIP() << "for a user whose language is " << line[1];
             }
-            environment.push_back(std::make_unique<testing::ScopedEnv>("LANGUAGE", std::nullopt));
+            environment.Set("LANGUAGE", std::nullopt);
         } else if (directive == "copy") {
             fs::path target = line.size() > 2 ? at(2) : root;
             fs::create_directories(fs::is_directory(Utf8Path(TAVRIN_FIXTURES_DIR "/" + line[1]))
@@ -144,8 +162,7 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
         } else if (directive == "expect") {
             expected[line.at(1)] = testing::ReadFixture(line.at(2));
         } else if (directive == "env") {
-            environment.push_back(std::make_unique<testing::ScopedEnv>(
-                line.at(1).c_str(), Replace(line.at(2), "{dir}", dir)));
+            environment.Set(line.at(1), Replace(line.at(2), "{dir}", dir));
         } else if (directive == "unchecked") {
             unchecked.push_back(line.at(1));
         } else if (directive == "status" || directive == "cwd" || directive == "stdout-to" ||
@@ -182,9 +199,7 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
                                 : dir;
     testing::ProgramRun run = testing::RunProgram(TAVRIN_CLI_PATH, arguments, cwd,
                                                   option["stdout-to"], option["stderr-to"]);
-    while (!environment.empty()) {
-        environment.pop_back();  // the last set first, so that the first value comes back
-    }
+    environment.Restore();
 
     const auto shown = [&](std::string text) {
         return Replace(Replace(Replace(std::move(text), "{dir}", dir), "{/}",
