@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/Messages.h"
 #include "engine/ClassGeneration.h"
 #include "engine/ClosestNames.h"
 #include "engine/Mbcs.h"
@@ -21,7 +22,7 @@ namespace tavrin::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
+constexpr std::string_view kUsage = TrMark(
     "usage: tavrin-cli [-C DIR] list\n"
     "       tavrin-cli [-C DIR] show TEMPLATE\n"
     "       tavrin-cli [-C DIR] scan RCFILE\n"
@@ -31,9 +32,9 @@ constexpr std::string_view kUsage =
     "       tavrin-cli [-C DIR] check\n"
     "       tavrin-cli [-C DIR] where\n"
     "       tavrin-cli init [FOLDER]\n"
-    "       tavrin-cli --help | --version\n";
+    "       tavrin-cli --help | --version\n");
 
-constexpr std::string_view kHelpDetails =
+constexpr std::string_view kHelpDetails = TrMark(
     "\n"
     "Writes the header and source file of a new class from the templates listed in\n"
     "\"template.tbl\" in the current directory, or, when it has none, in your own template\n"
@@ -57,7 +58,7 @@ constexpr std::string_view kHelpDetails =
     "init copies the installed examples into FOLDER (default: your template folder).\n"
     "\n"
     "Exit status: 0 written (check: nothing wrong), 1 failed (check: problems found),\n"
-    "2 usage error, 3 overwrite declined.\n";
+    "2 usage error, 3 overwrite declined.\n");
 
 struct ValueOption {
     std::string_view shortName;  // empty when there is none
@@ -92,7 +93,8 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string Unexpected(std::string_view argument) {
-    return (IsOption(argument) ? "unknown option " : "unexpected argument ") + Quoted(argument);
+    return IsOption(argument) ? TrFormat("unknown option \"%s\"", {argument})
+                              : TrFormat("unexpected argument \"%s\"", {argument});
 }
 
 // The generate options from `arguments[next]` on. False with `error` set when they are wrong.
@@ -140,7 +142,7 @@ bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t
         }
         if (!value) {
             if (i + 1 == arguments.size()) {
-                error = "option " + std::string(argument) + " needs a value";
+                error = TrFormat("option %s needs a value", {argument});
                 return false;
             }
             value = arguments[++i];
@@ -148,7 +150,7 @@ bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t
         options.*(matched->field) = std::move(value);
     }
     if (yes && no) {
-        error = "--yes and --no exclude each other";
+        error = Tr("--yes and --no exclude each other");
         return false;
     }
     options.overwrite = yes ? Overwrite::kYes : no ? Overwrite::kNo : Overwrite::kAsk;
@@ -157,7 +159,7 @@ bool ParseGenerateOptions(const std::vector<std::string>& arguments, std::size_t
 
 // The single operand of show and scan, which "--" may precede.
 bool ParseOperand(const std::vector<std::string>& arguments, std::size_t next,
-                  Invocation& invocation, std::string_view what, std::string& error) {
+                  Invocation& invocation, std::string_view missing, std::string& error) {
     if (next < arguments.size() && IsHelp(arguments[next])) {
         invocation.command = Command::kHelp;
         return true;
@@ -166,7 +168,7 @@ bool ParseOperand(const std::vector<std::string>& arguments, std::size_t next,
         ++next;
     }
     if (next == arguments.size()) {
-        error = "missing " + std::string(what);
+        error = missing;
         return false;
     }
     if (next + 1 < arguments.size()) {
@@ -226,32 +228,21 @@ private:
 
 }  // namespace
 
-std::string_view UsageText() {
-    return kUsage;
+std::string UsageText() {
+    return platform::ToTerminal(Tr(kUsage));
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments parsed;
     Invocation invocation;
-    std::size_t i = 0;
-    for (; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        if (argument == "-C") {
-            if (i + 1 == arguments.size()) {
-                parsed.error = "option -C needs a folder";
-                return parsed;
-            }
-            invocation.directories.push_back(arguments[++i]);
-        } else if (IsHelp(argument) || argument == "--version") {
-            invocation.command = IsHelp(argument) ? Command::kHelp : Command::kVersion;
-            parsed.invocation = std::move(invocation);
-            return parsed;
-        } else {
-            break;
-        }
+    if (!arguments.empty() && (IsHelp(arguments[0]) || arguments[0] == "--version")) {
+        invocation.command = IsHelp(arguments[0]) ? Command::kHelp : Command::kVersion;
+        parsed.invocation = std::move(invocation);
+        return parsed;
     }
+    std::size_t i = 0;
     if (i == arguments.size()) {
-        parsed.error = "missing command";
+        parsed.error = Tr("missing command");
         return parsed;
     }
     std::string_view command = arguments[i++];
@@ -268,20 +259,20 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
         }
     } else if (command == "show") {
         invocation.command = Command::kShow;
-        ok = ParseOperand(arguments, i, invocation, "template name", parsed.error);
+        ok = ParseOperand(arguments, i, invocation, Tr("missing template name"), parsed.error);
     } else if (command == "scan") {
         invocation.command = Command::kScan;
-        ok = ParseOperand(arguments, i, invocation, "resource script", parsed.error);
+        ok = ParseOperand(arguments, i, invocation, Tr("missing resource script"), parsed.error);
     } else if (command == "init") {
         invocation.command = Command::kInit;
         ok = i == arguments.size() ||
-             ParseOperand(arguments, i, invocation, "template folder", parsed.error);
+             ParseOperand(arguments, i, invocation, Tr("missing template folder"), parsed.error);
     } else if (command == "generate") {
         invocation.command = Command::kGenerate;
         ok = ParseGenerateOptions(arguments, i, invocation, parsed.error);
     } else {
         parsed.error =
-            IsOption(command) ? Unexpected(command) : "unknown command " + Quoted(command);
+            IsOption(command) ? Unexpected(command) : TrFormat("unknown command \"%s\"", {command});
     }
     if (ok) {
         parsed.invocation = std::move(invocation);
@@ -324,18 +315,13 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
     const Invocation& invocation = *parsed.invocation;
     switch (invocation.command) {
         case Command::kHelp:
-            m_out << kUsage << kHelpDetails;
+            m_out << UsageText() << platform::ToTerminal(Tr(kHelpDetails));
             return kExitWritten;
         case Command::kVersion:
             m_out << "tavrin-cli " TAVRIN_VERSION "\n";
             return kExitWritten;
         default:
             break;
-    }
-    for (const std::string& directory : invocation.directories) {
-        if (!platform::ChangeCurrentDirectory(directory)) {
-            return UsageError("cannot change to folder " + Quoted(directory));
-        }
     }
     switch (invocation.command) {
         case Command::kList:
@@ -356,7 +342,7 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
 }
 
 std::optional<TemplateLocation> CliApp::Locate() {
-    TemplateLocation location = LocateTemplates(m_places ? *m_places : InstalledTemplatePlaces());
+    TemplateLocation location = LocateTemplates(InstalledTemplatePlaces());
     if (location.problem) {
         WriteLine(m_err, location.problem->Text());
         return std::nullopt;
@@ -390,7 +376,7 @@ bool CliApp::LoadTable(CTemplateTable& table) {
 
 int CliApp::UsageError(std::string_view problem) {
     WriteLine(m_err, "tavrin-cli: " + std::string(problem));
-    m_err << kUsage;
+    m_err << UsageText();
     return kExitUsage;
 }
 
@@ -400,11 +386,15 @@ int CliApp::UnknownTemplate(const CTemplateTable& table, std::string_view name) 
     for (int i = 0; i < table.GetCount(); ++i) {
         names.push_back(table.GetAt(i).name);
     }
-    std::string hint;
-    for (const std::string& closest : ClosestNames(names, name, 3)) {
-        hint += (hint.empty() ? "; the closest in the table: " : ", ") + Quoted(closest);
+    std::string closest;
+    for (const std::string& candidate : ClosestNames(names, name, 3)) {
+        closest += (closest.empty() ? "" : ", ") + Quoted(candidate);
     }
-    WriteLine(m_err, "tavrin-cli: unknown template " + Quoted(name) + hint);
+    WriteLine(m_err, "tavrin-cli: " +
+                         (closest.empty()
+                              ? TrFormat("unknown template \"%s\"", {name})
+                              : TrFormat("unknown template \"%s\"; the closest in the table: %s",
+                                         {name, closest})));
     return kExitUsage;
 }
 
@@ -428,8 +418,8 @@ int CliApp::Show(std::string_view templateName) {
     if (entry == nullptr) {
         return UnknownTemplate(table, templateName);
     }
-    WriteLine(m_out, "header: " + entry->headerTemplate);
-    WriteLine(m_out, "source: " + entry->sourceTemplate);
+    WriteLine(m_out, TrFormat("header: %s", {entry->headerTemplate}));
+    WriteLine(m_out, TrFormat("source: %s", {entry->sourceTemplate}));
     for (const CTemplateKeyword& keyword : entry->keywords) {
         WriteLine(m_out, keyword.keyword + "\t" + keyword.firstField + "\t" + keyword.value);
     }
@@ -440,9 +430,9 @@ int CliApp::Scan(std::string_view scriptPath) {
     CResourceScanner scanner;
     if (!scanner.Scan(scriptPath)) {
         bool readable = platform::IsRegularFile(scriptPath);
-        WriteLine(m_err, (readable ? "tavrin-cli: no dialog resource ID in "
-                                   : "tavrin-cli: cannot read ") +
-                             std::string(scriptPath));
+        WriteLine(m_err,
+                  "tavrin-cli: " + (readable ? TrFormat("no dialog resource ID in %s", {scriptPath})
+                                             : TrFormat("cannot read %s", {scriptPath})));
         return kExitFailed;
     }
     for (const std::string& id : scanner.GetIds()) {
@@ -462,7 +452,7 @@ int CliApp::Generate(const GenerateOptions& options) {
     const std::string directory = platform::CurrentDirectory();
     if (options.projectPath && (!platform::PathExists(*options.projectPath) ||
                                 platform::IsDirectory(*options.projectPath))) {
-        return UsageError("no project file " + Quoted(*options.projectPath));
+        return UsageError(TrFormat("no project file \"%s\"", {*options.projectPath}));
     }
     GenerationRequest request = BuildRequest(table, options, directory);
     // A dry run asks nothing: it shows what an overwrite would do. Only --no still declines.
@@ -487,7 +477,7 @@ int CliApp::Generate(const GenerateOptions& options) {
         deferred.emplace();
     };
     const GenerationReport report = options.dryRun
-                                        ? generator.Preview(request, project, options.diff)
+                                        ? generator.Preview(request, project, options.diff, Tr)
                                         : generator.Generate(request, project, written);
     if (report.project && report.project->status == ProjectRegistration::Status::kAdded &&
         !options.dryRun) {
@@ -523,13 +513,13 @@ void CliApp::ShowPreview(const std::vector<PreviewEntry>& preview) {
     for (const PreviewEntry& entry : preview) {
         switch (entry.change) {
             case PreviewEntry::Change::kCreate:
-                WriteLine(m_out, "would create " + entry.path);
+                WriteLine(m_out, TrFormat("would create %s", {entry.path}));
                 break;
             case PreviewEntry::Change::kReplace:
-                WriteLine(m_out, "would replace " + entry.path + " (contents differ)");
+                WriteLine(m_out, TrFormat("would replace %s (contents differ)", {entry.path}));
                 break;
             case PreviewEntry::Change::kSame:
-                WriteLine(m_out, "would replace " + entry.path + " (same contents)");
+                WriteLine(m_out, TrFormat("would replace %s (same contents)", {entry.path}));
                 break;
         }
         m_out << platform::ToTerminal(entry.diff);
@@ -548,7 +538,7 @@ int CliApp::Check() {
         location->userTemplateSet ? location->tablePath : std::string(kTemplateTableName));
     bool problems = false;
     for (const CheckFinding& finding : findings) {
-        WriteLine(m_out, FormatFinding(finding));
+        WriteLine(m_out, FormatFinding(finding, Tr));
         problems = problems || finding.kind == CheckFinding::Kind::kProblem;
     }
     return problems ? kExitFailed : kExitWritten;
@@ -569,17 +559,18 @@ int CliApp::Where() {
 }
 
 int CliApp::Init(std::string_view folder) {
-    const TemplatePlaces places = m_places ? *m_places : InstalledTemplatePlaces();
+    const TemplatePlaces places = InstalledTemplatePlaces();
     std::optional<std::filesystem::path> target =
         folder.empty() ? std::optional(places.userFolder) : platform::ToNativePath(folder);
     if (!target || target->empty()) {
-        return UsageError("no template folder to make");
+        return UsageError(Tr("no template folder to make"));
     }
     std::error_code error;
     if (std::filesystem::exists(*target / kTemplateTableName, error)) {
         // A template set of the user's own is never overwritten.
-        WriteLine(m_err, "tavrin-cli: " + platform::FromNativePath(*target / kTemplateTableName) +
-                             " exists already; nothing was copied");
+        WriteLine(m_err, "tavrin-cli: " +
+                             TrFormat("%s exists already; nothing was copied",
+                                      {platform::FromNativePath(*target / kTemplateTableName)}));
         return kExitFailed;
     }
     if (std::optional<Message> problem = CopyExamples(places, *target)) {

@@ -46,7 +46,6 @@ struct GenerateOptions {
 
 struct Invocation {
     Command command = Command::kHelp;
-    std::vector<std::string> directories;  // every -C, applied in order
     std::string operand;  // the template of `show`, the script of `scan`, the folder of `init`
     GenerateOptions generate;
 };
@@ -57,10 +56,13 @@ struct ParsedArguments {
     std::string error;
 };
 
-// The usage lines, as --help and a usage error print them.
-std::string_view UsageText();
+// The usage lines in the user's language, as terminal text, as --help and a usage error
+// print them.
+std::string UsageText();
 
-// Parses the arguments after the program's name.
+// Parses the arguments after the program's name and after the leading `-C DIR`, which main()
+// has entered already: a folder is entered as the system names it, before any argument passes
+// through code page 932.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 // The request the dialog would hold: the template's values first, then the derived class name
@@ -77,11 +79,8 @@ public:
            std::function<std::optional<std::string>()> readTerminalLine)
         : m_out(out), m_err(err), m_readTerminalLine(std::move(readTerminalLine)) {}
 
-    // Where to look instead of this installation's places (tests).
-    void SetTemplatePlaces(TemplatePlaces places) { m_places = std::move(places); }
-
-    // Runs the command line (code page 932 arguments, without the program's name) and returns
-    // the exit status.
+    // Runs the command line (code page 932 arguments, without the program's name and the leading
+    // `-C DIR`) in the current directory, and returns the exit status.
     int Run(const std::vector<std::string>& arguments);
 
 private:
@@ -107,7 +106,6 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     std::function<std::optional<std::string>()> m_readTerminalLine;
-    std::optional<TemplatePlaces> m_places;
 };
 
 }  // namespace tavrin::cli

@@ -4,12 +4,19 @@
 #include <new>
 
 #include "cli/CliApp.h"
+#include "cli/Messages.h"
 #include "cli/TerminalEncoding.h"
+#include "engine/StringTable.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/Terminal.h"
 #include "platform/TextFile.h"
 
 namespace {
+
+using tavrin::cli::Tr;
+using tavrin::cli::UsageText;
+using tavrin::platform::NativeToTerminal;
+using tavrin::platform::ToTerminal;
 
 // What did not reach the reader was not done: a listing lost on a full disk or a closed pipe
 // must not look like success to a script, whatever the command itself achieved. A reader that
@@ -18,7 +25,7 @@ int CheckStandardStreams(const tavrin::platform::TerminalStreams& streams, int s
     std::cout.flush();
     const bool outWritten = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (!outWritten && !streams.OutputReaderGone()) {
-        std::cerr << "tavrin-cli: cannot write standard output\n";
+        std::cerr << "tavrin-cli: " << ToTerminal(Tr("cannot write standard output")) << '\n';
     }
     std::cerr.flush();
     const bool errWritten = std::cerr.good() && std::fflush(stderr) == 0 && !std::ferror(stderr);
@@ -32,15 +39,26 @@ namespace {
 template <typename Char>
 int RunCli(int argc, Char** argv) {
     tavrin::platform::TerminalStreams streams;
-    // Folders given with leading -C are entered as the system names them, so that tavrin-cli
-    // works in folders whose names code page 932 cannot hold.
+    // The leading -C folders are entered here, and only here, as the system names them: before
+    // any argument passes through code page 932, so that tavrin-cli works in folders whose names
+    // code page 932 cannot hold.
     const std::vector<std::filesystem::path> native = tavrin::cli::NativeArguments(argc, argv);
     std::size_t skip = 0;
-    while (skip + 1 < native.size() && native[skip] == "-C") {
+    while (skip < native.size() && native[skip] == "-C") {
+        if (skip + 1 == native.size()) {
+            std::cerr << "tavrin-cli: " << ToTerminal(Tr("option -C needs a folder")) << '\n'
+                      << UsageText();
+            return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
+        }
         if (!tavrin::platform::ChangeCurrentDirectoryNative(native[skip + 1])) {
-            std::cerr << "tavrin-cli: cannot change to folder \""
-                      << tavrin::platform::NativeToTerminal(native[skip + 1]) << "\"\n"
-                      << tavrin::cli::UsageText();
+            // The folder as the system names it, which code page 932 may not hold.
+            const std::string folder = NativeToTerminal(native[skip + 1]);
+            const std::string_view inserts[] = {folder};
+            std::cerr << "tavrin-cli: "
+                      << tavrin::FormatText(ToTerminal(Tr("cannot change to folder \"%s\"")),
+                                            inserts)
+                      << '\n'
+                      << UsageText();
             return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
         }
         skip += 2;
@@ -48,8 +66,13 @@ int RunCli(int argc, Char** argv) {
     std::vector<std::string> arguments;
     std::string unconvertible;
     if (!tavrin::cli::ArgumentsAsCp932(argc, argv, arguments, unconvertible, skip)) {
-        std::cerr << "tavrin-cli: \"" << unconvertible
-                  << "\" holds characters that code page 932 cannot hold\n";
+        // The argument as typed: terminal text already.
+        const std::string_view inserts[] = {unconvertible};
+        std::cerr << "tavrin-cli: "
+                  << tavrin::FormatText(
+                         ToTerminal(Tr("\"%s\" holds characters that code page 932 cannot hold")),
+                         inserts)
+                  << '\n';
         return CheckStandardStreams(streams, tavrin::cli::kExitUsage);
     }
     // Ctrl-C in the middle of a generation must not leave a hidden half-written file behind.
@@ -60,7 +83,7 @@ int RunCli(int argc, Char** argv) {
         status = app.Run(arguments);
     } catch (const std::bad_alloc&) {
         // The engine fails a generation that does not fit by itself; this is for the rest.
-        std::cerr << "tavrin-cli: out of memory\n";
+        std::cerr << "tavrin-cli: " << ToTerminal(Tr("out of memory")) << '\n';
     }
     return CheckStandardStreams(streams, status);
 }

@@ -14,7 +14,11 @@ namespace {
 
 constexpr std::string_view kProjectExtension = ".vcxproj";
 
-std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, bool withDiffs) {
+std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, bool withDiffs,
+                                          std::string_view (*translate)(std::string_view)) {
+    const auto translated = [translate](std::string_view english) {
+        return std::string(translate != nullptr ? translate(english) : english);
+    };
     std::vector<PreviewEntry> entries;
     for (const CPreviewOutputWriter::File& file : preview.Files()) {
         PreviewEntry entry;
@@ -32,26 +36,13 @@ std::vector<PreviewEntry> DescribePreview(const CPreviewOutputWriter& preview, b
             auto text = [&entry](std::string_view bytes) {
                 return entry.projectFile ? ProjectTextForDisplay(bytes) : DecodeText(bytes).cp932;
             };
-            entry.diff = UnifiedDiff(text(existing), text(file.bytes), file.path + "\t(existing)",
-                                     file.path + "\t(would be written)");
+            entry.diff = UnifiedDiff(text(existing), text(file.bytes),
+                                     file.path + "\t" + translated("(existing)"),
+                                     file.path + "\t" + translated("(would be written)"));
         }
         entries.push_back(std::move(entry));
     }
     return entries;
-}
-
-int WriteFailureReason(platform::WriteFailure failure) {
-    switch (failure) {
-        case platform::WriteFailure::kReadOnly:
-            return IDS_REASON_READ_ONLY;
-        case platform::WriteFailure::kDenied:
-            return IDS_REASON_DENIED;
-        case platform::WriteFailure::kDiskFull:
-            return IDS_REASON_DISK_FULL;
-        case platform::WriteFailure::kOther:
-            break;
-    }
-    return 0;
 }
 
 // The folder above `folder`, or nothing at the drive's root.
@@ -86,11 +77,12 @@ GenerationReport CClassGenerator::Generate(const GenerationRequest& request,
 }
 
 GenerationReport CClassGenerator::Preview(const GenerationRequest& request,
-                                          std::string_view projectPath, bool withDiffs) {
+                                          std::string_view projectPath, bool withDiffs,
+                                          std::string_view (*translate)(std::string_view)) {
     CPreviewOutputWriter preview;
     GenerationReport report = Run(request, projectPath, preview, {});
     if (report.Written()) {
-        report.preview = DescribePreview(preview, withDiffs);
+        report.preview = DescribePreview(preview, withDiffs, translate);
     }
     return report;
 }
@@ -167,10 +159,11 @@ std::optional<Message> ProjectStepMessage(const GenerationReport& report,
             break;
         case Status::kWriteFailed:
         case Status::kHalfWritten: {
-            const int reason = WriteFailureReason(result.failure);
+            const std::string why =
+                FormatString(WriteFailureMessage(result.failure), {result.file});
             problem = {result.status == Status::kWriteFailed ? IDS_PROJECT_WRITE_FAILED
                                                              : IDS_PROJECT_HALF_WRITTEN,
-                       {reason != 0 ? LoadText(reason) : std::string(), result.file, project}};
+                       {why, project}};
             break;
         }
     }

@@ -56,9 +56,11 @@ public:
                               const WrittenCallback& written = {});
 
     // Runs the same steps and writes nothing: the report's preview says, file by file, what a
-    // real run would do, with the diffs of the files it would change when `withDiffs`.
+    // real run would do, with the diffs of the files it would change when `withDiffs`. The
+    // diffs' headers name the two sides in English, or through `translate` when there is one.
     GenerationReport Preview(const GenerationRequest& request, std::string_view projectPath,
-                             bool withDiffs);
+                             bool withDiffs,
+                             std::string_view (*translate)(std::string_view) = nullptr);
 
 private:
     GenerationReport Run(const GenerationRequest& request, std::string_view projectPath,

@@ -39,19 +39,7 @@ std::string WriteFailureDetail(std::string_view path, platform::WriteFailure fai
         }
     }
     if (reason == IDS_WRITE_FAILED_REASON_UNKNOWN) {
-        switch (failure) {
-            case platform::WriteFailure::kReadOnly:
-                reason = IDS_WRITE_FAILED_READ_ONLY;
-                break;
-            case platform::WriteFailure::kDenied:
-                reason = IDS_WRITE_FAILED_DENIED;
-                break;
-            case platform::WriteFailure::kDiskFull:
-                reason = IDS_WRITE_FAILED_DISK_FULL;
-                break;
-            case platform::WriteFailure::kOther:
-                break;
-        }
+        reason = WriteFailureMessage(failure);
     }
     return FormatString(reason, {fullPath});
 }
@@ -99,6 +87,20 @@ void ReportGaveUpSearches(IGenerationHost& host, const CSubstitutionSet& set) {
 }
 
 }  // namespace
+
+StringId WriteFailureMessage(platform::WriteFailure failure) {
+    switch (failure) {
+        case platform::WriteFailure::kReadOnly:
+            return IDS_WRITE_FAILED_READ_ONLY;
+        case platform::WriteFailure::kDenied:
+            return IDS_WRITE_FAILED_DENIED;
+        case platform::WriteFailure::kDiskFull:
+            return IDS_WRITE_FAILED_DISK_FULL;
+        case platform::WriteFailure::kOther:
+            break;
+    }
+    return IDS_WRITE_FAILED_REASON_UNKNOWN;
+}
 
 IOutputWriter& CGenerationCommand::FileWriter() {
     static CFileOutputWriter writer;

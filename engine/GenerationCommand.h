@@ -9,8 +9,13 @@
 #include "engine/OutputWriter.h"
 #include "engine/StringTable.h"
 #include "engine/TemplateTable.h"
+#include "platform/TextFile.h"
 
 namespace tavrin {
+
+// The message that says why writing a file failed, "%s" being the file: the one set of reasons
+// for the class files and the project's.
+StringId WriteFailureMessage(platform::WriteFailure failure);
 
 // A message of the string table with the values to insert into its "%s".
 struct Message {

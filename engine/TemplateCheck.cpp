@@ -8,6 +8,7 @@
 
 #include "engine/Keywords.h"
 #include "engine/Mbcs.h"
+#include "engine/StringTable.h"
 #include "engine/TemplateTable.h"
 #include "engine/TextEncoding.h"
 #include "platform/CodePage.h"
@@ -27,10 +28,6 @@ constexpr std::string_view kLargeClose = ")$$";
 constexpr std::string_view kRequestKeywords[] = {
     keywords::kBasicClassName, keywords::kDerivedClassName, keywords::kHeaderFileName,
     keywords::kSourceFileName, keywords::kDialogResourceId};
-
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 bool IsNameByte(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -92,17 +89,19 @@ public:
     std::vector<CheckFinding> Run();
 
 private:
-    void Report(std::string_view file, int line, std::string text,
+    // `message` is a literal, extracted for the catalogs of the front ends' languages.
+    void Report(std::string_view file, int line, std::string_view message,
+                std::vector<std::string> inserts = {},
                 CheckFinding::Kind kind = CheckFinding::Kind::kProblem) {
         m_files.emplace(std::string(file), m_files.size());
-        m_findings.push_back({std::string(file), line, kind, std::move(text)});
+        m_findings.push_back({std::string(file), line, kind, message, std::move(inserts)});
     }
 
     void CheckEncoding(std::string_view file, std::string_view bytes);
     void CheckTable(const CTemplateTable& table);
     // The template file's code page 932 text; false, with the problem reported, when there is
     // none to be had.
-    bool ReadTemplate(const CTemplateEntry& entry, std::string_view path, std::string_view what,
+    bool ReadTemplate(const CTemplateEntry& entry, std::string_view path, bool header,
                       std::string& text);
     void CheckTemplateText(const CTemplateEntry& entry, std::string_view path,
                            std::string_view text);
@@ -133,26 +132,42 @@ void Checker::CheckEncoding(std::string_view file, std::string_view bytes) {
     }
     const bool cp932 = EncodingOfMark(bytes) == TextEncoding::kCp932;
     const int first = lines.front();
-    const std::size_t count = lines.size();
-    std::string text =
-        cp932 ? "bytes that are not code page 932" : "a character that code page 932 cannot hold";
-    if (count > 1) {
-        text += " (" + std::to_string(count) + " lines in all)";
+    const std::string count = std::to_string(lines.size());
+    if (!cp932) {
+        if (lines.size() == 1) {
+            Report(file, first, "a character that code page 932 cannot hold");
+        } else {
+            Report(file, first, "a character that code page 932 cannot hold (%s lines in all)",
+                   {count});
+        }
+    } else if (IsValidUtf8(bytes)) {
+        if (lines.size() == 1) {
+            Report(file, first,
+                   "bytes that are not code page 932; the file looks like UTF-8 saved without a "
+                   "byte order mark");
+        } else {
+            Report(file, first,
+                   "bytes that are not code page 932 (%s lines in all); the file looks like UTF-8 "
+                   "saved without a byte order mark",
+                   {count});
+        }
+    } else if (lines.size() == 1) {
+        Report(file, first, "bytes that are not code page 932");
+    } else {
+        Report(file, first, "bytes that are not code page 932 (%s lines in all)", {count});
     }
-    if (cp932 && IsValidUtf8(bytes)) {
-        text += "; the file looks like UTF-8 saved without a byte order mark";
-    }
-    Report(file, first, text);
 }
 
 void Checker::CheckTable(const CTemplateTable& table) {
     for (const CTemplateEntry& entry : table.Dropped()) {
-        Report(m_tableName, entry.line,
-               "template " + Quoted(entry.name) + " is left out: " +
-                   (entry.sectionLine == 0
-                        ? "there is no section [" + entry.name + "]"
-                        : "its section [" + entry.name + "] (line " +
-                              std::to_string(entry.sectionLine) + ") has no keyword line"));
+        if (entry.sectionLine == 0) {
+            Report(m_tableName, entry.line, "template \"%s\" is left out: there is no section [%s]",
+                   {entry.name, entry.name});
+        } else {
+            Report(m_tableName, entry.line,
+                   "template \"%s\" is left out: its section [%s] (line %s) has no keyword line",
+                   {entry.name, entry.name, std::to_string(entry.sectionLine)});
+        }
     }
     std::map<std::string, int> templates;
     for (int i = 0; i < table.GetCount(); ++i) {
@@ -160,8 +175,8 @@ void Checker::CheckTable(const CTemplateTable& table) {
         auto [first, isNew] = templates.emplace(entry.name, entry.line);
         if (!isNew) {
             Report(m_tableName, entry.line,
-                   "template " + Quoted(entry.name) + " is named again (first on line " +
-                       std::to_string(first->second) + "); this one is never used");
+                   "template \"%s\" is named again (first on line %s); this one is never used",
+                   {entry.name, std::to_string(first->second)});
             continue;  // the same section: its keywords are reported once
         }
         std::map<std::string, int> keywords;
@@ -169,33 +184,44 @@ void Checker::CheckTable(const CTemplateTable& table) {
             auto [declared, isNewKeyword] = keywords.emplace(keyword.keyword, keyword.line);
             if (!isNewKeyword) {
                 Report(m_tableName, keyword.line,
-                       "keyword " + keyword.keyword + " is declared again in [" + entry.name +
-                           "] (first on line " + std::to_string(declared->second) +
-                           "); this one is never used");
+                       "keyword %s is declared again in [%s] (first on line %s); this one is "
+                       "never used",
+                       {keyword.keyword, entry.name, std::to_string(declared->second)});
             }
             if (keyword.singleField) {
                 Report(m_tableName, keyword.line,
-                       "keyword " + keyword.keyword +
-                           " has an empty value: its line has one field; probably meant " +
-                           Quoted(keyword.keyword + " = description, " + keyword.firstField));
+                       "keyword %s has an empty value: its line has one field; probably meant "
+                       "\"%s = description, %s\"",
+                       {keyword.keyword, keyword.keyword, keyword.firstField});
             }
         }
     }
 }
 
-bool Checker::ReadTemplate(const CTemplateEntry& entry, std::string_view path,
-                           std::string_view what, std::string& text) {
+bool Checker::ReadTemplate(const CTemplateEntry& entry, std::string_view path, bool header,
+                           std::string& text) {
     std::string bytes;
     if (path.empty()) {
-        Report(m_tableName, entry.line,
-               "template " + Quoted(entry.name) + " names no " + std::string(what) + " template");
+        if (header) {
+            Report(m_tableName, entry.line, "template \"%s\" names no header template",
+                   {entry.name});
+        } else {
+            Report(m_tableName, entry.line, "template \"%s\" names no source template",
+                   {entry.name});
+        }
         return false;
     }
     const std::string file = ResolveTemplateFile(m_tablePath, path, platform::PathExists);
     if (!platform::ReadFileBytes(file, bytes)) {
-        Report(m_tableName, entry.line,
-               std::string(what) + " template " + Quoted(path) + " of " + Quoted(entry.name) +
-                   " is missing or cannot be read");
+        if (header) {
+            Report(m_tableName, entry.line,
+                   "header template \"%s\" of \"%s\" is missing or cannot be read",
+                   {std::string(path), entry.name});
+        } else {
+            Report(m_tableName, entry.line,
+                   "source template \"%s\" of \"%s\" is missing or cannot be read",
+                   {std::string(path), entry.name});
+        }
         return false;
     }
     CheckEncoding(path, bytes);
@@ -211,9 +237,7 @@ void Checker::CheckTemplateText(const CTemplateEntry& entry, std::string_view pa
         std::size_t large = line.find(kLargeOpen);
         if (large != std::string_view::npos &&
             line.find(kLargeClose, large + kLargeOpen.size()) == std::string_view::npos) {
-            Report(path, number,
-                   std::string(kLargeOpen) + " without " + std::string(kLargeClose) +
-                       " on its line: it is copied as it is");
+            Report(path, number, "$$LARGE( without )$$ on its line: it is copied as it is");
         }
         // '$' is never a trail byte, and a name's bytes follow a '$', so a byte scan is safe.
         for (std::size_t pos = line.find("$$"); pos != std::string_view::npos;
@@ -256,8 +280,8 @@ void Checker::CheckTemplateText(const CTemplateEntry& entry, std::string_view pa
                 consider(keyword);
             }
             Report(path, number,
-                   std::string(token) + " is no keyword of " + Quoted(entry.name) +
-                       " and is copied as it is; closest keyword: " + closest);
+                   "%s is no keyword of \"%s\" and is copied as it is; closest keyword: %s",
+                   {std::string(token), entry.name, closest});
         }
     }
 }
@@ -275,9 +299,8 @@ void Checker::CheckUnusedKeywords(const CTemplateEntry& entry, std::string_view 
             });
         if (!inValue && usedText.find(keyword.keyword) == std::string_view::npos) {
             Report(m_tableName, keyword.line,
-                   "keyword " + keyword.keyword + " of " + Quoted(entry.name) +
-                       " is used in neither template file",
-                   CheckFinding::Kind::kNote);
+                   "keyword %s of \"%s\" is used in neither template file",
+                   {keyword.keyword, entry.name}, CheckFinding::Kind::kNote);
         }
     }
 }
@@ -304,8 +327,8 @@ std::vector<CheckFinding> Checker::Run() {
         }
         std::string header;
         std::string source;
-        bool hasHeader = ReadTemplate(entry, entry.headerTemplate, "header", header);
-        bool hasSource = ReadTemplate(entry, entry.sourceTemplate, "source", source);
+        bool hasHeader = ReadTemplate(entry, entry.headerTemplate, true, header);
+        bool hasSource = ReadTemplate(entry, entry.sourceTemplate, false, source);
         if (hasHeader) {
             CheckTemplateText(entry, entry.headerTemplate, header);
         }
@@ -326,7 +349,7 @@ std::vector<CheckFinding> Checker::Run() {
     m_findings.erase(std::unique(m_findings.begin(), m_findings.end(),
                                  [](const CheckFinding& a, const CheckFinding& b) {
                                      return a.file == b.file && a.line == b.line &&
-                                            a.text == b.text;
+                                            a.message == b.message && a.inserts == b.inserts;
                                  }),
                      m_findings.end());
     return m_findings;
@@ -338,9 +361,18 @@ std::vector<CheckFinding> CheckTemplateSet(std::string_view tablePath, std::stri
     return Checker(tablePath, tableName).Run();
 }
 
-std::string FormatFinding(const CheckFinding& finding) {
-    return finding.file + ":" + std::to_string(finding.line) + ": " +
-           (finding.kind == CheckFinding::Kind::kNote ? "note: " : "") + finding.text;
+std::string FormatFinding(const CheckFinding& finding,
+                          std::string_view (*translate)(std::string_view)) {
+    const auto translated = [translate](std::string_view english) {
+        return translate != nullptr ? translate(english) : english;
+    };
+    std::vector<std::string_view> inserts(finding.inserts.begin(), finding.inserts.end());
+    std::string text = FormatText(translated(finding.message), inserts);
+    if (finding.kind == CheckFinding::Kind::kNote) {
+        const std::string_view note[] = {text};
+        text = FormatText(translated("note: %s"), note);
+    }
+    return finding.file + ":" + std::to_string(finding.line) + ": " + text;
 }
 
 }  // namespace tavrin

@@ -15,7 +15,10 @@ struct CheckFinding {
     std::string file;  // the table as named to the check, a template file as the table names it
     int line = 0;      // from 1
     Kind kind = Kind::kProblem;
-    std::string text;  // code page 932
+    // What is wrong, in English with "%s" for each insert: the message ID a front end looks up
+    // its user's language with (FormatFinding).
+    std::string_view message;
+    std::vector<std::string> inserts;  // code page 932
 };
 
 // Checks the table at `tablePath` and every template file its templates name (found as in a
@@ -25,7 +28,9 @@ struct CheckFinding {
 // on line 0.
 std::vector<CheckFinding> CheckTemplateSet(std::string_view tablePath, std::string_view tableName);
 
-// "FILE:LINE: text", with "note: " before the text of a note.
-std::string FormatFinding(const CheckFinding& finding);
+// "FILE:LINE: text", with "note: " before the text of a note; the message and "note: " are
+// passed through `translate` when there is one.
+std::string FormatFinding(const CheckFinding& finding,
+                          std::string_view (*translate)(std::string_view) = nullptr);
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #include "platform/UserLanguage.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace tavrin::platform {
@@ -56,6 +58,24 @@ std::uint16_t LanguageIdFromLocale(std::string_view locale) {
         return id;
     }
     return kLocaleWithoutLanguageId;
+}
+
+std::vector<std::uint16_t> PreferredMessageLanguages() {
+    std::vector<std::uint16_t> languages;
+    const char* list = std::getenv("LANGUAGE");
+    if (list == nullptr || UserLocaleIsC()) {
+        return languages;
+    }
+    std::string_view rest = list;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find(':'), rest.size());
+        const std::uint16_t id = LanguageIdFromLocale(rest.substr(0, end));
+        if (end > 0 && id != kLocaleWithoutLanguageId) {
+            languages.push_back(id);
+        }
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return languages;
 }
 
 }  // namespace tavrin::platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace tavrin::platform {
 
@@ -16,6 +17,14 @@ std::uint16_t UserDefaultLanguageId();
 // form ("de_BE" gives German (Germany), 0x0407). "C" and "POSIX" are US English, as the C
 // locale is. A language without an ID gives kLocaleWithoutLanguageId.
 std::uint16_t LanguageIdFromLocale(std::string_view locale);
+
+// The languages the user listed for messages in LANGUAGE ("ja_JP:en"), in order, as GNU
+// gettext reads that variable on every system, ahead of the locale. Nothing when it is not set,
+// and under the C locale, which asks for a program's own messages.
+std::vector<std::uint16_t> PreferredMessageLanguages();
+
+// Whether the locale the environment names is C (or POSIX): never on Windows.
+bool UserLocaleIsC();
 
 // What Windows itself reports for a locale that has no language ID; it matches no
 // translation, so such a user gets the resource's first one.

@@ -9,4 +9,8 @@ std::uint16_t UserDefaultLanguageId() {
     return static_cast<std::uint16_t>(::GetUserDefaultLCID() & 0xFFFF);
 }
 
+bool UserLocaleIsC() {
+    return false;
+}
+
 }  // namespace tavrin::platform
