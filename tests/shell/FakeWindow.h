@@ -91,9 +91,10 @@ public:
         comboSelection = index;
         texts[controlId] = comboItems.at(index);
     }
+    // A question is answered Yes: what No does is the scenarios' (tests/scenarios).
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
-        return MessageBoxAnswer(style, overwriteAnswer == kIdYes);
+        return MessageBoxAnswer(style, true);
     }
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
@@ -124,7 +125,6 @@ public:
     std::vector<std::string> comboItems;
     int comboSelection = -1;
     std::vector<Shown> messages;
-    int overwriteAnswer = kIdYes;
     std::optional<std::string> folderAnswer;  // nothing: the user cancels
     std::string browsedTitle;
     std::string browsedFrom;

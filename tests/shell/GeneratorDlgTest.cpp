@@ -218,14 +218,6 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
     EXPECT_EQ(dir.Read("out/MyDlg.cpp"), "first MyDlg.h\r\n");
-
-    // Both exist now: the question is asked with Yes and No, and No writes nothing.
-    window.overwriteAnswer = kIdNo;
-    dir.Write("h.txt", "changed\n");
-    window.Click(kIdcGenerate);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].style, kMbYesNoExclamation);
-    EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
 }
 
 }  // namespace
