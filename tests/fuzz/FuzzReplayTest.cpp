@@ -34,14 +34,11 @@ TEST(FuzzReplay, EveryInputThatOnceFoundAFaultPasses) {
     const fs::path root = fs::path(TAVRIN_FIXTURES_DIR) / "fuzz";
     int replayed = 0;
     for (const auto& [folder, target] : kTargets) {
-        if (!fs::is_directory(root / folder)) {
-            continue;
-        }
-        for (const fs::directory_entry& file : fs::directory_iterator(root / folder)) {
+        std::error_code none;  // a target without a kept input has no folder
+        for (const fs::directory_entry& file : fs::directory_iterator(root / folder, none)) {
             std::ifstream stream(file.path(), std::ios::binary);
             const std::string input((std::istreambuf_iterator<char>(stream)),
                                     std::istreambuf_iterator<char>());
-            SCOPED_TRACE(file.path().string());
             // A failure aborts the program, with the file's name on standard error.
             std::fprintf(stderr, "replaying %s\n", file.path().string().c_str());
             target(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());

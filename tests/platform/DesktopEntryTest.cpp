@@ -32,37 +32,24 @@ TEST(DesktopEntryTest, TurnsExecLinesIntoCommandsAndArguments) {
     EXPECT_EQ(SplitCommandLine("  a \t\"c d\"e  "), (std::vector<std::string>{"a", "c de"}));
 }
 
+// The folders of tests/fixtures/desktop: a user's data folder, the system's and the
+// configuration's.
 TEST(DesktopEntryTest, FindsTheDefaultBrowsersEntry) {
-    TempDir dir;
-    const std::vector<std::string> dataDirs = {dir.File("home"), dir.File("system")};
-    dir.Write("home/applications/browser.desktop", "[Desktop Entry]\nExec=home-browser %u\n");
-    // Only the first Exec of the group itself counts, trimmed.
-    dir.Write("system/applications/browser.desktop",
-              "Exec=outside\n# Exec=comment\n[Desktop Entry Old]\nExec=old\n[Desktop Entry]\n"
-              "Exec[ja]=localized\nExec = system %u \r\nExec=second\n[Desktop Action x]\n");
-    dir.Write("system/applications/other.desktop", "[Desktop Entry]\nExec=other %u\n");
-    dir.Write("system/applications/kde4/viewer.desktop", "[Desktop Entry]\nExec=viewer \"%u\"\n");
-    dir.Write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nExec=x\n");
-
+    const std::string top = TAVRIN_FIXTURES_DIR "/desktop/";
+    const std::vector<std::string> dataDirs = {top + "home", top + "system"};
     EXPECT_EQ(FindDesktopEntry("browser.desktop", dataDirs),
-              dir.File("home/applications/browser.desktop"));
+              top + "home/applications/browser.desktop");
     EXPECT_EQ(FindDesktopEntry("kde4-viewer.desktop", dataDirs),
-              dir.File("system/applications/kde4/viewer.desktop"));
+              top + "system/applications/kde4/viewer.desktop");
     for (const char* absent : {"missing.desktop", "kde4/viewer.desktop", "../home/x.desktop", ""}) {
         EXPECT_EQ(FindDesktopEntry(absent, dataDirs), std::nullopt) << absent;
     }
-    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/kde4/viewer.desktop")),
+    EXPECT_EQ(DesktopEntryCommand(top + "system/applications/kde4/viewer.desktop"),
               "viewer \"%1\"");
-    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/browser.desktop")), "system %1");
-    EXPECT_EQ(DesktopEntryCommand(dir.File("system/applications/link.desktop")), std::nullopt);
+    EXPECT_EQ(DesktopEntryCommand(top + "system/applications/browser.desktop"), "system %1");
+    EXPECT_EQ(DesktopEntryCommand(top + "system/applications/link.desktop"), std::nullopt);
 
-    // The configuration's list first; an ID that is not installed passes to the next one.
-    dir.Write("config/mimeapps.list",
-              "[Added Associations]\ntext/html=other.desktop;\n"
-              "[Default Applications]\ntext/html=missing.desktop;browser.desktop;\n");
-    dir.Write("system/applications/mimeapps.list",
-              "[Default Applications]\ntext/html=other.desktop\ntext/plain=kde4-viewer.desktop\n");
-    const std::vector<std::string> config = {dir.File("config")};
+    const std::vector<std::string> config = {top + "config"};
     EXPECT_EQ(DefaultApplicationFromMimeApps("text/html", config, dataDirs), "browser.desktop");
     EXPECT_EQ(DefaultApplicationFromMimeApps("text/plain", config, dataDirs),
               "kde4-viewer.desktop");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/UrlOpener.h"
 #include "shell/DialogEvents.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
@@ -13,6 +14,31 @@
 #include "support/CurrentDirectoryScope.h"
 
 namespace tavrin::shell::testing {
+
+// Plays the system: answers as configured and records what it was asked to do.
+class FakeOpener : public platform::IUrlOpener {
+public:
+    int handlerResult = 33;
+    std::optional<std::string> registered;
+    int commandResult = 33;
+
+    std::vector<std::string> opened;
+    std::vector<std::string> commands;
+    int registryQueries = 0;
+
+    int OpenWithDefaultHandler(std::string_view target) override {
+        opened.emplace_back(target);
+        return handlerResult;
+    }
+    std::optional<std::string> RegisteredBrowserCommand() override {
+        ++registryQueries;
+        return registered;
+    }
+    int RunCommand(std::string_view commandLine) override {
+        commands.emplace_back(commandLine);
+        return commandResult;
+    }
+};
 
 // A window without a display: records what the dialog shows and plays the user's part. Its
 // events go through the same routes as the real windows'. Unlike a real window, every write
@@ -65,9 +91,10 @@ public:
         comboSelection = index;
         texts[controlId] = comboItems.at(index);
     }
+    // A question is answered Yes: what No does is the scenarios' (tests/scenarios).
     int ShowMessageBox(std::string_view text, int style) override {
         messages.push_back({std::string(text), style});
-        return MessageBoxAnswer(style, overwriteAnswer == kIdYes);
+        return MessageBoxAnswer(style, true);
     }
     bool RunFolderBrowser(std::string_view title, std::string_view initialFolder,
                           std::string& chosenFolder) override {
@@ -98,7 +125,6 @@ public:
     std::vector<std::string> comboItems;
     int comboSelection = -1;
     std::vector<Shown> messages;
-    int overwriteAnswer = kIdYes;
     std::optional<std::string> folderAnswer;  // nothing: the user cancels
     std::string browsedTitle;
     std::string browsedFrom;

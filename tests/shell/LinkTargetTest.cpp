@@ -5,36 +5,14 @@
 #include <optional>
 #include <vector>
 
+#include "shell/FakeWindow.h"
 #include "shell/LinkLabelState.h"
 #include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
 
-// Plays the system: answers as configured and records what it was asked to do.
-class FakeOpener : public platform::IUrlOpener {
-public:
-    int handlerResult = 33;
-    std::optional<std::string> registered;
-    int commandResult = 33;
-
-    std::vector<std::string> opened;
-    std::vector<std::string> commands;
-    int registryQueries = 0;
-
-    int OpenWithDefaultHandler(std::string_view target) override {
-        opened.emplace_back(target);
-        return handlerResult;
-    }
-    std::optional<std::string> RegisteredBrowserCommand() override {
-        ++registryQueries;
-        return registered;
-    }
-    int RunCommand(std::string_view commandLine) override {
-        commands.emplace_back(commandLine);
-        return commandResult;
-    }
-};
+using testing::FakeOpener;
 
 TEST(LinkTargetTest, FallbackCommandIsCutBeforeThePlaceholder) {
     // The registered command, then the command run for the target "T".

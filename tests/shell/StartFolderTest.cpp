@@ -15,7 +15,7 @@ namespace {
 
 // A folder that cannot be entered stops the run with a message naming it, and the current
 // directory stays where it was: the program must not quietly work in another folder.
-TEST(StartFolderTest, AFolderThatCannotBeEnteredIsNamedInTheMessage) {
+TEST(StartFolderTest, AnswersOptionsAndNamesAFolderItCannotEnter) {
     tavrin::testing::TempDir dir;
     tavrin::testing::CurrentDirectoryScope restore(dir.Path());
     const std::filesystem::path before = platform::NativeCurrentDirectory();
@@ -25,10 +25,8 @@ TEST(StartFolderTest, AFolderThatCannotBeEnteredIsNamedInTheMessage) {
     EXPECT_EQ(EnterStartFolder({std::filesystem::path()}),
               FormatString(IDS_START_FOLDER_FAILED, {""}));
     EXPECT_EQ(platform::NativeCurrentDirectory(), before);
-}
 
-// `tavrin --help` and `--version` are answered, not taken for a folder; anything else is.
-TEST(StartFolderTest, HelpAndVersionAreAnsweredNotEntered) {
+    // `tavrin --help` and `--version` are answered, not taken for a folder; anything else is.
     EXPECT_EQ(StartOptionAnswer({"--help"})->rfind("usage: tavrin [FOLDER]\n", 0), 0U);
     EXPECT_EQ(StartOptionAnswer({"-h"}), StartOptionAnswer({"--help"}));
     EXPECT_EQ(StartOptionAnswer({"--version"}), "tavrin " TAVRIN_VERSION "\n");

@@ -2,80 +2,57 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sstream>
+
 #include "shell/AboutInfo.h"
+#include "support/TempDir.h"
 
 namespace tavrin::shell {
 namespace {
 
-using platform::FixedVersionInfo;
 using platform::VersionResource;
-using platform::VersionTranslation;
 
-// A resource with a product-name block for each translation, named as the resource compiler
-// writes it (lower case), holding "Name <index> of <language>".
-VersionResource Resource(std::vector<VersionTranslation> translations,
-                         FixedVersionInfo fixed = {0x00010001, 0x00000000, 0x00010001, 0}) {
+// A resource as a case of shell/version-resources.txt describes it.
+VersionResource ParseResource(const std::vector<std::string>& c) {
     VersionResource resource;
-    for (std::size_t i = 0; i < translations.size(); ++i) {
-        char block[16], name[48];
-        std::snprintf(block, sizeof block, "%04x%04x", translations[i].language,
-                      translations[i].codePage);
-        std::snprintf(name, sizeof name, "Name %zu of %04X", i, translations[i].language);
-        resource.stringBlocks[block]["ProductName"] = name;
+    std::istringstream translations(c.at(1));
+    for (std::string word; translations >> word;) {
+        unsigned language = 0, codePage = 0;
+        EXPECT_EQ(std::sscanf(word.c_str(), "%x:%x", &language, &codePage), 2) << word;
+        if (!resource.translations) {
+            resource.translations.emplace();
+        }
+        resource.translations->push_back(
+            {static_cast<std::uint16_t>(language), static_cast<std::uint16_t>(codePage)});
     }
-    resource.translations = std::move(translations);
-    resource.fixed = fixed;
+    platform::FixedVersionInfo fixed;
+    if (std::sscanf(c.at(2).c_str(), "%x %x %x %x", &fixed.productVersionMS,
+                    &fixed.productVersionLS, &fixed.fileVersionMS, &fixed.fileVersionLS) == 4) {
+        resource.fixed = fixed;
+    }
+    std::istringstream blocks(c.at(3));
+    for (std::string block; std::getline(blocks, block, '|');) {
+        const std::size_t equals = block.find('=');
+        resource.stringBlocks[block.substr(0, equals)]["ProductName"] = block.substr(equals + 1);
+    }
     return resource;
 }
 
-TEST(VersionInfoTest, ChoosesTheTranslationAndFormatsTheProductVersion) {
-    const struct {
-        VersionResource resource;
-        std::uint16_t user;
-        const char* found;  // the name and the version
-    } cases[] = {
-        // The user's language; not listed, the first entry; of two matches, the last.
-        {Resource({{0x0409, 1200}, {0x0411, 1200}}), 0x0411, "Name 1 of 0411 1.1.0.0"},
-        {Resource({{0x0411, 1200}}), 0x0409, "Name 0 of 0411 1.1.0.0"},
-        {Resource({{0x0407, 1200}, {0x0411, 932}, {0x0411, 1200}}), 0x0411,
-         "Name 2 of 0411 1.1.0.0"},
-        // Whole IDs compare: 0x0804 is not 0x0404.
-        {Resource({{0x0411, 1200}, {0x0404, 1200}}), 0x0804, "Name 0 of 0411 1.1.0.0"},
-        // Decimal, no leading zeros, never the file version; 16-bit parts are unsigned.
-        {Resource({{0x0411, 1200}}, {0x0001000A, 0x000000FF, 0x00020003, 0x00040005}), 0x0411,
-         "Name 0 of 0411 1.10.0.255"},
-        {Resource({{0x0411, 1200}}, {0xFFFF8000, 0x0000FFFF, 0, 0}), 0x0411,
-         "Name 0 of 0411 65535.32768.0.65535"},
-    };
-    for (const auto& c : cases) {
+// The About box's lines keep their template texts unless both parts are found.
+TEST(VersionInfoTest, ReadsTheNameAndVersionOfTheUsersTranslation) {
+    for (const std::vector<std::string>& c :
+         tavrin::testing::ReadCases("shell/version-resources.txt")) {
+        const VersionResource resource = ParseResource(c);
+        const auto user = static_cast<std::uint16_t>(std::stoul(c.at(0), nullptr, 16));
         std::string name = "old", version = "old";
-        EXPECT_TRUE(ReadVersionInfo(c.resource, c.user, name, version)) << c.found;
-        EXPECT_EQ(name + " " + version, c.found);
-    }
-}
+        EXPECT_EQ(ReadVersionInfo(resource, user, name, version), c.at(4) == "1") << c.at(3);
+        EXPECT_EQ(name + "|" + version, c.at(5));
 
-TEST(VersionInfoTest, KeepsWhatItFoundWhenAPartIsMissing) {
-    VersionResource noBlock = Resource({{0x0411, 1200}});
-    noBlock.stringBlocks.clear();
-    VersionResource noFixed = Resource({{0x0411, 1200}});
-    noFixed.fixed.reset();
-    VersionResource emptyName = Resource({{0x0411, 1200}});
-    emptyName.stringBlocks["041104b0"]["ProductName"] = "";
-
-    const struct {
-        const char* what;
-        const VersionResource& resource;
-        const char* found;  // the name and the version, blank-separated
-    } cases[] = {
-        {"no string block", noBlock, " 1.1.0.0"},
-        {"no root block", noFixed, "Name 0 of 0411 "},
-        {"an empty product name", emptyName, " 1.1.0.0"},
-        {"nothing at all", VersionResource{}, " "},
-    };
-    for (const auto& c : cases) {
-        std::string name = "old", version = "old";
-        EXPECT_FALSE(ReadVersionInfo(c.resource, 0x0411, name, version)) << c.what;
-        EXPECT_EQ(name + " " + version, c.found) << c.what;
+        std::string nameLine = "Program", versionLine = "Version ";
+        ApplyVersionInfo(resource, user, nameLine, versionLine);
+        EXPECT_EQ(nameLine + "|" + versionLine,
+                  c.at(4) == "1" ? name + "|Version " + version : "Program|Version ");
     }
 }
 
@@ -90,21 +67,6 @@ TEST(VersionInfoTest, FindsStringsAsTheVersionApiDoes) {
          {"\\StringFileInfo\\040904b0\\ProductName", "\\StringFileInfo\\041104b0", ""}) {
         EXPECT_EQ(QueryVersionString(resource, missing), std::nullopt) << missing;
     }
-}
-
-// The program's own data shows in the About box (its window test checks that); here, that
-// the lines keep their template texts unless both parts are found.
-TEST(AboutInfoTest, VersionLineAppendsToTheTemplateTextOnlyWhenAllIsFound) {
-    VersionResource resource = Resource({{0x0411, 1200}});
-    std::string name = "Program Name", line = "Version ";
-    ApplyVersionInfo(resource, 0x0411, name, line);
-    EXPECT_EQ(name + "|" + line, "Name 0 of 0411|Version 1.1.0.0");
-
-    resource.fixed.reset();
-    name = "Program Name";
-    line = "Ver. ";
-    ApplyVersionInfo(resource, 0x0411, name, line);
-    EXPECT_EQ(name + "|" + line, "Program Name|Ver. ");
 }
 
 }  // namespace

@@ -92,11 +92,6 @@ inline int Spawn(const char* program, const std::vector<std::string>& arguments,
     return status;
 }
 
-// Redirected output is code page 932 on Windows.
-inline std::string AsUtf8(const std::string& printed) {
-    return platform::Cp932ToUtf8(printed);
-}
-
 #else
 
 inline int Spawn(const char* program, const std::vector<std::string>& arguments,
@@ -122,10 +117,6 @@ inline int Spawn(const char* program, const std::vector<std::string>& arguments,
     return ended ? WEXITSTATUS(wait) : -1;
 }
 
-inline std::string AsUtf8(const std::string& printed) {
-    return printed;
-}
-
 #endif
 
 }  // namespace process_detail
@@ -143,8 +134,13 @@ inline ProgramRun RunProgram(const char* program, const std::vector<std::string>
                                        outPath.empty() ? capture.File("out") : outPath,
                                        errPath.empty() ? capture.File("err") : errPath);
     if (run.status != -1) {
-        run.out = outPath.empty() ? process_detail::AsUtf8(capture.Read("out")) : "";
-        run.err = errPath.empty() ? process_detail::AsUtf8(capture.Read("err")) : "";
+        run.out = outPath.empty() ? capture.Read("out") : "";
+        run.err = errPath.empty() ? capture.Read("err") : "";
+#ifdef _WIN32
+        // Redirected output is code page 932 on Windows.
+        run.out = platform::Cp932ToUtf8(run.out);
+        run.err = platform::Cp932ToUtf8(run.err);
+#endif
     }
     return run;
 }

@@ -74,21 +74,12 @@ void TempDir::Write(std::string_view name, std::string_view bytes) const {
     }
 }
 
-namespace {
-
-std::string ReadOrFail(const std::string& path) {
-    std::ifstream in(Utf8Path(path), std::ios::binary);
+std::string TempDir::Read(std::string_view name) const {
+    std::ifstream in(Utf8Path(File(name)), std::ios::binary);
     if (!in) {
-        ADD_FAILURE() << "cannot read " << path;
-        return {};
+        ADD_FAILURE() << "cannot read " << File(name);
     }
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
-
-std::string TempDir::Read(std::string_view name) const {
-    return ReadOrFail(File(name));
 }
 
 bool TempDir::Exists(std::string_view name) const {
@@ -110,7 +101,10 @@ std::string TempDir::List() const {
 }
 
 std::string ReadFixture(std::string_view relativePath) {
-    return ReadOrFail(std::string(TAVRIN_FIXTURES_DIR) + "/" + std::string(relativePath));
+    std::ifstream in(Utf8Path(TAVRIN_FIXTURES_DIR "/" + std::string(relativePath)),
+                     std::ios::binary);
+    EXPECT_TRUE(in) << "cannot read the fixture " << relativePath;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::vector<std::vector<std::string>> ReadCases(std::string_view relativePath) {

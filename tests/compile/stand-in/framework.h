@@ -48,7 +48,6 @@ typedef struct tagCREATESTRUCT {
 #define WM_SIZE 0x0005
 #define WM_PAINT 0x000F
 #define WM_ERASEBKGND 0x0014
-#define WM_COMMAND 0x0111
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 DWORD GetSysColor(int nIndex);
 #endif
@@ -119,32 +118,18 @@ protected:                                              \
 #define ON_WM_SIZE() AFX_ENTRY(WM_SIZE, 0, void (CWnd::*)(UINT, int, int), OnSize)
 #define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, void (CWnd::*)(), OnPaint)
 #define ON_WM_ERASEBKGND() AFX_ENTRY(WM_ERASEBKGND, 0, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
-#define ON_COMMAND(id, fn) AFX_ENTRY(WM_COMMAND, id, void (CCmdTarget::*)(), fn)
 // clang-format on
 
 class CDumpContext {};
 
 class CObject {
 public:
-    static const CRuntimeClass classCObject;
-    virtual CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject();
     virtual void AssertValid() const;
     virtual void Dump(CDumpContext& dc) const;
 
 protected:
     CObject();
-};
-
-class CCmdTarget : public CObject {
-    DECLARE_DYNAMIC(CCmdTarget)
-    DECLARE_MESSAGE_MAP()
-};
-
-class CString {
-public:
-    CString();
-    operator LPCTSTR() const;
 };
 
 class CRect : public RECT {};
@@ -156,10 +141,9 @@ public:
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
 };
 
-class CWnd : public CCmdTarget {
+class CWnd : public CObject {
+    DECLARE_MESSAGE_MAP()
     DECLARE_DYNAMIC(CWnd)
-public:
-    CWnd();
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                         const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -184,9 +168,6 @@ public:
     explicit CPaintDC(CWnd* pWnd);
 };
 
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
                             HICON hIcon = 0);
 
@@ -220,9 +201,6 @@ class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:
     virtual void OnInitialUpdate();
-
-protected:
-    virtual void OnDraw(CDC* pDC) = 0;
 };
 
 class CScrollView : public CView {
@@ -235,5 +213,4 @@ class CFormView : public CScrollView {
     DECLARE_DYNAMIC(CFormView)
 protected:
     explicit CFormView(UINT nIDTemplate);
-    virtual void OnDraw(CDC* pDC);
 };
