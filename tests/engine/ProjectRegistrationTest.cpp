@@ -58,9 +58,32 @@ std::string StatusName(Status status) {
         {Status::kUnreadable, "unreadable"},
         {Status::kWriteFailed, "write-failed"},
         {Status::kHalfWritten, "half-written"},
+        {Status::kChangedMeanwhile, "changed-meanwhile"},
     };
     auto found = kNames.find(status);
     return found == kNames.end() ? "other" : found->second;
+}
+
+// What happens right before the n-th file is put in place, as the case says: another program
+// saves the project (adding a comment each time), or the user asks the program to terminate.
+struct {
+    std::string project;
+    int saves = 0;
+    int interruptAt = 0;
+    int renames = 0;
+} g_meanwhile;
+
+void BeforeRename() {
+    if (++g_meanwhile.renames == g_meanwhile.interruptAt) {
+        std::raise(SIGTERM);
+    }
+    if (g_meanwhile.saves > 0) {
+        --g_meanwhile.saves;
+        std::ifstream in(testing::Utf8Path(g_meanwhile.project), std::ios::binary);
+        std::string saved(std::istreambuf_iterator<char>(in), {});
+        saved.insert(saved.rfind("</Project>"), "<!-- saved -->");
+        std::ofstream(testing::Utf8Path(g_meanwhile.project), std::ios::binary) << saved;
+    }
 }
 
 // Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
@@ -68,8 +91,11 @@ std::string StatusName(Status status) {
 // class's two files (UTF-8, relative to the folder), the writes that fail ("fail-writes 2 3"),
 // and the outcome: the status, text the detail holds, and the file a refusal names when not
 // the project. The files are copied, the class is added, and each file must then equal its
-// ".expected" twin, or be as it was where it has none; exactly the files with a twin are
-// reported written. A project that took the class takes nothing on a second run.
+// ".expected" twin, or be as it was where it has none; the files with a twin are reported
+// written unless "written" lists others. "saved-meanwhile N": another program saves the project
+// before each of the first N files is put in place; "interrupt-at-rename N" (POSIX): the
+// program is asked to terminate there, and ends with both files written. A project that took
+// the class takes nothing on a second run.
 TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
     const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
     std::vector<std::string> fixtures;
@@ -102,16 +128,43 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         }
         std::vector<std::string> changing;
         for (const auto& [name, twin] : expected) {
-            if (twin != name) {
+            if (twin != name && !c.contains("written")) {
                 changing.push_back(PathIn(dir, name));
             }
+        }
+        std::istringstream written(c["written"]);
+        for (std::string name; written >> name;) {
+            changing.push_back(PathIn(dir, name));
         }
         FailingWriter writer(c["fail-writes"]);
         auto run = [&] {
             return RegisterClassFiles(PathIn(dir, c["project"]), PathIn(dir, c["header"]),
                                       PathIn(dir, c["source"]), writer);
         };
+        auto check = [&] {
+            for (const auto& [name, twin] : expected) {
+                EXPECT_EQ(dir.Read(name), ReadFixture(folder + twin)) << name;
+            }
+        };
+        g_meanwhile = {PathIn(dir, c["project"]), std::atoi(c["saved-meanwhile"].c_str()),
+                       std::atoi(c["interrupt-at-rename"].c_str())};
+        platform::faults::SetHook(platform::faults::Call::Rename, BeforeRename);
+        if (g_meanwhile.interruptAt > 0) {
+#ifndef _WIN32
+            EXPECT_EXIT(
+                {
+                    platform::RemoveTemporaryFilesOnInterrupt();
+                    run();
+                    std::_Exit(0);
+                },
+                ::testing::ExitedWithCode(128 + SIGTERM), "");
+            check();
+#endif
+            platform::faults::Clear();
+            continue;
+        }
         const ProjectRegistration result = run();
+        platform::faults::Clear();
         EXPECT_EQ(StatusName(result.status), c["status"]) << result.file << " " << result.detail;
         EXPECT_NE(result.detail.find(c["detail"]), std::string::npos) << result.detail;
         EXPECT_EQ(result.written, changing);
@@ -119,93 +172,12 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         if (!took) {
             EXPECT_EQ(result.file, PathIn(dir, c.contains("file") ? c["file"] : c["project"]));
         }
-        auto check = [&] {
-            for (const auto& [name, twin] : expected) {
-                EXPECT_EQ(dir.Read(name), ReadFixture(folder + twin)) << name;
-            }
-        };
         check();
         if (took) {
             EXPECT_EQ(StatusName(run().status), "already-there");
             check();
         }
     }
-}
-
-// What another program saves into the project while it is being edited: set by a test, written
-// from the hook that runs right before each file is put in place.
-std::string g_otherPath;
-std::string g_otherSave;
-int g_otherSaves = 0;  // how many renames still see another save first
-
-void SaveAsAnotherProgram() {
-    if (g_otherSaves > 0) {
-        --g_otherSaves;
-        std::ofstream(testing::Utf8Path(g_otherPath), std::ios::binary) << g_otherSave;
-        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- again -->");
-    }
-}
-
-// A save by another program between our reading and our replacing is never overwritten: the
-// class is added to what it saved; when it keeps saving, nothing of ours is written.
-TEST(ProjectRegistration, KeepsWhatAnotherProgramSavedMeanwhile) {
-    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
-    for (int saves : {1, 3}) {
-        SCOPED_TRACE(saves);
-        TempDir dir;
-        dir.Write("App.vcxproj", ReadFixture(fixture));
-        dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
-        g_otherPath = dir.File("App.vcxproj");
-        g_otherSave = ReadFixture(fixture);
-        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- saved -->");
-        g_otherSaves = saves;
-        platform::faults::SetHook(platform::faults::Call::Rename, SaveAsAnotherProgram);
-        CFileOutputWriter writer;
-        const ProjectRegistration result =
-            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
-                               dir.File("SettingsDlg.cpp"), writer);
-        platform::faults::Clear();
-        const std::string project = dir.Read("App.vcxproj");
-        EXPECT_NE(project.find("<!-- saved -->"), std::string::npos);
-        EXPECT_EQ(project.find("SettingsDlg.h") != std::string::npos, saves == 1);
-        EXPECT_EQ(result.status, saves == 1 ? Status::kAdded : Status::kChangedMeanwhile);
-        EXPECT_EQ(dir.Read("App.vcxproj.filters"),
-                  ReadFixture(fixture + (saves == 1 ? ".filters.expected" : ".filters")));
-    }
-}
-
-#ifndef _WIN32
-int g_renames = 0;
-void TerminateAtTheSecondRename() {
-    if (++g_renames == 2) {
-        std::raise(SIGTERM);
-    }
-}
-#endif
-
-// A request to terminate between the two writes waits until both files are in place.
-TEST(ProjectRegistration, InterruptWaitsForBothFiles) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX signals; the console's events take their place on Windows";
-#else
-    GTEST_FLAG_SET(death_test_style, "fast");
-    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
-    TempDir dir;
-    dir.Write("App.vcxproj", ReadFixture(fixture));
-    dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
-    EXPECT_EXIT(
-        {
-            platform::RemoveTemporaryFilesOnInterrupt();
-            platform::faults::SetHook(platform::faults::Call::Rename, TerminateAtTheSecondRename);
-            CFileOutputWriter writer;
-            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
-                               dir.File("SettingsDlg.cpp"), writer);
-            std::_Exit(0);
-        },
-        ::testing::ExitedWithCode(143), "");
-    EXPECT_EQ(dir.Read("App.vcxproj"), ReadFixture(fixture + ".expected"));
-    EXPECT_EQ(dir.Read("App.vcxproj.filters"), ReadFixture(fixture + ".filters.expected"));
-#endif
 }
 
 // The cases are in the fixture; drive letters and case-blind names are Windows's alone.
