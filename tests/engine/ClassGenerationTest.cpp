@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "engine/ClassFileNames.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -31,6 +32,14 @@ TEST(FindProject, LooksInTheOutputFolderTheScriptsFolderThenAbove) {
                                                     testing::Utf8Path(dir.File(c[3]))))
                 << *found;
         }
+    }
+}
+
+// The cases, with the names that once lost every leading "C", are in the fixture.
+TEST(DeriveFileNames, DropsOneClassPrefix) {
+    for (const std::vector<std::string>& c : testing::ReadCases("names/derive.txt")) {
+        const ClassFileNames names = DeriveFileNames(c.at(0));
+        EXPECT_EQ(names.header + "|" + names.source, c.at(1) + "|" + c.at(2)) << c[0];
     }
 }
 
