@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -46,22 +47,14 @@ private:
     int m_writes = 0;
 };
 
+// As the cases name the statuses, in their order of declaration.
 std::string StatusName(Status status) {
-    static const std::map<Status, std::string> kNames = {
-        {Status::kAdded, "added"},
-        {Status::kAlreadyThere, "already-there"},
-        {Status::kNotXml, "not-xml"},
-        {Status::kNotProject, "not-project"},
-        {Status::kOldFormat, "old-format"},
-        {Status::kBadEncoding, "bad-encoding"},
-        {Status::kNotUtf8, "not-utf8"},
-        {Status::kUnreadable, "unreadable"},
-        {Status::kWriteFailed, "write-failed"},
-        {Status::kHalfWritten, "half-written"},
-        {Status::kChangedMeanwhile, "changed-meanwhile"},
-    };
-    auto found = kNames.find(status);
-    return found == kNames.end() ? "other" : found->second;
+    static const char* const kNames[] = {
+        "added",        "already-there", "unreadable", "not-xml",          "not-project",
+        "bad-encoding", "not-utf8",      "old-format", "too-large",        "bad-path",
+        "write-failed", "half-written",  "same-file",  "changed-meanwhile"};
+    const auto index = static_cast<std::size_t>(status);
+    return index < std::size(kNames) ? kNames[index] : "other";
 }
 
 // What happens right before the n-th file is put in place, as the case says: another program
