@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,6 @@
 
 namespace tavrin {
 namespace {
-
-using namespace std::string_literals;
 
 // "begin-end" of the whole match and of every group ("-" for an unset one), counted from
 // `from`; "none" when nothing matches.
@@ -49,24 +48,18 @@ TEST(PatternMatcherTest, MatchesAsTable) {
 
 // A search from any byte equals a fresh search of the rest: "^" and look-behind see that byte
 // as the start, and a search from the middle of a character reads the rest afresh from there.
-// Behind a double-byte character an ASCII rest is searched through the mapped units, where the
-// fresh search takes the byte code of the same expression.
+// The expressions and subjects are in the fixture.
 TEST(PatternMatcherTest, ASearchFromAnyByteEqualsASearchOfTheRest) {
-    std::vector<std::string> subjects = {"ab\x83\x41-Ab\x81\x40@A\n"};
-    for (const std::string& ascii : {"a"s, "ab\n"s, "xaab b12_\n"s, "a\0b"s, "\n\n"s, "ba"s}) {
-        subjects.push_back("\x83\x41" + ascii);
+    std::map<std::string, std::vector<std::string>> lists;
+    for (const std::vector<std::string>& c : testing::ReadCases("pattern/from-any-byte.txt")) {
+        lists[c.at(0)].push_back(c.at(1));
     }
-    for (const char* expression : {"\\w+",       "^.",          "(?<=a)b", "A|(\x83\x41)|@",
-                                   "\\x{8341}*", ".$",          "a",       "a*",
-                                   "^a",         "b$",          "\\W",     ".*",
-                                   "(a)|(b)",    "\\bx",        "a?",      "[^a]+",
-                                   "\\d{2,}",    "(a+)(b*)\\n", "$",       "\\z",
-                                   "\\x{62}",    "(?i)A",       "\\s",     "(?=b)"}) {
-        const std::string pattern = "/"s + expression + "/k";
+    for (const std::string& expression : lists["expression"]) {
+        const std::string pattern = "/" + expression + "/k";
         for (bool jit : {false, true}) {
             const CompiledPatternPtr compiled = CompilePattern(pattern, jit);
             ASSERT_NE(compiled, nullptr) << pattern;
-            for (const std::string& subject : subjects) {
+            for (const std::string& subject : lists["subject"]) {
                 SubjectSearch search(*compiled, subject);
                 for (std::size_t from = 0; from < subject.size(); ++from) {
                     EXPECT_EQ(Find(search, compiled->GroupCount(), from),
