@@ -54,6 +54,7 @@ TEST(PatternMatcherTest, ASearchFromAnyByteEqualsASearchOfTheRest) {
     for (const std::vector<std::string>& c : testing::ReadCases("pattern/from-any-byte.txt")) {
         lists[c.at(0)].push_back(c.at(1));
     }
+    ASSERT_EQ(lists.size(), 2u);
     for (const std::string& expression : lists["expression"]) {
         const std::string pattern = "/" + expression + "/k";
         for (bool jit : {false, true}) {
