@@ -80,7 +80,7 @@ void BeforeRename() {
 }
 
 // Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
-// "case" file says what it shows ("#" lines) and, as "key value" lines, the project and the
+// "case" file says what it shows ("#" lines) and, as key-tab-value lines, the project and the
 // class's two files (UTF-8, relative to the folder), the writes that fail ("fail-writes 2 3"),
 // and the outcome: the status, text the detail holds, and the file a refusal names when not
 // the project. The files are copied, the class is added, and each file must then equal its
@@ -101,12 +101,8 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         SCOPED_TRACE(fixture);
         const std::string folder = "project/" + fixture + "/";
         std::map<std::string, std::string> c = {{"project", "App.vcxproj"}};
-        std::istringstream lines(ReadFixture(folder + "case"));
-        for (std::string line; std::getline(lines, line);) {
-            if (!line.empty() && line[0] != '#') {
-                const std::size_t blank = line.find(' ');
-                c[line.substr(0, blank)] = blank == std::string::npos ? "" : line.substr(blank + 1);
-            }
+        for (const std::vector<std::string>& line : testing::ReadCases(folder + "case")) {
+            c[line[0]] = line.size() > 1 ? line[1] : "";
         }
         TempDir dir;
         std::map<std::string, std::string> expected;  // each file's name, or its twin's
