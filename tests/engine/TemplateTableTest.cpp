@@ -10,10 +10,6 @@
 namespace tavrin {
 namespace {
 
-std::string Fixture(const char* name) {
-    return std::string(TAVRIN_FIXTURES_DIR) + "/table/" + name;
-}
-
 // One line per template ("* name|header|source"), then one per keyword ("  keyword|first|value").
 std::string Dump(const CTemplateTable& table) {
     std::string dump;
@@ -33,7 +29,7 @@ std::string Dump(const CTemplateTable& table) {
 // named Template.
 TEST(TemplateTableTest, LoadsTableAsGoldenAndLooksUpExactlyWithTheFirstWinning) {
     CTemplateTable table;
-    table.SetFileName(Fixture("template.tbl"));
+    table.SetFileName(TAVRIN_FIXTURES_DIR "/table/template.tbl");
     ASSERT_TRUE(table.Load());
     EXPECT_EQ(Dump(table), testing::ReadFixture("table/template.expected"));
 
@@ -56,7 +52,7 @@ TEST(TemplateTableTest, LoadsOnlyUsableTemplates) {
         EXPECT_EQ(table.GetCount(), std::stoi(c[1])) << c[0];
         EXPECT_EQ(table.LineOutsideCp932(), std::stoi(c[2])) << c[0];
     }
-    table.SetFileName(Fixture("no-such-file.tbl"));
+    table.SetFileName(TAVRIN_FIXTURES_DIR "/table/no-such-file.tbl");
     EXPECT_FALSE(table.Load());
 }
 

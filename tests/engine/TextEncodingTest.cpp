@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "engine/IniFile.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
@@ -22,23 +21,6 @@ TEST(TextEncoding, DecodesByTheMarkAndEncodesBackTheSameBytes) {
             EXPECT_EQ(EncodeText(decoded.cp932, decoded.encoding), c[0]);
         }
     }
-}
-
-// A settings file saved as UTF-16 stays UTF-16 when a value changes, and one holding a
-// character code page 932 cannot hold is left alone rather than rewritten without it.
-TEST(TextEncoding, IniFilesKeepTheirEncoding) {
-    testing::TempDir dir;
-    const std::string path = dir.File("user.cfg");
-    dir.Write("user.cfg", EncodeText("[Settings]\r\nFolder=\x95\x5c\r\n", TextEncoding::kUtf16Le));
-    EXPECT_EQ(ReadIniString(path, "Settings", "Folder", ""), "\x95\x5c");
-    ASSERT_TRUE(WriteIniString(path, "Settings", "Base", "CDialog"));
-    EXPECT_EQ(dir.Read("user.cfg"), EncodeText("[Settings]\r\nFolder=\x95\x5c\r\nBase=CDialog\r\n",
-                                               TextEncoding::kUtf16Le));
-
-    const std::string lossy = "\xEF\xBB\xBF[Settings]\r\nName=\xC3\xA4\r\n";
-    dir.Write("user.cfg", lossy);
-    EXPECT_FALSE(WriteIniString(path, "Settings", "Base", "CDialog"));
-    EXPECT_EQ(dir.Read("user.cfg"), lossy);
 }
 
 }  // namespace
