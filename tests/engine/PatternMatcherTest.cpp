@@ -12,10 +12,10 @@ namespace tavrin {
 namespace {
 
 // "begin-end" of the whole match and of every group ("-" for an unset one), counted from
-// `from`; "none" when nothing matches.
+// `from`; "none" when nothing matches, "gave-up" when the search hit its bound.
 std::string Find(SubjectSearch& search, int groupCount, std::size_t from) {
     if (!search.Find(from)) {
-        return "none";
+        return search.GaveUp() ? "gave-up" : "none";
     }
     std::string out;
     for (int i = 0; i <= groupCount; ++i) {
@@ -29,8 +29,8 @@ std::string Find(SubjectSearch& search, int groupCount, std::size_t from) {
 }
 
 // One search of a freshly compiled pattern; "!" when the pattern does not compile.
-std::string Search(const std::string& pattern, const std::string& subject) {
-    const CompiledPatternPtr compiled = CompilePattern(pattern);
+std::string Search(const std::string& pattern, const std::string& subject, bool jit = false) {
+    const CompiledPatternPtr compiled = CompilePattern(pattern, jit);
     if (!compiled) {
         return "!";
     }
@@ -42,7 +42,9 @@ std::string Search(const std::string& pattern, const std::string& subject) {
 TEST(PatternMatcherTest, MatchesAsTable) {
     for (const std::vector<std::string>& c : testing::ReadCases("pattern/matches.txt")) {
         ASSERT_EQ(c.size(), 3u) << c[0];
-        EXPECT_EQ(Search(c[0], c[1]), c[2]) << c[0] << " on " << c[1];
+        for (bool jit : {false, true}) {
+            EXPECT_EQ(Search(c[0], c[1], jit), c[2]) << c[0] << " on " << c[1] << " jit " << jit;
+        }
     }
 }
 
@@ -68,25 +70,6 @@ TEST(PatternMatcherTest, ASearchFromAnyByteEqualsASearchOfTheRest) {
                         << pattern << " from " << from << " of " << subject;
                 }
             }
-        }
-    }
-}
-
-// Every search is bounded: one that would backtrack for hours gives up quickly and says so,
-// compiled to machine code or not, in byte and in double-byte mode.
-TEST(PatternMatcherTest, ASearchThatBacktracksWithoutEndGivesUp) {
-    const std::string subject = std::string(64, 'a') + "b x";
-    const std::string enough = std::string(12, 'a') + "x";
-    for (bool jit : {false, true}) {
-        for (const char* text : {"/a+a+a+a+a+a+a+a+a+a+a+a+x/", "/a+a+a+a+a+a+a+a+a+a+a+a+x/k"}) {
-            const CompiledPatternPtr pattern = CompilePattern(text, jit);
-            ASSERT_NE(pattern, nullptr);
-            SubjectSearch search(*pattern, subject);
-            EXPECT_FALSE(search.Find(0)) << text;
-            EXPECT_TRUE(search.GaveUp()) << text;
-            SubjectSearch easy(*pattern, enough);
-            EXPECT_TRUE(easy.Find(0));
-            EXPECT_FALSE(easy.GaveUp());
         }
     }
 }
