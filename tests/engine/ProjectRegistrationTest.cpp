@@ -31,22 +31,6 @@ std::string PathIn(const TempDir& dir, std::string_view name) {
     return dir.Path() + "/" + platform::Utf8ToCp932(name);
 }
 
-// Writes for real, except the writes whose numbers (from 1) are listed.
-class FailingWriter : public CFileOutputWriter {
-public:
-    explicit FailingWriter(std::string failing) : m_failing(" " + std::move(failing) + " ") {}
-    bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
-                 bool& changed) override {
-        changed = false;
-        return m_failing.find(" " + std::to_string(++m_writes) + " ") == std::string::npos &&
-               CFileOutputWriter::Replace(path, expected, bytes, changed);
-    }
-
-private:
-    std::string m_failing;
-    int m_writes = 0;
-};
-
 // As the cases name the statuses, in their order of declaration.
 std::string StatusName(Status status) {
     static const char* const kNames[] = {
@@ -58,17 +42,23 @@ std::string StatusName(Status status) {
 }
 
 // What happens right before the n-th file is put in place, as the case says: another program
-// saves the project (adding a comment each time), or the user asks the program to terminate.
+// saves the project (adding a comment each time), the user asks the program to terminate, or
+// putting the file in place fails (" n " is in `failing`).
 struct {
     std::string project;
     int saves = 0;
     int interruptAt = 0;
+    std::string failing;
     int renames = 0;
 } g_meanwhile;
 
 void BeforeRename() {
-    if (++g_meanwhile.renames == g_meanwhile.interruptAt) {
+    const int rename = ++g_meanwhile.renames;
+    if (rename == g_meanwhile.interruptAt) {
         std::raise(SIGTERM);
+    }
+    if (g_meanwhile.failing.find(" " + std::to_string(rename) + " ") != std::string::npos) {
+        platform::faults::Arm(platform::faults::Call::Rename);
     }
     if (g_meanwhile.saves > 0) {
         --g_meanwhile.saves;
@@ -81,14 +71,14 @@ void BeforeRename() {
 
 // Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
 // "case" file says what it shows ("#" lines) and, as key-tab-value lines, the project and the
-// class's two files (UTF-8, relative to the folder), the writes that fail ("fail-writes 2 3"),
-// and the outcome: the status, text the detail holds, and the file a refusal names when not
-// the project. The files are copied, the class is added, and each file must then equal its
-// ".expected" twin, or be as it was where it has none; the files with a twin are reported
-// written unless "written" lists others. "saved-meanwhile N": another program saves the project
-// before each of the first N files is put in place; "interrupt-at-rename N" (POSIX): the
-// program is asked to terminate there, and ends with both files written. A project that took
-// the class takes nothing on a second run.
+// class's two files (UTF-8, relative to the folder) and the outcome: the status, text the
+// detail holds, and the file a refusal names when not the project. The files are copied, the
+// class is added, and each file must then equal its ".expected" twin, or be as it was where it
+// has none; the files with a twin are reported written unless "written" lists others. Before
+// the files are put in place, in turn: "fail-writes 2 3" fails the second and third,
+// "saved-meanwhile N" has another program save the project before each of the first N, and
+// "interrupt-at-rename N" (POSIX) asks the program to terminate, which ends with both files
+// written. A project that took the class takes nothing on a second run.
 TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
     const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
     std::vector<std::string> fixtures;
@@ -125,7 +115,7 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         for (std::string name; written >> name;) {
             changing.push_back(PathIn(dir, name));
         }
-        FailingWriter writer(c["fail-writes"]);
+        CFileOutputWriter writer;
         auto run = [&] {
             return RegisterClassFiles(PathIn(dir, c["project"]), PathIn(dir, c["header"]),
                                       PathIn(dir, c["source"]), writer);
@@ -136,7 +126,7 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
             }
         };
         g_meanwhile = {PathIn(dir, c["project"]), std::atoi(c["saved-meanwhile"].c_str()),
-                       std::atoi(c["interrupt-at-rename"].c_str())};
+                       std::atoi(c["interrupt-at-rename"].c_str()), " " + c["fail-writes"] + " "};
         platform::faults::SetHook(platform::faults::Call::Rename, BeforeRename);
         if (g_meanwhile.interruptAt > 0) {
 #ifndef _WIN32
