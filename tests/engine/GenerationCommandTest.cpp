@@ -41,16 +41,8 @@ public:
     Lines events;
 };
 
-// Each case of fixtures/command/cases.txt runs the command once in a copy of templates/ there, on
-// its template.tbl. A case is the lines from its "case" line to the next:
-//   request TEMPLATE BASE DERIVED HEADER SOURCE ID   the request, with out/ for the folder;
-//                        (none) for no template selected
-//   file PATH BYTES [N]  a file made before the run (BYTES N times); readonly PATH; answer no
-//   outcome NAME         how the run ends
-//   shown/asked/detail MESSAGE INSERT...   what the user is shown and asked, in order, and a
-//                        message's detail; "{dir}/" makes the rest of an insert a path here
-//   expect PATH BYTES [N]   a file the run writes or changes: every other file stays as it was.
-// Dates and GUIDs in the files are masked, and a run writes one GUID in all its files.
+// Each case of fixtures/command/cases.txt, whose head says how a case reads, runs the command
+// once in a copy of templates/ there.
 TEST(GenerationCommand, RunsEveryCaseOfTheTable) {
     static const std::map<std::string, int> kIds = {
 #define TAVRIN_STRING(id, name, text) {#name, id},
