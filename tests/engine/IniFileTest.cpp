@@ -33,18 +33,12 @@ TEST(IniFileTest, ReadsAndWritesAsTable) {
                 actual.push_back(std::to_string(line.number) + ":" + line.text);
             }
             actual.push_back("header:" + std::to_string(header));
-        } else {
-            actual.push_back(c.at(3));
-            if (c[0] == "read") {
-                actual.push_back(document.ReadString(c[2], c[3], "-"));
-            } else {
-                actual.push_back(c.at(4));
-                const std::optional<std::string> written = document.WriteString(c[2], c[3], c[4]);
-                actual.push_back(written.value_or("(refused)"));
-                if (written) {
-                    EXPECT_EQ(IniDocument(*written).ReadString(c[2], c[3], "-"), c[4]);
-                }
-            }
+        } else if (c[0] == "read") {
+            actual = {c[0], c[1], c[2], c.at(3), document.ReadString(c[2], c[3], "-")};
+        } else {  // what is written reads back
+            const std::optional<std::string> written = document.WriteString(c[2], c.at(3), c.at(4));
+            actual = {c[0], c[1], c[2], c[3], c[4], written.value_or("(refused)")};
+            EXPECT_EQ(written ? IniDocument(*written).ReadString(c[2], c[3], "-") : c[4], c[4]);
         }
         EXPECT_EQ(actual, c);
     }

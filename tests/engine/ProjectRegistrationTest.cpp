@@ -69,21 +69,14 @@ void BeforeRename() {
     }
 }
 
-// Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
-// "case" file says what it shows ("#" lines) and, as key-tab-value lines, the project and the
-// class's two files (UTF-8, relative to the folder) and the outcome: the status, text the
-// detail holds, and the file a refusal names when not the project. The files are copied, the
-// class is added, and each file must then equal its ".expected" twin, or be as it was where it
-// has none; the files with a twin are reported written unless "written" lists others. Before
-// the files are put in place, in turn: "fail-writes 2 3" fails the second and third,
-// "saved-meanwhile N" has another program save the project before each of the first N, and
-// "interrupt-at-rename N" (POSIX) asks the program to terminate, which ends with both files
-// written. A project that took the class takes nothing on a second run.
+// Every folder of fixtures/project is one case, read as the README there says.
 TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
     const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
     std::vector<std::string> fixtures;
     for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
-        fixtures.push_back(testing::Utf8Name(entry.path().filename()));
+        if (entry.is_directory()) {
+            fixtures.push_back(testing::Utf8Name(entry.path().filename()));
+        }
     }
     std::sort(fixtures.begin(), fixtures.end());
     ASSERT_GE(fixtures.size(), 60U);
