@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -45,6 +44,7 @@ std::string StatusName(Status status) {
 // saves the project (adding a comment each time), the user asks the program to terminate, or
 // putting the file in place fails (" n " is in `failing`).
 struct {
+    const TempDir* dir = nullptr;
     std::string project;
     int saves = 0;
     int interruptAt = 0;
@@ -62,10 +62,9 @@ void BeforeRename() {
     }
     if (g_meanwhile.saves > 0) {
         --g_meanwhile.saves;
-        std::ifstream in(testing::Utf8Path(g_meanwhile.project), std::ios::binary);
-        std::string saved(std::istreambuf_iterator<char>(in), {});
+        std::string saved = g_meanwhile.dir->Read(g_meanwhile.project);
         saved.insert(saved.rfind("</Project>"), "<!-- saved -->");
-        std::ofstream(testing::Utf8Path(g_meanwhile.project), std::ios::binary) << saved;
+        g_meanwhile.dir->Write(g_meanwhile.project, saved);
     }
 }
 
@@ -118,7 +117,7 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
                 EXPECT_EQ(dir.Read(name), ReadFixture(folder + twin)) << name;
             }
         };
-        g_meanwhile = {PathIn(dir, c["project"]), std::atoi(c["saved-meanwhile"].c_str()),
+        g_meanwhile = {&dir, c["project"], std::atoi(c["saved-meanwhile"].c_str()),
                        std::atoi(c["interrupt-at-rename"].c_str()), " " + c["fail-writes"] + " "};
         platform::faults::SetHook(platform::faults::Call::Rename, BeforeRename);
         if (g_meanwhile.interruptAt > 0) {
