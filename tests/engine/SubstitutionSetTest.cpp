@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/Faults.h"
 #include "support/TempDir.h"
 
@@ -48,18 +50,15 @@ TEST(SubstitutionSet, GoldenFiles) {
 // without randomness there is none.
 TEST(GuidEntry, OneGuidPerGenerationAndNothingWithoutRandomness) {
     CSubstitutionSet set;
-    std::string first;
-    {
-        const Generation generation(set);
-        first = set.ExpandLine("$$GUID()$$");
-    }
+    std::optional<Generation> generation(std::in_place, set);
+    const std::string first = set.ExpandLine("$$GUID()$$");
     EXPECT_EQ(MaskGuids(first), "<GUID>");
-    {
-        const Generation generation(set);
-        EXPECT_NE(set.ExpandLine("$$GUID()$$"), first);
-    }
+    generation.reset();
+    generation.emplace(set);
+    EXPECT_NE(set.ExpandLine("$$GUID()$$"), first);
+    generation.reset();
     faults::ScopedFault fault(faults::Call::Random);
-    const Generation generation(set);
+    generation.emplace(set);
     EXPECT_EQ(set.ExpandLine("[$$GUID()$$]"), "[]");
 }
 

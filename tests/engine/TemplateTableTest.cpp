@@ -23,10 +23,7 @@ std::string Dump(const CTemplateTable& table) {
     return dump;
 }
 
-// The fixture holds the field rules side by side: cutting at commas, quote and blank trimming,
-// full-width spaces, double-byte names, sections found ignoring case (but not across the trail
-// byte of a double-byte character), duplicates, dropped templates, comments and the template
-// named Template.
+// The field rules side by side, as the fixture's head lists them; lookups by exact name only.
 TEST(TemplateTableTest, LoadsTableAsGoldenAndLooksUpExactlyWithTheFirstWinning) {
     CTemplateTable table;
     table.SetFileName(TAVRIN_FIXTURES_DIR "/table/template.tbl");
