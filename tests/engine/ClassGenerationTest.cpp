@@ -10,14 +10,12 @@
 namespace tavrin {
 namespace {
 
-using testing::TempDir;
-
 // The cases, each with what it shows, are in the fixture.
 TEST(FindProject, LooksInTheOutputFolderTheScriptsFolderThenAbove) {
     for (std::vector<std::string> c : testing::ReadCases("find-project/cases.txt")) {
         c.resize(4);
         SCOPED_TRACE(c[0]);
-        TempDir dir;
+        testing::TempDir dir;
         std::istringstream files(c[0]);
         for (std::string file; files >> file;) {
             dir.Write(file, "<Project/>");

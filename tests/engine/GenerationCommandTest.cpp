@@ -10,7 +10,6 @@
 
 #include "engine/BuiltInKeywords.h"
 #include "platform/FileStatus.h"
-#include "platform/UserName.h"
 #include "support/TempDir.h"
 
 namespace tavrin {

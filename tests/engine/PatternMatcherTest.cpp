@@ -48,9 +48,7 @@ TEST(PatternMatcherTest, MatchesAsTable) {
     }
 }
 
-// A search from any byte equals a fresh search of the rest: "^" and look-behind see that byte
-// as the start, and a search from the middle of a character reads the rest afresh from there.
-// The expressions and subjects are in the fixture.
+// A search from any byte equals a fresh search of the rest, as the fixture's head says.
 TEST(PatternMatcherTest, ASearchFromAnyByteEqualsASearchOfTheRest) {
     std::map<std::string, std::vector<std::string>> lists;
     for (const std::vector<std::string>& c : testing::ReadCases("pattern/from-any-byte.txt")) {

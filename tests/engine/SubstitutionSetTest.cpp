@@ -11,7 +11,6 @@ namespace tavrin {
 namespace {
 
 using testing::MaskGuids;
-using testing::ReadFixture;
 using Generation = CSubstitutionSet::Generation;
 namespace faults = platform::faults;
 
@@ -40,7 +39,8 @@ TEST(SubstitutionSet, GoldenFiles) {
         const std::string tpl = std::string(TAVRIN_FIXTURES_DIR) + "/expand/" + name + ".tpl";
         std::string bytes;
         ASSERT_TRUE(set.ExpandTemplate(tpl, bytes)) << name;
-        EXPECT_EQ(MaskGuids(bytes), ReadFixture(std::string("expand/") + name + ".expected"));
+        EXPECT_EQ(MaskGuids(bytes),
+                  testing::ReadFixture(std::string("expand/") + name + ".expected"));
         faults::ScopedFault fault(faults::Call::Read);
         EXPECT_FALSE(set.ExpandTemplate(tpl, bytes)) << name;
     }
