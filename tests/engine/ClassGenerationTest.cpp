@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "engine/ClassFileNames.h"
@@ -9,6 +10,8 @@
 
 namespace tavrin {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The cases, each with what it shows, are in the fixture.
 TEST(FindProject, LooksInTheOutputFolderTheScriptsFolderThenAbove) {
@@ -22,12 +25,9 @@ TEST(FindProject, LooksInTheOutputFolderTheScriptsFolderThenAbove) {
         }
         const std::optional<std::string> found =
             FindProject(dir.File(c[1]), c[2].empty() ? std::string() : dir.File(c[2]));
-        const std::filesystem::path folder = testing::Utf8Path(dir.Path());
-        EXPECT_EQ(
-            found ? testing::Utf8Name(std::filesystem::relative(testing::Utf8Path(*found), folder)
-                                          .generic_u8string())
-                  : "",
-            c[3]);
+        const fs::path relative =
+            fs::relative(testing::Utf8Path(found.value_or("")), testing::Utf8Path(dir.Path()));
+        EXPECT_EQ(found ? testing::Utf8Name(relative.generic_u8string()) : "", c[3]);
     }
 }
 

@@ -53,10 +53,8 @@ TEST(GuidEntry, OneGuidPerGenerationAndNothingWithoutRandomness) {
     std::optional<Generation> generation(std::in_place, set);
     const std::string first = set.ExpandLine("$$GUID()$$");
     EXPECT_EQ(MaskGuids(first), "<GUID>");
-    generation.reset();
-    generation.emplace(set);
+    generation.emplace(set);  // the first ends before the next begins
     EXPECT_NE(set.ExpandLine("$$GUID()$$"), first);
-    generation.reset();
     faults::ScopedFault fault(faults::Call::Random);
     generation.emplace(set);
     EXPECT_EQ(set.ExpandLine("[$$GUID()$$]"), "[]");

@@ -66,11 +66,9 @@ TEST(UnifiedDiff, IsCorrectAndMinimalOnRandomTexts) {
                                                  : std::max(lcs[i - 1][j], lcs[i][j - 1]);
             }
         }
-        const std::string diff =
-            UnifiedDiff(Text(a.begin(), a.end()), Text(b.begin(), b.end()), "o", "n", round % 4);
-        ASSERT_EQ(testing::ApplyUnifiedDiff(Text(a.begin(), a.end()), diff),
-                  Text(b.begin(), b.end()))
-            << diff;
+        const std::string before = Text(a.begin(), a.end()), after = Text(b.begin(), b.end());
+        const std::string diff = UnifiedDiff(before, after, "o", "n", round % 4);
+        ASSERT_EQ(testing::ApplyUnifiedDiff(before, diff), after) << diff;
         std::size_t changed = 0;
         for (std::size_t pos = 0; (pos = diff.find('\n', pos)) != std::string::npos; ++pos) {
             const char kind = pos + 1 < diff.size() ? diff[pos + 1] : ' ';
