@@ -1,204 +1,142 @@
 #include "engine/GenerationCommand.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <functional>
+#include <map>
+#include <regex>
+#include <set>
 
 #include "engine/BuiltInKeywords.h"
 #include "platform/FileStatus.h"
-#include "platform/LocalDate.h"
-#include "platform/NativePath.h"
-#include "platform/UserName.h"
 #include "support/TempDir.h"
 
 namespace tavrin {
 namespace {
 
-using ::testing::ElementsAre;
-using testing::TempDir;
+namespace fs = std::filesystem;
+using Lines = std::vector<std::vector<std::string>>;
 
-// Records what the command shows and asks; answers the question as told.
+// Records what the command shows and asks: "shown" or "asked", the message's number and its
+// inserts, then "detail" and the detail when there is one. Answers the question as told.
 class RecordingHost : public IGenerationHost {
 public:
     bool FileExists(std::string_view path) override { return platform::PathExists(path); }
-    void ShowMessage(const Message& message) override { shown.push_back(message); }
+    void ShowMessage(const Message& message) override { Record("shown", message); }
     bool AskOverwrite(const Message& question) override {
-        asked.push_back(question);
+        Record("asked", question);
         return answer;
+    }
+    void Record(const char* kind, const Message& message) {
+        events.push_back({kind, std::to_string(message.id)});
+        events.back().insert(events.back().end(), message.inserts.begin(), message.inserts.end());
+        if (!message.detail.empty()) {
+            events.push_back({"detail", message.detail});
+        }
     }
 
     bool answer = true;
-    std::vector<Message> shown;
-    std::vector<Message> asked;
+    Lines events;
 };
 
-// The templates of tests/fixtures/command/template.tbl, in a copy of the folder.
-class GenerationCommandTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::filesystem::copy(TAVRIN_FIXTURES_DIR "/command", testing::Utf8Path(dir.Path()),
-                              std::filesystem::copy_options::recursive);
+// Each case of fixtures/command/cases.txt, whose head says how a case reads, runs the command
+// once in a copy of templates/ there.
+TEST(GenerationCommand, RunsEveryCaseOfTheTable) {
+    static const std::map<std::string, int> kIds = {
+#define TAVRIN_STRING(id, name, text) {#name, id},
+#include "res/strings.inc"
+#undef TAVRIN_STRING
+    };
+    EXPECT_EQ(BuiltInKeywordValues({2026, 1, 5}, "u")[0].second, "2026/01/05");
+    static const char* const kOutcomes[] = {"written",          "invalid",  "unknown-template",
+                                            "template-missing", "declined", "header-failed",
+                                            "source-failed"};
+    std::vector<Lines> cases;
+    for (std::vector<std::string>& line : testing::ReadCases("command/cases.txt")) {
+        if (line[0] == "case") {
+            cases.emplace_back();
+        }
+        cases.back().push_back(std::move(line));
+    }
+    ASSERT_GE(cases.size(), 14u);
+    for (const Lines& lines : cases) {
+        SCOPED_TRACE(lines[0].at(1));
+        testing::TempDir dir;
+        const fs::path root = testing::Utf8Path(dir.Path());
+        fs::copy(testing::Utf8Path(TAVRIN_FIXTURES_DIR "/command/templates"), root,
+                 fs::copy_options::recursive);
+        fs::create_directory(root / "out");
+        std::set<std::string> guids;
+        const auto files = [&] {
+            static const std::regex guid("[0-9A-F]{8}(_[0-9A-F]{4}){3}_[0-9A-F]{12}");
+            std::map<std::string, std::string> found;
+            for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+                if (entry.is_regular_file()) {
+                    const std::string name = entry.path().lexically_relative(root).generic_string();
+                    const std::string file = dir.Read(name);
+                    guids.insert(std::sregex_token_iterator(file.begin(), file.end(), guid), {});
+                    found[name] = testing::MaskGuids(file);
+                }
+            }
+            return found;
+        };
+        const auto bytes = [](const std::vector<std::string>& line) {
+            std::string repeated;
+            for (int i = line.size() > 3 ? std::stoi(line[3]) : 1; i > 0; --i) {
+                repeated += line.at(2);
+            }
+            return repeated;
+        };
+        CTemplateTable table;
         table.SetFileName(dir.File("template.tbl"));
         ASSERT_TRUE(table.Load());
-        dir.Write("out/.keep", "");
-    }
-
-    GenerationOutcome Run(
-        const char* templateName,
-        const std::function<void(GenerationRequest&)>& change = [](GenerationRequest&) {}) {
-        GenerationRequest request{templateName,   "CDialog",       "CAboutDlg",   "AboutDlg.h",
-                                  "AboutDlg.cpp", dir.File("out"), "IDD_ABOUTBOX"};
-        change(request);
+        GenerationRequest request;
+        RecordingHost host;
+        std::string outcome;
+        Lines events;
+        std::map<std::string, std::string> expected = files();  // the folder afterwards
+        for (const std::vector<std::string>& line : lines) {
+            const std::string& what = line[0];
+            if (what == "request") {
+                request = {line.at(1), line.at(2),      line.at(3), line.at(4),
+                           line.at(5), dir.File("out"), line.at(6)};
+                if (line[1] == "(none)") {
+                    request.templateName.reset();
+                }
+            } else if (what == "file" || what == "expect") {
+                expected[line.at(1)] = testing::MaskGuids(bytes(line));
+                if (what == "file") {
+                    dir.Write(line[1], bytes(line));
+                }
+            } else if (what == "readonly") {
+                ASSERT_EQ(::chmod(dir.File(line.at(1)).c_str(), 0444), 0);
+            } else if (what == "answer") {
+                host.answer = line.at(1) != "no";
+            } else if (what == "outcome") {
+                outcome = line.at(1);
+            } else if (what == "shown" || what == "asked" || what == "detail") {
+                std::vector<std::string> fields(line.begin() + 2, line.end());
+                for (std::string& field : fields) {
+                    const std::size_t at = field.find("{dir}/");
+                    field = at == field.npos ? field
+                                             : field.substr(0, at) + dir.File(field.substr(at + 6));
+                }
+                const int id = kIds.at(line.at(1));
+                const std::vector<std::string_view> inserts(fields.begin(), fields.end());
+                events.push_back(
+                    {what, what == "detail" ? FormatString(id, inserts) : std::to_string(id)});
+                if (what != "detail") {
+                    events.back().insert(events.back().end(), fields.begin(), fields.end());
+                }
+            }
+        }
         CGenerationCommand command(table, host);
-        GenerationOutcome outcome = command.OnGenerate(request);
-        headerPath = command.HeaderPath();
-        sourcePath = command.SourcePath();
-        return outcome;
+        EXPECT_EQ(kOutcomes[static_cast<int>(command.OnGenerate(request))], outcome);
+        EXPECT_EQ(host.events, events);
+        EXPECT_EQ(files(), expected);
+        EXPECT_LE(guids.size(), 1u);
     }
-
-    TempDir dir;
-    CTemplateTable table;
-    RecordingHost host;
-    std::string headerPath;
-    std::string sourcePath;
-};
-
-// The fields in the order they are checked: each case empties one and every field after it.
-TEST_F(GenerationCommandTest, OnlyTheFirstFailedCheckIsShown) {
-    const std::pair<std::string GenerationRequest::*, int> checks[] = {
-        {&GenerationRequest::basicClassName, IDS_NO_BASIC_CLASS_NAME},
-        {&GenerationRequest::derivedClassName, IDS_NO_DERIVED_CLASS_NAME},
-        {&GenerationRequest::headerFileName, IDS_NO_HEADER_FILE_NAME},
-        {&GenerationRequest::sourceFileName, IDS_NO_SOURCE_FILE_NAME},
-        {&GenerationRequest::dialogResourceId, IDS_NO_DIALOG_RESOURCE_ID},
-    };
-    for (std::size_t first = 0; first <= std::size(checks); ++first) {
-        host.shown.clear();
-        EXPECT_EQ(Run("Dialog",
-                      [&](GenerationRequest& r) {
-                          r.templateName.reset();
-                          for (std::size_t i = first; i < std::size(checks); ++i) {
-                              r.*checks[i].first = "";
-                          }
-                          if (first < std::size(checks)) {
-                              r.templateName = "Dialog";
-                          }
-                      }),
-                  GenerationOutcome::kInvalidRequest);
-        ASSERT_EQ(host.shown.size(), 1u);
-        EXPECT_EQ(host.shown[0].id,
-                  first < std::size(checks) ? checks[first].second : IDS_NO_TEMPLATE_SELECTED);
-    }
-    EXPECT_EQ(dir.List(),
-              "built.txt dlg_cpp.txt dlg_h.txt out plain_cpp.txt plain_h.txt template.tbl");
-    EXPECT_EQ(dir.Read("out/.keep"), "");
-}
-
-TEST_F(GenerationCommandTest, BlanksCountAsGivenAndIdIsOnlyRequiredWhenDeclared) {
-    EXPECT_EQ(Run("Plain",
-                  [](GenerationRequest& r) {
-                      r.basicClassName = "  ";
-                      r.dialogResourceId = "";
-                  }),
-              GenerationOutcome::kWritten);
-    EXPECT_TRUE(host.shown.empty());
-    // Plain does not declare $$SNAME$$: a base class is still required, but not replaced.
-    EXPECT_EQ(dir.Read("out/AboutDlg.h"), "class CAboutDlg : $$SNAME$$\r\n");
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// AboutDlg.cpp\r\n");
-}
-
-TEST_F(GenerationCommandTest, WritesBothFilesWithOneGuid) {
-    ASSERT_EQ(Run("Dialog"), GenerationOutcome::kWritten);
-    EXPECT_TRUE(host.shown.empty());
-    EXPECT_TRUE(host.asked.empty());
-    EXPECT_EQ(headerPath, dir.File("out/AboutDlg.h"));
-    std::string header = dir.Read("out/AboutDlg.h");
-    ASSERT_EQ(header.rfind("class CAboutDlg : public CDialog // ", 0), 0u) << header;
-    std::string guid = header.substr(header.size() - 38, 36);
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"),
-              "#include \"AboutDlg.h\" // IDD_ABOUTBOX " + guid + "\r\n");
-}
-
-// A keyword may hold "+": one whose search backtracks without end gives up at the bound every
-// search has, and the user is told which keyword of which template file, after the files.
-TEST_F(GenerationCommandTest, ASearchThatGivesUpIsReportedAfterTheFiles) {
-    const std::string hard = "$$X$$a+a+a+a+a+a+a+a+a+a+a+a+x";
-    // Given up once, the keyword is not searched again in that file: a file of such lines
-    // would otherwise take its bound for every line.
-    std::string lines;
-    for (int i = 0; i < 1000; ++i) {
-        lines += "$$X$$" + std::string(64, 'a') + "b x $$DNAME$$\r\n";
-    }
-    dir.Write("hard_h.txt", lines);
-    dir.Write("hard_cpp.txt", "// $$DNAME$$\r\n");
-    dir.Write("hard.tbl", "[Template]\r\nHard = hard_h.txt, hard_cpp.txt\r\n[Hard]\r\n" + hard +
-                              " = x, y\r\n$$DNAME$$ = d, x\r\n");
-    table.SetFileName(dir.File("hard.tbl"));
-    ASSERT_TRUE(table.Load());
-    ASSERT_EQ(Run("Hard"), GenerationOutcome::kWritten);
-    ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].id, IDS_SEARCH_GAVE_UP);
-    EXPECT_THAT(host.shown[0].inserts, ElementsAre(hard + " [" + dir.File("hard_h.txt") + "]"));
-    // The other keywords of the line are replaced all the same.
-    std::string expected;
-    for (int i = 0; i < 1000; ++i) {
-        expected += "$$X$$" + std::string(64, 'a') + "b x CAboutDlg\r\n";
-    }
-    EXPECT_EQ(dir.Read("out/AboutDlg.h"), expected);
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "// CAboutDlg\r\n");
-}
-
-// The built-in keywords apply after the template's own, so a value may hold them; a template
-// that declares one has only its own value.
-TEST_F(GenerationCommandTest, BuiltInKeywordsFollowTheTemplatesOwn) {
-    EXPECT_EQ(BuiltInKeywordValues({2026, 1, 5}, "u")[0].second, "2026/01/05");
-    const auto v = BuiltInKeywordValues(platform::Today(), platform::AccountUserName());
-    const std::string dateAndYear = v[0].second + " " + v[1].second + " ";
-    ASSERT_EQ(Run("BuiltIn"), GenerationOutcome::kWritten);
-    EXPECT_EQ(dir.Read("out/AboutDlg.h"),
-              dateAndYear + v[2].second + " " + v[1].second + " " + v[2].second + "\r\n");
-    ASSERT_EQ(Run("Own"), GenerationOutcome::kWritten);
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), dateAndYear + "me ($$USER$$) me ($$USER$$)\r\n");
-}
-
-TEST_F(GenerationCommandTest, MissingTemplatesStopTheRun) {
-    EXPECT_EQ(Run("dialog"), GenerationOutcome::kUnknownTemplate);  // exact case, nothing shown
-    EXPECT_TRUE(host.shown.empty());
-    EXPECT_EQ(Run("Ghost"), GenerationOutcome::kTemplateMissing);  // the header is named first
-    EXPECT_EQ(host.shown.at(0).id, IDS_HEADER_TEMPLATE_MISSING);
-    host.shown.clear();
-    EXPECT_EQ(Run("HalfGhost"), GenerationOutcome::kTemplateMissing);
-    ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].id, IDS_SOURCE_TEMPLATE_MISSING);
-    EXPECT_THAT(host.shown[0].inserts, ElementsAre("none_cpp.txt"));
-    EXPECT_FALSE(dir.Exists("out/AboutDlg.h"));
-}
-
-TEST_F(GenerationCommandTest, ExistingSourceAloneAsksNamingBothAndNoWritesNothing) {
-    dir.Write("out/AboutDlg.cpp", "mine");
-    host.answer = false;
-    EXPECT_EQ(Run("Dialog"), GenerationOutcome::kDeclined);
-    ASSERT_EQ(host.asked.size(), 1u);
-    EXPECT_EQ(host.asked[0].id, IDS_CONFIRM_OVERWRITE);
-    EXPECT_THAT(host.asked[0].inserts, ElementsAre(headerPath, sourcePath));
-    EXPECT_TRUE(host.shown.empty());
-    EXPECT_FALSE(dir.Exists("out/AboutDlg.h"));
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "mine");
-}
-
-// A failed write of the source names why, with its full path, and keeps the old source.
-TEST_F(GenerationCommandTest, WriteFailuresAreReportedAndKeepTheOldSource) {
-    dir.Write("out/AboutDlg.cpp", "read-only");
-    ASSERT_EQ(::chmod(dir.File("out/AboutDlg.cpp").c_str(), 0444), 0);
-    EXPECT_EQ(Run("Dialog"), GenerationOutcome::kSourceFailed);
-    ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].detail,
-              FormatString(IDS_WRITE_FAILED_READ_ONLY, {dir.File("out/AboutDlg.cpp")}));
-    EXPECT_TRUE(dir.Exists("out/AboutDlg.h"));
-    EXPECT_EQ(dir.Read("out/AboutDlg.cpp"), "read-only");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -30,64 +30,60 @@ std::string PathIn(const TempDir& dir, std::string_view name) {
     return dir.Path() + "/" + platform::Utf8ToCp932(name);
 }
 
-// Writes for real, except the writes whose numbers (from 1) are listed.
-class FailingWriter : public CFileOutputWriter {
-public:
-    explicit FailingWriter(std::string failing) : m_failing(" " + std::move(failing) + " ") {}
-    bool Replace(std::string_view path, std::string_view expected, std::string_view bytes,
-                 bool& changed) override {
-        changed = false;
-        return m_failing.find(" " + std::to_string(++m_writes) + " ") == std::string::npos &&
-               CFileOutputWriter::Replace(path, expected, bytes, changed);
-    }
-
-private:
-    std::string m_failing;
-    int m_writes = 0;
-};
-
+// As the cases name the statuses, in their order of declaration.
 std::string StatusName(Status status) {
-    static const std::map<Status, std::string> kNames = {
-        {Status::kAdded, "added"},
-        {Status::kAlreadyThere, "already-there"},
-        {Status::kNotXml, "not-xml"},
-        {Status::kNotProject, "not-project"},
-        {Status::kOldFormat, "old-format"},
-        {Status::kBadEncoding, "bad-encoding"},
-        {Status::kNotUtf8, "not-utf8"},
-        {Status::kUnreadable, "unreadable"},
-        {Status::kWriteFailed, "write-failed"},
-        {Status::kHalfWritten, "half-written"},
-    };
-    auto found = kNames.find(status);
-    return found == kNames.end() ? "other" : found->second;
+    static const char* const kNames[] = {
+        "added",        "already-there", "unreadable", "not-xml",          "not-project",
+        "bad-encoding", "not-utf8",      "old-format", "too-large",        "bad-path",
+        "write-failed", "half-written",  "same-file",  "changed-meanwhile"};
+    const auto index = static_cast<std::size_t>(status);
+    return index < std::size(kNames) ? kNames[index] : "other";
 }
 
-// Every folder of fixtures/project is one case, shaped like a real project of its kind. Its
-// "case" file says what it shows ("#" lines) and, as "key value" lines, the project and the
-// class's two files (UTF-8, relative to the folder), the writes that fail ("fail-writes 2 3"),
-// and the outcome: the status, text the detail holds, and the file a refusal names when not
-// the project. The files are copied, the class is added, and each file must then equal its
-// ".expected" twin, or be as it was where it has none; exactly the files with a twin are
-// reported written. A project that took the class takes nothing on a second run.
+// What happens right before the n-th file is put in place, as the case says: another program
+// saves the project (adding a comment each time), the user asks the program to terminate, or
+// putting the file in place fails (" n " is in `failing`).
+struct {
+    const TempDir* dir = nullptr;
+    std::string project;
+    int saves = 0;
+    int interruptAt = 0;
+    std::string failing;
+    int renames = 0;
+} g_meanwhile;
+
+void BeforeRename() {
+    const int rename = ++g_meanwhile.renames;
+    if (rename == g_meanwhile.interruptAt) {
+        std::raise(SIGTERM);
+    }
+    if (g_meanwhile.failing.find(" " + std::to_string(rename) + " ") != std::string::npos) {
+        platform::faults::Arm(platform::faults::Call::Rename);
+    }
+    if (g_meanwhile.saves > 0) {
+        --g_meanwhile.saves;
+        std::string saved = g_meanwhile.dir->Read(g_meanwhile.project);
+        saved.insert(saved.rfind("</Project>"), "<!-- saved -->");
+        g_meanwhile.dir->Write(g_meanwhile.project, saved);
+    }
+}
+
+// Every folder of fixtures/project is one case, read as the README there says.
 TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
     const fs::path root = testing::Utf8Path(TAVRIN_FIXTURES_DIR "/project");
     std::vector<std::string> fixtures;
     for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
-        fixtures.push_back(testing::Utf8Name(entry.path().filename()));
+        if (entry.is_directory()) {
+            fixtures.push_back(testing::Utf8Name(entry.path().filename()));
+        }
     }
-    std::sort(fixtures.begin(), fixtures.end());
     ASSERT_GE(fixtures.size(), 60U);
     for (const std::string& fixture : fixtures) {
         SCOPED_TRACE(fixture);
         const std::string folder = "project/" + fixture + "/";
         std::map<std::string, std::string> c = {{"project", "App.vcxproj"}};
-        std::istringstream lines(ReadFixture(folder + "case"));
-        for (std::string line; std::getline(lines, line);) {
-            if (!line.empty() && line[0] != '#') {
-                const std::size_t blank = line.find(' ');
-                c[line.substr(0, blank)] = blank == std::string::npos ? "" : line.substr(blank + 1);
-            }
+        for (const std::vector<std::string>& line : testing::ReadCases(folder + "case")) {
+            c[line[0]] = line.size() > 1 ? line[1] : "";
         }
         TempDir dir;
         std::map<std::string, std::string> expected;  // each file's name, or its twin's
@@ -102,110 +98,56 @@ TEST(ProjectRegistration, AddsTheClassAsTheIdeWouldWriteIt) {
         }
         std::vector<std::string> changing;
         for (const auto& [name, twin] : expected) {
-            if (twin != name) {
+            if (twin != name && !c.contains("written")) {
                 changing.push_back(PathIn(dir, name));
             }
         }
-        FailingWriter writer(c["fail-writes"]);
+        std::istringstream written(c["written"]);
+        for (std::string name; written >> name;) {
+            changing.push_back(PathIn(dir, name));
+        }
+        CFileOutputWriter writer;
         auto run = [&] {
             return RegisterClassFiles(PathIn(dir, c["project"]), PathIn(dir, c["header"]),
                                       PathIn(dir, c["source"]), writer);
         };
-        const ProjectRegistration result = run();
-        EXPECT_EQ(StatusName(result.status), c["status"]) << result.file << " " << result.detail;
-        EXPECT_NE(result.detail.find(c["detail"]), std::string::npos) << result.detail;
-        EXPECT_EQ(result.written, changing);
-        const bool took = result.status == Status::kAdded || result.status == Status::kAlreadyThere;
-        if (!took) {
-            EXPECT_EQ(result.file, PathIn(dir, c.contains("file") ? c["file"] : c["project"]));
-        }
         auto check = [&] {
             for (const auto& [name, twin] : expected) {
                 EXPECT_EQ(dir.Read(name), ReadFixture(folder + twin)) << name;
             }
         };
+        g_meanwhile = {&dir, c["project"], std::atoi(c["saved-meanwhile"].c_str()),
+                       std::atoi(c["interrupt-at-rename"].c_str()), " " + c["fail-writes"] + " "};
+        platform::faults::SetHook(platform::faults::Call::Rename, BeforeRename);
+        if (g_meanwhile.interruptAt > 0) {
+#ifndef _WIN32
+            EXPECT_EXIT(
+                {
+                    platform::RemoveTemporaryFilesOnInterrupt();
+                    run();
+                    std::_Exit(0);
+                },
+                ::testing::ExitedWithCode(128 + SIGTERM), "");
+            check();
+#endif
+            platform::faults::Clear();
+            continue;
+        }
+        const ProjectRegistration result = run();
+        platform::faults::Clear();
+        EXPECT_EQ(StatusName(result.status), c["status"]) << result.file << " " << result.detail;
+        EXPECT_NE(result.detail.find(c["detail"]), std::string::npos) << result.detail;
+        EXPECT_EQ(result.written, changing);
+        const bool took = result.status == Status::kAdded || result.status == Status::kAlreadyThere;
+        EXPECT_TRUE(took ||
+                    result.file == PathIn(dir, c.contains("file") ? c["file"] : c["project"]))
+            << result.file;
         check();
         if (took) {
             EXPECT_EQ(StatusName(run().status), "already-there");
             check();
         }
     }
-}
-
-// What another program saves into the project while it is being edited: set by a test, written
-// from the hook that runs right before each file is put in place.
-std::string g_otherPath;
-std::string g_otherSave;
-int g_otherSaves = 0;  // how many renames still see another save first
-
-void SaveAsAnotherProgram() {
-    if (g_otherSaves > 0) {
-        --g_otherSaves;
-        std::ofstream(testing::Utf8Path(g_otherPath), std::ios::binary) << g_otherSave;
-        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- again -->");
-    }
-}
-
-// A save by another program between our reading and our replacing is never overwritten: the
-// class is added to what it saved; when it keeps saving, nothing of ours is written.
-TEST(ProjectRegistration, KeepsWhatAnotherProgramSavedMeanwhile) {
-    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
-    for (int saves : {1, 3}) {
-        SCOPED_TRACE(saves);
-        TempDir dir;
-        dir.Write("App.vcxproj", ReadFixture(fixture));
-        dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
-        g_otherPath = dir.File("App.vcxproj");
-        g_otherSave = ReadFixture(fixture);
-        g_otherSave.insert(g_otherSave.rfind("</Project>"), "<!-- saved -->");
-        g_otherSaves = saves;
-        platform::faults::SetHook(platform::faults::Call::Rename, SaveAsAnotherProgram);
-        CFileOutputWriter writer;
-        const ProjectRegistration result =
-            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
-                               dir.File("SettingsDlg.cpp"), writer);
-        platform::faults::Clear();
-        const std::string project = dir.Read("App.vcxproj");
-        EXPECT_NE(project.find("<!-- saved -->"), std::string::npos);
-        EXPECT_EQ(project.find("SettingsDlg.h") != std::string::npos, saves == 1);
-        EXPECT_EQ(result.status, saves == 1 ? Status::kAdded : Status::kChangedMeanwhile);
-        EXPECT_EQ(dir.Read("App.vcxproj.filters"),
-                  ReadFixture(fixture + (saves == 1 ? ".filters.expected" : ".filters")));
-    }
-}
-
-#ifndef _WIN32
-int g_renames = 0;
-void TerminateAtTheSecondRename() {
-    if (++g_renames == 2) {
-        std::raise(SIGTERM);
-    }
-}
-#endif
-
-// A request to terminate between the two writes waits until both files are in place.
-TEST(ProjectRegistration, InterruptWaitsForBothFiles) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX signals; the console's events take their place on Windows";
-#else
-    GTEST_FLAG_SET(death_test_style, "fast");
-    const std::string fixture = "project/vs2022-mfc/App.vcxproj";
-    TempDir dir;
-    dir.Write("App.vcxproj", ReadFixture(fixture));
-    dir.Write("App.vcxproj.filters", ReadFixture(fixture + ".filters"));
-    EXPECT_EXIT(
-        {
-            platform::RemoveTemporaryFilesOnInterrupt();
-            platform::faults::SetHook(platform::faults::Call::Rename, TerminateAtTheSecondRename);
-            CFileOutputWriter writer;
-            RegisterClassFiles(dir.File("App.vcxproj"), dir.File("SettingsDlg.h"),
-                               dir.File("SettingsDlg.cpp"), writer);
-            std::_Exit(0);
-        },
-        ::testing::ExitedWithCode(143), "");
-    EXPECT_EQ(dir.Read("App.vcxproj"), ReadFixture(fixture + ".expected"));
-    EXPECT_EQ(dir.Read("App.vcxproj.filters"), ReadFixture(fixture + ".filters.expected"));
-#endif
 }
 
 // The cases are in the fixture; drive letters and case-blind names are Windows's alone.
