@@ -9,7 +9,6 @@
 #include "engine/TextLines.h"
 #include "platform/Com.h"
 #include "platform/Guid.h"
-#include "platform/TextFile.h"
 
 namespace tavrin {
 
@@ -347,11 +346,6 @@ void CSubstitutionSet::AppendExpandedLine(std::string_view line, std::string& ou
         apply(*entry);
     }
     out.append(current);
-}
-
-bool CSubstitutionSet::ExpandFile(std::string_view templatePath, std::string_view outputPath) {
-    std::string bytes;
-    return ExpandTemplate(templatePath, bytes) && platform::WriteFileAtomically(outputPath, bytes);
 }
 
 bool CSubstitutionSet::ExpandTemplate(std::string_view templatePath, std::string& output) {

@@ -78,17 +78,11 @@ public:
         CSubstitutionSet& m_set;
     };
 
-    // Expands the template file into the output file, both read and written in text mode, so
-    // the output has CR LF line ends whatever the template has. The output is written only
-    // when it is complete, and replaces an existing file only then: false when the template
-    // cannot be read or the output cannot be written, and an existing output then stays as it
-    // was.
-    bool ExpandFile(std::string_view templatePath, std::string_view outputPath);
-
-    // The bytes ExpandFile would write. A template saved as UTF-8 or UTF-16 behind a byte
-    // order mark is expanded in code page 932 and comes out in its own encoding and byte
-    // order, mark included. False when the template cannot be read, or holds a character code
-    // page 932 cannot hold (it could not come out unchanged).
+    // The bytes of the template file expanded, with CR LF line ends whatever the template has
+    // (the caller writes them, whole or not at all). A template saved as UTF-8 or UTF-16
+    // behind a byte order mark is expanded in code page 932 and comes out in its own encoding
+    // and byte order, mark included. False when the template cannot be read, or holds a
+    // character code page 932 cannot hold (it could not come out unchanged).
     bool ExpandTemplate(std::string_view templatePath, std::string& output);
 
     // A keyword whose search gave up in a template file: some occurrences of it in that file
@@ -97,7 +91,7 @@ public:
     // does. Each pair is listed once, in the order met; the list is emptied when a generation
     // begins.
     struct GaveUpSearch {
-        std::string templatePath;  // empty for lines expanded outside ExpandFile
+        std::string templatePath;  // empty for lines expanded outside ExpandTemplate
         std::string keyword;
     };
     const std::vector<GaveUpSearch>& GaveUpSearches() const { return m_gaveUp; }
