@@ -209,9 +209,9 @@ TEST_F(UserScenario, ChoosingAResourceScriptOffersItsDialogs) {
 }
 
 // The folder browser opens at the folder in the box, and confirmed at once it gives that
-// folder back, not one inside it.
+// folder back, not one of the folders inside it.
 TEST_F(UserScenario, TheFolderBrowserGivesBackTheFolderItOpensAt) {
-    const std::string folder = Utf8Path(m_dir.File("sample")).make_preferred().string();
+    const std::string folder = Utf8Path(m_dir.Path()).make_preferred().string();
     Run([&](IUser& user) {
         Retype(user, "alt+f", kIdcOutputFolder, folder);
         user.Press("alt+b");
