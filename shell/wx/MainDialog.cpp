@@ -91,9 +91,10 @@ wxIconBundle ApplicationIcons() {
 }  // namespace
 
 CMainDialog::CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
-                         std::unique_ptr<INativeChoosers> choosers)
+                         std::unique_ptr<INativeChoosers> choosers, platform::IUrlOpener& opener)
     : m_dialog(dialog),
-      m_choosers(choosers ? std::move(choosers) : std::make_unique<CNativeChoosers>()) {
+      m_choosers(choosers ? std::move(choosers) : std::make_unique<CNativeChoosers>()),
+      m_opener(opener) {
     LoadLayoutResources();
     bool created = wxXmlResource::Get()->LoadDialog(this, parent, "IDD_MAIN_DIALOG");
     wxASSERT_MSG(created, "the layout of dialog 301 is not compiled in");
@@ -303,7 +304,7 @@ bool CMainDialog::RunFileOpenDialog(std::string_view description, std::string_vi
 }
 
 void CMainDialog::ShowAboutBox() {
-    CAboutBox box(this);
+    CAboutBox box(this, m_opener);
     box.ShowModal();
 }
 

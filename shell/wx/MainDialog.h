@@ -6,6 +6,7 @@
 
 #include <wx/dialog.h>
 
+#include "platform/UrlOpener.h"
 #include "shell/DialogWindow.h"
 #include "shell/GeneratorDlg.h"
 #include "shell/wx/NativeChoosers.h"
@@ -26,9 +27,10 @@ class CMainDialog : public wxDialog, public IDialogWindow {
 public:
     // Builds the window and runs the dialog's opening (which may already show a message
     // box). `choosers` replaces the native file and folder choosers (tests); null for the
-    // real ones.
+    // real ones. The About box's links open with `opener`, which must outlive the window.
     CMainDialog(wxWindow* parent, CGeneratorDlg& dialog,
-                std::unique_ptr<INativeChoosers> choosers = nullptr);
+                std::unique_ptr<INativeChoosers> choosers = nullptr,
+                platform::IUrlOpener& opener = platform::SystemUrlOpener());
 
     // IDialogWindow
     std::string GetText(int controlId) override;
@@ -78,6 +80,7 @@ private:
 
     CGeneratorDlg& m_dialog;
     std::unique_ptr<INativeChoosers> m_choosers;
+    platform::IUrlOpener& m_opener;
 };
 
 }  // namespace tavrin::shell::wx

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "scenarios/UserDriver.h"
 #include "shell/ResourceIds.h"
@@ -65,7 +66,9 @@ protected:
         std::filesystem::copy(Utf8Path(TAVRIN_EXAMPLES_DIR), Utf8Path(m_dir.Path()),
                               std::filesystem::copy_options::recursive);
     }
-    void Run(const std::function<void(IUser&)>& scenario) { RunAsUser(m_dir.Path(), scenario); }
+    void Run(const std::function<void(IUser&)>& scenario) {
+        RunAsUser(m_dir.Path(), m_opener, scenario);
+    }
 
     // Selects the dialog template (the first) with the keyboard.
     static void ChooseDialogTemplate(IUser& user) {
@@ -89,6 +92,7 @@ protected:
     }
 
     TempDir m_dir;
+    ScriptedOpener m_opener;
 };
 
 // The file names follow the derived class name as it is typed, edited and pasted, and the
@@ -180,6 +184,44 @@ TEST_F(UserScenario, TheKeyboardReachesEveryControl) {
         user.Press("End");
         EXPECT_TRUE(Eventually([&] { return !user.Enabled(kIdcResourceFile); }));
         EXPECT_FALSE(user.Enabled(kIdcDialogResourceId));
+    });
+}
+
+// The resource script is chosen in the system's file dialog by entering its path there; its
+// dialogs are offered, the first one shown.
+TEST_F(UserScenario, ChoosingAResourceScriptOffersItsDialogs) {
+    const std::string script = Utf8Path(m_dir.File("sample/sample.rc")).make_preferred().string();
+    Run([&](IUser& user) {
+        ChooseDialogTemplate(user);
+        user.Press("alt+o");
+        user.Press("Tab");
+        EXPECT_FOCUS(user, kIdcBrowseResourceFile, "Tab");
+        user.Press("space");
+        ASSERT_TRUE(WaitForBox(user).has_value());
+        // Pasted, as a path copied from elsewhere: typed, it would race the dialog's completion.
+        user.CopyToClipboard(script);
+        user.Press("ctrl+v");
+        user.Press("Return");
+        ExpectBoxClosed(user, "Return");
+        EXPECT_SHOWS(user, kIdcResourceFile, script);
+        EXPECT_SHOWS(user, kIdcDialogResourceId, "IDD_ABOUTBOX");
+    });
+}
+
+// The folder browser opens at the folder in the box, and confirmed at once it gives that
+// folder back, not one of the folders inside it.
+TEST_F(UserScenario, TheFolderBrowserGivesBackTheFolderItOpensAt) {
+    const std::string folder = Utf8Path(m_dir.Path()).make_preferred().string();
+    Run([&](IUser& user) {
+        Retype(user, "alt+f", kIdcOutputFolder, folder);
+        user.Press("alt+b");
+        user.Press("Tab");
+        EXPECT_FOCUS(user, kIdcBrowseOutputFolder, "Tab");
+        user.Press("space");
+        ASSERT_TRUE(WaitForBox(user).has_value());
+        user.ConfirmChooser();
+        ExpectBoxClosed(user, "confirming");
+        EXPECT_SHOWS(user, kIdcOutputFolder, folder);
     });
 }
 
@@ -282,9 +324,10 @@ TEST_F(UserScenario, LongPathsShowTheirEndWithTheWholePathInATooltip) {
     });
 }
 
-// The dialog opens in the middle of the screen, and the About box comes from the menu.
+// The dialog opens in the middle of the screen. The About box comes from its menu with the
+// program's version; its links open their targets, or say why they cannot.
 TEST_F(UserScenario, OpensCentredWithTheAboutBoxInItsMenu) {
-    Run([](IUser& user) {
+    Run([this](IUser& user) {
         const ScreenRect dialog = user.DialogRect();
         const ScreenRect area = user.WorkArea();
         // Within a few pixels: a frame drawn around the dialog may be counted or not.
@@ -295,9 +338,27 @@ TEST_F(UserScenario, OpensCentredWithTheAboutBoxInItsMenu) {
         const std::optional<OpenBox> about = WaitForBox(user);
         ASSERT_TRUE(about.has_value());
         EXPECT_EQ(about->caption, "ﾊﾞｰｼﾞｮﾝ情報");
+        EXPECT_EQ(about->text, "Version " TAVRIN_VERSION);
+        const auto boxIs = [&](const char* caption) {
+            return Eventually([&] {
+                const std::optional<OpenBox> box = user.Box();
+                return box.has_value() && box->caption == caption;
+            });
+        };
+        user.Click(kIdcMailLink);  // opening fails: the file was not found
+        ASSERT_TRUE(boxIs("Tavrin")) << "no message over the About box";
+        EXPECT_EQ(user.Box()->text.rfind("Unable to open hyperlink:", 0), 0U) << user.Box()->text;
+        user.Press("Return");
+        EXPECT_TRUE(boxIs("ﾊﾞｰｼﾞｮﾝ情報"));
+        m_opener.result = 42;
+        user.Click(kIdcHomeLink);
+        EXPECT_TRUE(Eventually([&] { return m_opener.opened.size() == 2; }));
+        EXPECT_EQ(user.Box()->caption, "ﾊﾞｰｼﾞｮﾝ情報");  // no message this time
         user.Press("Escape");
         ExpectBoxClosed(user, "Escape");
         EXPECT_TRUE(user.DialogOpen());
+        EXPECT_EQ(m_opener.opened, (std::vector<std::string>{"mailto:feedback@tavrin.example",
+                                                             "https://www.tavrin.example/"}));
     });
 }
 

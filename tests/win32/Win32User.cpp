@@ -120,6 +120,20 @@ public:
         }
     }
 
+    void Click(int id) override {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(OpenDialog(), id), &rect);
+        SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        INPUT clicks[2] = {};
+        clicks[0].type = clicks[1].type = INPUT_MOUSE;
+        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, clicks, sizeof(INPUT));
+        Settle();
+    }
+
+    void ConfirmChooser() override { Press("Return"); }
+
     std::string Text(int id) override {
         return Utf8(shell::win32::WindowTextOf(GetDlgItem(m_dialog, id)));
     }
@@ -205,6 +219,8 @@ public:
             seen.text = Utf8(shell::win32::WindowTextOf(message));
         } else if (HWND report = GetDlgItem(box, shell::kIdcReportText)) {
             seen.text = Utf8(shell::win32::WindowTextOf(report));
+        } else if (HWND version = GetDlgItem(box, shell::kIdcProductVersion)) {
+            seen.text = Utf8(shell::win32::WindowTextOf(version));
         }
         return seen;
     }
@@ -221,14 +237,16 @@ public:
         return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
     }
 
-    // Waits until the dialog is on the screen, active, with the focus in it.
+    // Waits until the dialog is on the screen, active, with the focus in it, and the foreground
+    // window: keys go to the foreground window's thread, and a dialog opened right after another
+    // closed is active in its thread a moment before the system makes it the foreground.
     void WaitUntilActive() {
         for (int i = 0; i < 500; ++i) {
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
             if (GetGUIThreadInfo(m_thread, &info) && info.hwndActive != nullptr &&
                 GetWindow(info.hwndActive, GW_OWNER) == nullptr && info.hwndFocus != nullptr &&
-                IsWindowVisible(info.hwndActive)) {
+                IsWindowVisible(info.hwndActive) && GetForegroundWindow() == info.hwndActive) {
                 m_dialog = info.hwndActive;
                 return;
             }
@@ -258,8 +276,7 @@ private:
         return GetGUIThreadInfo(m_thread, &info) && (info.flags & GUI_POPUPMENUMODE) != 0;
     }
 
-    // Presses the keys in order and lets them go in reverse, then waits until the dialog's
-    // thread has dealt with them.
+    // Presses the keys in order and lets them go in reverse.
     void Send(const std::vector<WORD>& keys) {
         std::vector<INPUT> inputs;
         for (WORD key : keys) {
@@ -269,6 +286,10 @@ private:
             inputs.push_back(KeyInput(*key, true));
         }
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Settle();
+    }
+    // Waits until the dialog's thread has dealt with the input sent.
+    void Settle() {
         for (int i = 0; i < 3; ++i) {
             Sleep(15);
             DWORD_PTR ignored = 0;
@@ -310,9 +331,9 @@ bool CanShowWindows(std::string& why) {
     return HasDisplay();
 }
 
-void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& scenario) {
+void RunAsUser(const std::string& folder, platform::IUrlOpener& opener,
+               const std::function<void(IUser&)>& scenario) {
     CurrentDirectoryScope scope(folder);
-    NoOpener opener;
     Win32User user(GetCurrentThreadId());
     std::thread person;
     shell::CGeneratorApp app;

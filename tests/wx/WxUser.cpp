@@ -18,7 +18,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <filesystem>
 #include <future>
 #include <memory>
 #include <thread>
@@ -27,6 +26,7 @@
 #include "shell/GeneratorApp.h"
 #include "shell/ResourceIds.h"
 #include "shell/wx/MainDialog.h"
+#include "support/CurrentDirectoryScope.h"
 #include "support/Process.h"
 
 namespace tavrin::testing {
@@ -61,6 +61,16 @@ public:
         Press("Menu");
         Press(key);
     }
+
+    void Click(int id) override {
+        const wxPoint middle = OnUi([this, id] {
+            const wxRect rect = OpenDialog()->FindWindow(id)->GetScreenRect();
+            return rect.GetPosition() + rect.GetSize() / 2;
+        });
+        Xdotool({"mousemove", std::to_string(middle.x), std::to_string(middle.y), "click", "1"});
+    }
+
+    void ConfirmChooser() override { Press("alt+o"); }
 
     std::string Text(int id) override {
         return OnUi([this, id] { return Utf8(Find<wxTextEntry>(id)->GetValue()); });
@@ -106,7 +116,10 @@ public:
         return OnUi([this]() -> std::optional<OpenBox> {
             wxDialog* box = OpenDialog();
             if (box == nullptr) {
-                return std::nullopt;
+                GtkWindow* chooser = OpenChooser();
+                return chooser != nullptr
+                           ? std::optional<OpenBox>({gtk_window_get_title(chooser), {}})
+                           : std::nullopt;
             }
             OpenBox seen{Utf8(box->GetTitle()), {}};
             if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
@@ -114,6 +127,8 @@ public:
             } else if (auto* report =
                            dynamic_cast<wxTextCtrl*>(box->FindWindow(shell::kIdcReportText))) {
                 seen.text = Utf8(report->GetValue());
+            } else if (wxWindow* version = box->FindWindow(shell::kIdcProductVersion)) {
+                seen.text = Utf8(version->GetLabel());
             }
             return seen;
         });
@@ -147,11 +162,13 @@ public:
 
     // Closes what the scenario left open: a box still open is a failure.
     void CloseWhatIsOpen() {
-        for (int i = 0; i < 5 && OnUi([this] { return OpenDialog() != nullptr; }); ++i) {
+        for (int i = 0; i < 5 && Box().has_value(); ++i) {
             ADD_FAILURE() << "a window was left open over the dialog";
             OnUi([this] {
                 if (wxDialog* box = OpenDialog()) {
                     box->EndModal(wxID_CANCEL);
+                } else if (GtkWindow* chooser = OpenChooser()) {
+                    gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
                 }
                 return 0;
             });
@@ -186,15 +203,30 @@ private:
         return result.get();
     }
 
+    // The latest modal window over the dialog: a message box over the About box is found.
     wxDialog* OpenDialog() {
+        wxDialog* open = nullptr;
         for (wxWindow* top : wxTopLevelWindows) {
             auto* dialog = dynamic_cast<wxDialog*>(top);
             if (dialog != nullptr && dialog != &m_window && dialog->IsShown() &&
                 dialog->IsModal()) {
-                return dialog;
+                open = dialog;
             }
         }
-        return nullptr;
+        return open;
+    }
+
+    // GTK's own file and folder choosers, which the toolkit does not list among its windows.
+    static GtkWindow* OpenChooser() {
+        GtkWindow* found = nullptr;
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* top = windows; top != nullptr; top = top->next) {
+            if (GTK_IS_FILE_CHOOSER(top->data) && gtk_widget_get_visible(GTK_WIDGET(top->data))) {
+                found = GTK_WINDOW(top->data);
+            }
+        }
+        g_list_free(windows);
+        return found;
     }
 
     static ScreenRect Rect(const wxRect& rect) {
@@ -217,13 +249,12 @@ bool CanShowWindows(std::string&) {
     return true;  // CTest runs this program on a virtual display
 }
 
-void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& scenario) {
-    namespace fs = std::filesystem;
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
+void RunAsUser(const std::string& folder, platform::IUrlOpener& opener,
+               const std::function<void(IUser&)>& scenario) {
+    CurrentDirectoryScope scope(folder);
     shell::CGeneratorApp app;
     app.InitInstance([&](shell::CGeneratorDlg& dialog) {
-        shell::wx::CMainDialog window(nullptr, dialog);
+        shell::wx::CMainDialog window(nullptr, dialog, nullptr, opener);
         WxUser user(window);
         std::atomic<bool> done{false};
         std::thread person([&] {
@@ -241,7 +272,6 @@ void RunAsUser(const std::string& folder, const std::function<void(IUser&)>& sce
         }
         person.join();
     });
-    fs::current_path(previous);
 }
 
 }  // namespace tavrin::testing
