@@ -23,9 +23,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <list>
 #include <map>
 #include <optional>
 
@@ -48,19 +48,7 @@ using Files = std::map<std::string, std::string>;  // relative UTF-8 path -> byt
 
 const fs::path kCases = Utf8Path(TAVRIN_FIXTURES_DIR "/cli/cases");
 
-#ifdef _WIN32
-constexpr bool kWindows = true;
-#else
-constexpr bool kWindows = false;
-#endif
-
-std::optional<std::string> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+constexpr bool kWindows = fs::path::preferred_separator == L'\\';
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
@@ -92,7 +80,7 @@ Files Snapshot(const fs::path& root, const std::vector<std::string>& unchecked) 
         const bool skipped = std::any_of(unchecked.begin(), unchecked.end(),
                                          [&](auto& prefix) { return name.starts_with(prefix); });
         if (!skipped && it->symlink_status().type() == fs::file_type::regular) {
-            files[name] = ReadFile(it->path()).value_or("");
+            files[name] = testing::ReadBytes(it->path()).value_or("");
         }
     }
     return files;
@@ -105,11 +93,9 @@ Files FilesUnder(const fs::path& root) {
 // Variables set for one run, the last set put back first, so that each one's value before the
 // run comes back however the test ends.
 struct Environment {
-    std::deque<std::string> names;  // ScopedEnv keeps the name's address
-    std::vector<std::unique_ptr<testing::ScopedEnv>> set;
+    std::list<testing::ScopedEnv> set;
     void Set(std::string name, std::optional<std::string> value) {
-        names.push_back(std::move(name));
-        set.push_back(std::make_unique<testing::ScopedEnv>(names.back().c_str(), std::move(value)));
+        set.emplace_back(std::move(name), std::move(value));
     }
     void Restore() {
         while (!set.empty()) {
@@ -203,7 +189,7 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
 
     const auto shown = [&](std::string text) {
         return Replace(Replace(Replace(std::move(text), "{dir}", dir), "{/}",
-                               std::string(1, fs::path::preferred_separator == L'\\' ? '\\' : '/')),
+                               std::string(1, kWindows ? '\\' : '/')),
                        "{version}", TAVRIN_VERSION);
     };
     EXPECT_EQ(run.status, std::stoi(option.contains("status") ? option["status"] : "0"));
@@ -211,10 +197,11 @@ TEST_P(CliCase, PrintsAndWritesWhatItsFolderSays) {
          {std::pair{"stdout", &run.out}, std::pair{"stderr", &run.err}}) {
         const fs::path own = folder / (std::string(stream) + (kWindows ? ".windows" : ""));
         const fs::path file = fs::exists(own) ? own : folder / stream;
-        if (update && file == folder / stream && (*printed != shown(ReadFile(file).value_or("")))) {
+        if (update && file == folder / stream &&
+            (*printed != shown(testing::ReadBytes(file).value_or("")))) {
             WriteFile(file, Replace(*printed, dir, "{dir}"));
         }
-        EXPECT_EQ(Masked(*printed), Masked(shown(ReadFile(file).value_or("")))) << stream;
+        EXPECT_EQ(Masked(*printed), Masked(shown(testing::ReadBytes(file).value_or("")))) << stream;
     }
 
     for (auto& [name, bytes] : FilesUnder(folder / "out")) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "engine/IniFile.h"
 #include "engine/StringTable.h"
@@ -74,9 +73,9 @@ TEST(GeneratorAppTest, KeepsTheSettingsInAStartFolderCodePage932CannotName) {
     });
     platform::ChangeCurrentDirectory(before);
     // Opened by the path object: its narrow string would not name the file on Windows.
-    std::ifstream file(cafe / std::filesystem::path(platform::AccountUserName() + ".cfg"),
-                       std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text = tavrin::testing::ReadBytes(
+                                 cafe / std::filesystem::path(platform::AccountUserName() + ".cfg"))
+                                 .value_or("");
     EXPECT_NE(text.find("BasicClassName=CMoved"), std::string::npos) << text;
     EXPECT_FALSE(dir.Exists(platform::AccountUserName() + ".cfg"));
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tavrin::testing {
 
@@ -10,8 +11,8 @@ namespace tavrin::testing {
 // value back at its end. On Windows an empty value cannot be told from none: both unset.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
+    ScopedEnv(std::string name, std::optional<std::string> value) : m_name(std::move(name)) {
+        if (const char* old = std::getenv(m_name.c_str())) {
             m_old = old;
         }
         Set(value);
@@ -23,17 +24,17 @@ public:
 private:
     void Set(const std::optional<std::string>& value) {
 #ifdef _WIN32
-        ::_putenv_s(m_name, value ? value->c_str() : "");
+        ::_putenv_s(m_name.c_str(), value ? value->c_str() : "");
 #else
         if (value) {
-            ::setenv(m_name, value->c_str(), 1);
+            ::setenv(m_name.c_str(), value->c_str(), 1);
         } else {
-            ::unsetenv(m_name);
+            ::unsetenv(m_name.c_str());
         }
 #endif
     }
 
-    const char* m_name;
+    std::string m_name;
     std::optional<std::string> m_old;
 };
 

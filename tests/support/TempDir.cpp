@@ -74,12 +74,18 @@ void TempDir::Write(std::string_view name, std::string_view bytes) const {
     }
 }
 
-std::string TempDir::Read(std::string_view name) const {
-    std::ifstream in(Utf8Path(File(name)), std::ios::binary);
+std::optional<std::string> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
-        ADD_FAILURE() << "cannot read " << File(name);
+        return std::nullopt;
     }
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string TempDir::Read(std::string_view name) const {
+    std::optional<std::string> bytes = ReadBytes(Utf8Path(File(name)));
+    EXPECT_TRUE(bytes) << "cannot read " << File(name);
+    return bytes.value_or("");
 }
 
 bool TempDir::Exists(std::string_view name) const {
@@ -101,10 +107,10 @@ std::string TempDir::List() const {
 }
 
 std::string ReadFixture(std::string_view relativePath) {
-    std::ifstream in(Utf8Path(TAVRIN_FIXTURES_DIR "/" + std::string(relativePath)),
-                     std::ios::binary);
-    EXPECT_TRUE(in) << "cannot read the fixture " << relativePath;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::optional<std::string> bytes =
+        ReadBytes(Utf8Path(TAVRIN_FIXTURES_DIR "/" + std::string(relativePath)));
+    EXPECT_TRUE(bytes) << "cannot read the fixture " << relativePath;
+    return bytes.value_or("");
 }
 
 std::vector<std::vector<std::string>> ReadCases(std::string_view relativePath) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,9 @@ private:
 // page instead.
 std::filesystem::path Utf8Path(std::string_view utf8);
 std::string Utf8Name(const std::filesystem::path& path);
+
+// The bytes of a file; nothing when it cannot be read.
+std::optional<std::string> ReadBytes(const std::filesystem::path& path);
 
 // The bytes of a file under the tests' fixture folder.
 std::string ReadFixture(std::string_view relativePath);

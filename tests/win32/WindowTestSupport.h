@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/CodePage.h"
+
 namespace tavrin::testing {
 
 // Windows need a display. Under Wine it is the X display; without one the tests skip.
@@ -26,22 +28,17 @@ inline bool HasDisplay() {
         }                                                                                \
     } while (false)
 
-// The tests' texts are UTF-8, the windows' UTF-16.
+// The tests' texts are UTF-8, the windows' UTF-16 (little-endian, as on every Windows).
 inline std::string Utf8(std::wstring_view wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                        nullptr, nullptr);
-    return text;
+    bool lossless = true;
+    return platform::Utf16ToUtf8(
+        {reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)}, false,
+        lossless);
 }
 
 inline std::wstring WideFromUtf8(std::string_view utf8) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
+    const std::string bytes = platform::Utf8ToUtf16(utf8, false);
+    return {reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t)};
 }
 
 }  // namespace tavrin::testing
